@@ -1,0 +1,16 @@
+# One place for the compiler warnings every target of the project builds with.
+option(KRAGMOOR_WERROR "Treat compiler warnings as errors" OFF)
+
+function(kragmoor_warnings target)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4)
+        if(KRAGMOOR_WERROR)
+            target_compile_options(${target} PRIVATE /WX)
+        endif()
+    else()
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion)
+        if(KRAGMOOR_WERROR)
+            target_compile_options(${target} PRIVATE -Werror)
+        endif()
+    endif()
+endfunction()

@@ -1,0 +1,1 @@
+#include "model/game_model.h"
