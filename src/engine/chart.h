@@ -1,0 +1,90 @@
+// The data side of the RTP convergence chart: its set-up, the marks of its three curves and the
+// points it adds every 100 games. The chart window only paints what these say.
+//
+// Chart coordinates: x from 0 at the left to XSize + 20 at the right, y from 0 at the bottom to
+// 200 at the top; a ratio r (win / bet) sits at y = (100 r - Min) x 10 / Step and point n of the
+// chart at x = n + 10.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kragmoor {
+
+struct ChartScale {
+    std::int16_t XSize = 500;  // points across
+    std::int16_t Min = 0;      // percent at the bottom
+    std::int16_t Step = 4;     // percent per 10 y-units
+    std::int16_t Target = 0;   // percent of the target line
+};
+
+// The check boxes of the set-up frame; they take effect at once.
+struct ChartOptions {
+    bool Continue = true;  // unchecked: a full chart ends the automatic run
+    bool Clear = false;    // checked: the chart is cleared when it wraps to the left edge
+    bool Print = false;    // checked: applying settings asks "Print data ?"
+    bool Save = false;     // checked: a full chart is saved as a bitmap
+    bool Chart = true;     // unchecked: points are only counted
+};
+
+struct ChartMarks {
+    std::int64_t BetMark1 = 0;  // TotalBet and TotalWin when the green window last restarted
+    std::int64_t WinMark1 = 0;
+    std::int64_t BetMark2 = 0;  // the same for the blue window
+    std::int64_t WinMark2 = 0;
+    std::int16_t PrevX = 0;     // x of the previous point
+    std::int32_t PrevRed = 0;   // y of the previous point of each curve, rounded
+    std::int32_t PrevGreen = 0;
+    std::int32_t PrevBlue = 0;
+};
+
+// One new point: a segment per drawn curve from (prev_x + 10, prev_y) to (x + 10, y).
+struct ChartPoint {
+    struct Segment {
+        bool drawn = false;
+        std::int32_t prev_y = 0;
+        double y = 0.0;
+    };
+    int x = 0;
+    int prev_x = 0;
+    Segment red, green, blue;
+};
+
+class Chart {
+public:
+    // Min % = GameRTP rounded - 40, Target % = GameRTP rounded; X size 500, Step 4; the red,
+    // green and blue windows restart every 0 (unused), 500 and 100 points.
+    explicit Chart(float game_rtp);
+
+    const ChartScale& Scale() const { return scale_; }
+    const std::array<std::int32_t, 3>& CounterReset() const { return counter_reset_; }
+    ChartOptions& Options() { return options_; }
+    const ChartOptions& Options() const { return options_; }
+    const ChartMarks& Marks() const { return marks_; }
+    std::int64_t ChartPoints() const { return chart_points_; }
+
+    // The texts of the set-up fields as the chart starts with them: X size, Min %, Step %,
+    // Target %, and the three restart periods.
+    std::array<std::string, 4> ScaleTexts() const;
+    std::array<std::string, 3> CounterResetTexts() const;
+
+    // Applies the set-up fields (each read as a number and rounded; no number reads as 0).
+    // Keeps ChartPoints and the marks, so that drawing goes on at the same x.
+    void ReadChartSetup(const std::array<std::string, 4>& scale_texts,
+                        const std::array<std::string, 3>& counter_reset_texts);
+
+    // y of a ratio on the current scale.
+    double Y(double ratio) const;
+
+private:
+    friend class RunControl;  // DrawPercent advances the points and marks
+    ChartScale scale_;
+    std::array<std::int32_t, 3> counter_reset_{0, 500, 100};
+    ChartOptions options_;
+    ChartMarks marks_;
+    std::int64_t chart_points_ = 0;
+};
+
+}  // namespace kragmoor

@@ -1,0 +1,35 @@
+// The start-up sequence shared by the window application and the headless runner: read the
+// definition in a working directory, seed the random number library, write the description
+// report and create the three logs.
+#pragma once
+
+#include <filesystem>
+
+#include "model/game_model.h"
+#include "model/log_file.h"
+
+namespace kragmoor {
+
+struct SessionOptions {
+    // The window application deletes "readme.txt" and "setup.bat" from its working directory at
+    // every start; the headless runner never deletes anything.
+    bool delete_leftovers = false;
+};
+
+struct Session {
+    std::filesystem::path dir;  // the working directory every file lives in
+    GameDefinition definition;  // Seed holds the seed actually used
+    LogFiles logs;              // open, empty
+};
+
+// Reads dir/ReelSetup.ini completely first; a definition that cannot be read throws
+// DefinitionError before anything is written or deleted. Then deletes the leftovers when asked,
+// resolves a negative seed from the clock (0..65535), seeds the random number library once,
+// writes dir/Temp1.txt and creates the three logs. A file that cannot be created throws
+// std::runtime_error naming the file and the reason.
+Session OpenSession(const std::filesystem::path& dir, const SessionOptions& options);
+
+// A negative seed asks for one from the clock: 0..65535, different from start to start.
+std::int32_t ResolveSeed(std::int32_t seed);
+
+}  // namespace kragmoor

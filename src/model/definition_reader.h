@@ -1,0 +1,42 @@
+// Reads a game definition file (ReelSetup.ini, or a description report Temp1.txt, which has the
+// same layout) into a GameDefinition: the start-up pass (version, designed RTP, seed, extent of
+// the two strip sections, symbol names) and then the loader (strips, paytable, win lines).
+//
+// The whole file is read and checked before anything else happens, so that a definition that
+// cannot be read is refused before any file is written or deleted.
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "model/game_model.h"
+
+namespace kragmoor {
+
+// One refusal: the file, the 1-based line where there is one (0 when the problem is the file
+// as a whole) and what was expected there. what() reads
+// "ReelSetup.ini:112: paytable row of symbol 4: expected 6 fields each ended by a comma".
+class DefinitionError : public std::runtime_error {
+public:
+    DefinitionError(std::string file, int line, std::string expected);
+    const std::string& File() const { return file_; }
+    int Line() const { return line_; }
+    const std::string& Expected() const { return expected_; }
+
+private:
+    std::string file_;
+    int line_;
+    std::string expected_;
+};
+
+// Reads and checks the definition and fills every definition field, those the loader sets by
+// itself included: CycleGames = 100000000, ReportFileName = "Temp1.txt", LineTable and LineShape
+// from the built-in lines, Figures = SymbolName. The Seed is returned as written; a negative seed
+// is resolved later, at start-up. Throws DefinitionError.
+GameDefinition ReadDefinition(const std::filesystem::path& file);
+
+// The same from text already in memory (the fuzzer and tests); `file_name` names it in errors.
+GameDefinition ParseDefinition(std::string_view content, const std::string& file_name);
+
+}  // namespace kragmoor

@@ -1,0 +1,21 @@
+// The game description report Temp1.txt: a header with the game's identity, RTP and load time,
+// then the seed, both strip sections, the win lines and the paytable as the program holds them,
+// in the layout of the definition file itself, so that a report reads back as a definition.
+#pragma once
+
+#include <ctime>
+#include <filesystem>
+#include <string>
+
+#include "model/game_model.h"
+
+namespace kragmoor {
+
+// The whole report text, CR LF line ends.
+std::string DescriptionReport(const GameDefinition& def, const std::tm& load_time);
+
+// Writes the report to `file`, replacing an earlier one. False on failure, errno telling why.
+bool WriteDescriptionReport(const GameDefinition& def, const std::tm& load_time,
+                            const std::filesystem::path& file);
+
+}  // namespace kragmoor
