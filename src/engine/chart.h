@@ -4,6 +4,11 @@
 // Chart coordinates: x from 0 at the left to XSize + 20 at the right, y from 0 at the bottom to
 // 200 at the top; a ratio r (win / bet) sits at y = (100 r - Min) x 10 / Step and point n of the
 // chart at x = n + 10.
+//
+// Every division by 0 takes 0 as its quotient: a ratio over no bet (no game yet, or none since a
+// window restarted) is 0 %, a Step of 0 puts every point at y = 0, an X size of 0 never wraps and
+// never fills the chart (a remainder by 0 leaves the number as it is) and a restart period of 0
+// never restarts its window (no point count is a multiple of 0).
 #pragma once
 
 #include <array>
@@ -34,8 +39,8 @@ struct ChartMarks {
     std::int64_t WinMark1 = 0;
     std::int64_t BetMark2 = 0;  // the same for the blue window
     std::int64_t WinMark2 = 0;
-    std::int16_t PrevX = 0;     // x of the previous point
-    std::int32_t PrevRed = 0;   // y of the previous point of each curve, rounded
+    std::int32_t PrevX = 0;    // x of the previous point
+    std::int32_t PrevRed = 0;  // y of the previous point of each curve, rounded
     std::int32_t PrevGreen = 0;
     std::int32_t PrevBlue = 0;
 };
@@ -53,7 +58,7 @@ struct ChartPoint {
 };
 
 class Chart {
-public:
+  public:
     // Min % = GameRTP rounded - 40, Target % = GameRTP rounded; X size 500, Step 4; the red,
     // green and blue windows restart every 0 (unused), 500 and 100 points.
     explicit Chart(float game_rtp);
@@ -78,7 +83,10 @@ public:
     // y of a ratio on the current scale.
     double Y(double ratio) const;
 
-private:
+    // win / bet, or 0 when bet is 0.
+    static double Ratio(std::int64_t win, std::int64_t bet);
+
+  private:
     friend class RunControl;  // DrawPercent advances the points and marks
     ChartScale scale_;
     std::array<std::int32_t, 3> counter_reset_{0, 500, 100};
