@@ -54,6 +54,15 @@ void PadToNextZone(std::string& out);
 // cannot continue the number; no number gives 0.
 double ValueOfText(std::string_view s);
 
+// The number at the start of a text, as the value-of-text conversion reads it, and the index
+// just past its last character; nothing when the text does not begin with a number. A number
+// beyond the range of a double reads as an infinity, one too small as zero.
+struct LeadingNumber {
+    double value = 0.0;
+    std::size_t end = 0;
+};
+std::optional<LeadingNumber> ReadLeadingNumber(std::string_view s);
+
 // Rounds to a 16-bit integer with halves to even; nothing when the result is outside
 // -32768..32767 (or the value is not finite).
 std::optional<std::int16_t> RoundToInt16(double value);
