@@ -1,0 +1,203 @@
+// Building the main window: every control at its place (twips of the design converted at 15
+// twips a pixel), captions, colours, fonts and tool tips, and the state the loader leaves.
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <cmath>
+
+#include "model/config.h"
+#include "ui/about/quorvane_logo.h"
+#include "ui/main/credit_entry.h"
+#include "ui/main/frm_reelvik.h"
+#include "ui/main/reel_window.h"
+#include "ui/main/window_caption.h"
+
+namespace kragmoor {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+int Px(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+QRect Twips(int left, int top, int width, int height) {
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+const QColor kLightRed(255, 128, 128);
+const QColor kLightOrange(255, 192, 128);
+const QColor kPink(255, 192, 203);
+
+void Colour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+    QPalette pal = w->palette();
+    pal.setColor(role, colour);
+    w->setPalette(pal);
+}
+
+// Garamond where it is installed, else the closest serif the system has.
+QFont TitleFont() {
+    QFont::insertSubstitutions(QStringLiteral("Garamond"),
+                               {QStringLiteral("EB Garamond"), QStringLiteral("P052"),
+                                QStringLiteral("Palatino Linotype"), QStringLiteral("Palatino"),
+                                QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif")});
+    QFont f(QStringLiteral("Garamond"));
+    f.setStyleHint(QFont::Serif);
+    f.setPointSizeF(11.25);
+    f.setBold(true);
+    return f;
+}
+
+}  // namespace
+
+QPushButton* frmReelvik::MakeButton(const char* name, const QString& caption, QRect twips) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(Twips(twips.x(), twips.y(), twips.width(), twips.height()));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* frmReelvik::MakeLabel(const QString& name, QRect twips) {
+    auto* l = new QLabel(this);
+    l->setObjectName(name);
+    l->setGeometry(Twips(twips.x(), twips.y(), twips.width(), twips.height()));
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return l;
+}
+
+void frmReelvik::BuildControls() {
+    setObjectName(QStringLiteral("frmReelvik"));
+    setFixedSize(kClientWidth, kClientHeight);
+    QFont base = font();
+    base.setPixelSize(11);
+    setFont(base);
+
+    cmdExit = MakeButton("cmdExit", QStringLiteral("Exit"), {120, 8760, 495, 615});
+    Colour(cmdExit, QPalette::Button, kLightRed);
+    cmdAUTO = MakeButton("cmdAUTO", QStringLiteral("Run"), {720, 8760, 495, 615});
+    cmdStart = MakeButton("cmdStart", QStringLiteral("Step"), {1320, 8760, 495, 615});
+    cmdSave = MakeButton("cmdSave", QStringLiteral("Save"), {1920, 8760, 495, 615});
+    Colour(cmdSave, QPalette::Button, kLightOrange);
+    cmdAdd = MakeButton("cmdAdd", QStringLiteral("Add"), {2520, 8760, 495, 615});
+    Colour(cmdAdd, QPalette::Button, kPink);
+    cmdAdd->setToolTip(QString::fromUtf8(" Въвеждане на кредит "));
+    for (int i = 0; i < kReels; ++i) {
+        const std::string name = "cmdReels_" + std::to_string(i);
+        cmdReels[static_cast<std::size_t>(i)] =
+            MakeButton(name.c_str(), QString(), {120 + 600 * i, 8280, 495, 375});
+        connect(cmdReels[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { cmdReels_Click(i); });
+    }
+
+    chkRND = new QCheckBox(QStringLiteral("RNG mode"), this);
+    chkRND->setObjectName(QStringLiteral("chkRND"));
+    chkRND->setGeometry(Twips(120, 7920, 1095, 255));
+    chkRND->setChecked(true);
+    chkRND->setEnabled(false);  // random stops only: the odometer is for the headless runner
+    chkStopJP = new QCheckBox(QStringLiteral("Auto Stop"), this);
+    chkStopJP->setObjectName(QStringLiteral("chkStopJP"));
+    chkStopJP->setGeometry(Twips(1230, 7920, 1035, 255));
+
+    const std::array<QRect, 7> places = {QRect(6600, 7920, 3435, 255), QRect(6600, 8340, 1695, 255),
+                                         QRect(8340, 8340, 1695, 255), QRect(6600, 8730, 3435, 255),
+                                         QRect(2280, 7920, 735, 255),  QRect(6600, 9120, 1695, 255),
+                                         QRect(8340, 9120, 1695, 255)};
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        Label1[i] = MakeLabel(QStringLiteral("Label1_%1").arg(i), places[i]);
+    }
+    Label1[0]->setToolTip(QStringLiteral(" Win / Bet  = RTP [percent] "));
+    Label1[4]->setToolTip(QStringLiteral(" HitRate = "));
+    Label1[5]->setAutoFillBackground(true);
+    Colour(Label1[5], QPalette::Window, kPink);
+    Label1[6]->setFrameShape(QFrame::Box);
+
+    txtAddCredit = new CreditEntry(this);
+    txtAddCredit->setObjectName(QStringLiteral("txtAddCredit"));
+    txtAddCredit->setGeometry(Twips(2280, 7920, 735, 285));
+    txtAddCredit->setText(QStringLiteral("0"));
+    txtAddCredit->setToolTip(QString::fromUtf8(" Въведете кредит ! "));
+    txtAddCredit->hide();
+
+    txtTextBox1 = new QPlainTextEdit(this);
+    txtTextBox1->setObjectName(QStringLiteral("txtTextBox1"));
+    txtTextBox1->setGeometry(Twips(3120, 7860, 3375, 1575));
+    txtTextBox1->setReadOnly(true);
+    txtTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtTextBox1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPixelSize(11);
+    txtTextBox1->setFont(mono);
+
+    Label2 = MakeLabel(QStringLiteral("Label2"), {240, 6960, 2655, 795});
+    Label2->setFont(TitleFont());
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    cmd_SlotDesignDetails = MakeButton("cmd_SlotDesignDetails", QString(), {3135, 6930, 6930, 915});
+    cmd_SlotDesignDetails->setToolTip(QStringLiteral(" Math Design Details "));
+    const QSize logo = cmd_SlotDesignDetails->size() - QSize(6, 6);
+    cmd_SlotDesignDetails->setIcon(QIcon(QuorvaneBanner(logo)));
+    cmd_SlotDesignDetails->setIconSize(logo);
+
+    Picture2 = new ReelWindow(display_, image_list_, this);
+
+    setTabOrder(cmdStart, cmdAUTO);
+    setTabOrder(cmdAUTO, cmdSave);
+    setTabOrder(cmdSave, cmdAdd);
+    setTabOrder(cmdAdd, cmdExit);
+
+    connect(cmdStart, &QPushButton::clicked, this, &frmReelvik::cmdStart_Click);
+    connect(cmdAUTO, &QPushButton::clicked, this, &frmReelvik::cmdAUTO_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmReelvik::cmdSave_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmReelvik::cmdExit_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &frmReelvik::cmdAdd_Click);
+    connect(cmd_SlotDesignDetails, &QPushButton::clicked, this,
+            &frmReelvik::cmd_SlotDesignDetails_Click);
+    connect(chkStopJP, &QCheckBox::clicked, this, &frmReelvik::chkStopJP_Click);
+    connect(txtAddCredit, &CreditEntry::escapePressed, this, &frmReelvik::txtAddCredit_Escape);
+    connect(txtAddCredit, &CreditEntry::enterPressed, this, &frmReelvik::txtAddCredit_Enter);
+}
+
+void frmReelvik::LoadDefinition() {
+    const GameDefinition& def = control_.Definition();
+    setWindowTitle(WindowCaption(def));
+    Label2->setText(QString::fromUtf8(config::kGameName) +
+                    QStringLiteral("\nGame mathematics by\n") +
+                    QString::fromUtf8(config::kDesigner));
+    ShowStopZero();
+    // The cells sit edge to edge, each as wide as a symbol picture.
+    Picture2->LayOut(QPoint(Px(200), Px(60)), image_list_.Width());
+    control_.SetRandomStops(chkRND->isChecked());
+    RefreshReelButtons();
+    RefreshLabels();
+}
+
+// The loader shows the window of stop 0 on every reel: the strip's last position on top.
+void frmReelvik::ShowStopZero() {
+    const GameDefinition& def = control_.Definition();
+    for (int reel = 0; reel < kReels; ++reel) {
+        display_.SetCell(reel, def.ReelStrip[def.ReelLen[reel]][reel]);
+        display_.SetCell(reel + kReels, def.ReelStrip[0][reel]);
+        display_.SetCell(reel + 2 * kReels, def.ReelStrip[1][reel]);
+    }
+}
+
+void frmReelvik::PlaceOnScreen() {
+    QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (s == nullptr) return;
+    const QRect screen_rect = s->geometry();
+    const QSize outer = frameGeometry().size();
+    int left = screen_rect.right() + 1 - outer.width() - Px(60);
+    int top = screen_rect.bottom() + 1 - outer.height() - Px(480);
+    // Never under a panel or off a small screen.
+    const QRect free = s->availableGeometry();
+    left = std::clamp(left, free.left(), std::max(free.left(), free.right() + 1 - outer.width()));
+    top = std::clamp(top, free.top(), std::max(free.top(), free.bottom() + 1 - outer.height()));
+    move(left, top);
+}
+
+}  // namespace kragmoor
