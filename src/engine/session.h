@@ -17,9 +17,10 @@ struct SessionOptions {
 };
 
 struct Session {
-    std::filesystem::path dir;  // the working directory every file lives in
-    GameDefinition definition;  // Seed holds the seed actually used
-    LogFiles logs;              // open, empty
+    std::filesystem::path dir;         // the working directory every file lives in
+    GameDefinition definition;         // Seed holds the seed actually used
+    std::int32_t definition_seed = 0;  // the seed as written; negative: drawn from the clock
+    LogFiles logs;                     // open, empty
 };
 
 // Reads dir/ReelSetup.ini completely first; a definition that cannot be read throws

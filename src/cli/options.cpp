@@ -1,0 +1,127 @@
+#include "cli/options.h"
+
+#include <charconv>
+
+namespace kragmoor::cli {
+
+namespace {
+
+bool ParseWhole(std::string_view text, std::int64_t& value) {
+    if (text.empty() || text[0] == '-' || text[0] == '+') return false;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size();
+}
+
+// "--name VALUE" or "--name=VALUE": the value, and moves `i` past it.
+bool TakeValue(const std::vector<std::string_view>& args, std::size_t& i, std::string_view name,
+               std::string_view& value, std::string& error) {
+    const std::string_view arg = args[i];
+    if (arg.size() > name.size() && arg[name.size()] == '=') {
+        value = arg.substr(name.size() + 1);
+        return true;
+    }
+    if (i + 1 >= args.size()) {
+        error = std::string(name) + " needs a value";
+        return false;
+    }
+    value = args[++i];
+    return true;
+}
+
+bool IsOption(std::string_view arg, std::string_view name) {
+    return arg == name || (arg.size() > name.size() && arg.substr(0, name.size()) == name &&
+                           arg[name.size()] == '=');
+}
+
+bool AddDirectory(std::string_view arg, Options& o, bool& dir_given, std::string& error) {
+    if (dir_given) {
+        error =
+            "one directory only, found \"" + o.dir.string() + "\" and \"" + std::string(arg) + "\"";
+        return false;
+    }
+    o.dir = std::filesystem::path(arg);
+    dir_given = true;
+    return true;
+}
+
+bool ParseOne(const std::vector<std::string_view>& args, std::size_t& i, Options& o,
+              bool& dir_given, std::string& error) {
+    const std::string_view arg = args[i];
+    std::string_view value;
+    if (arg == "--help" || arg == "-h") {
+        o.help = true;
+    } else if (arg == "--version") {
+        o.version = true;
+    } else if (arg == "--json") {
+        o.json = true;
+    } else if (arg == "--sequential") {
+        o.sequential = true;
+    } else if (arg == "--exact") {
+        o.exact = true;
+    } else if (IsOption(arg, "--games")) {
+        if (!TakeValue(args, i, "--games", value, error)) return false;
+        if (!ParseWhole(value, o.games)) {
+            error = "--games needs a whole number of games (0 or more), not \"" +
+                    std::string(value) + "\"";
+            return false;
+        }
+    } else if (IsOption(arg, "--selected-reel")) {
+        if (!TakeValue(args, i, "--selected-reel", value, error)) return false;
+        std::int64_t reel = -1;
+        if (!ParseWhole(value, reel) || reel > 4) {
+            error = "--selected-reel needs a reel from 0 (leftmost) to 4, not \"" +
+                    std::string(value) + "\"";
+            return false;
+        }
+        o.selected_reel = static_cast<int>(reel);
+    } else if (arg.size() > 1 && arg[0] == '-') {
+        error = "unknown option \"" + std::string(arg) + "\"";
+        return false;
+    } else {
+        return AddDirectory(arg, o, dir_given, error);
+    }
+    return true;
+}
+
+}  // namespace
+
+ParsedOptions ParseOptions(const std::vector<std::string_view>& args) {
+    ParsedOptions parsed;
+    bool dir_given = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--") {
+            // Everything after "--" is a directory, even one whose name begins with "-".
+            for (++i; i < args.size(); ++i) {
+                if (!AddDirectory(args[i], parsed.options, dir_given, parsed.error)) break;
+            }
+            return parsed;
+        }
+        if (!ParseOne(args, i, parsed.options, dir_given, parsed.error)) return parsed;
+    }
+    return parsed;
+}
+
+std::string UsageText() {
+    return "Usage: kragmoor-sim [DIR] [--games N] [--sequential] [--selected-reel K] [--json]\n"
+           "       kragmoor-sim --help | --version\n"
+           "\n"
+           "Plays the slot game defined by DIR/ReelSetup.ini (DIR: the current directory when\n"
+           "left out) and writes its files in DIR: Temp1.txt (the game description report, then\n"
+           "the save report), Jackpot.txt, FreeSpins.txt, Percent_10000.txt and empty.txt.\n"
+           "Nothing is deleted.\n"
+           "\n"
+           "  --games N          games to play (default 1000000); 0 only loads the game, writes\n"
+           "                     the report and the empty logs and describes the game\n"
+           "  --sequential       step the reels like an odometer instead of drawing random stops\n"
+           "  --selected-reel K  the reel (0 leftmost .. 4, default 4) whose wrap ends an\n"
+           "                     odometer run\n"
+           "  --json             print one JSON object instead of text\n"
+           "  --exact            reserved\n"
+           "  --help             print this text\n"
+           "  --version          print the version\n"
+           "\n"
+           "Exit status: 0 done, 1 the definition cannot be read or a file cannot be written,\n"
+           "2 a usage error.\n";
+}
+
+}  // namespace kragmoor::cli

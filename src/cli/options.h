@@ -1,0 +1,33 @@
+// The command line of kragmoor-sim: [DIR] [--games N] [--sequential] [--selected-reel K]
+// [--json] [--exact] [--help] [--version].
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kragmoor::cli {
+
+struct Options {
+    std::filesystem::path dir = ".";  // the working directory with ReelSetup.ini
+    std::int64_t games = 1000000;     // games to play; 0 loads the game and describes it
+    bool sequential = false;          // odometer stops instead of random ones
+    int selected_reel = 4;            // the reel the odometer run watches (0..4)
+    bool json = false;                // one JSON object on standard output instead of text
+    bool exact = false;               // reserved
+    bool help = false;
+    bool version = false;
+};
+
+struct ParsedOptions {
+    Options options;
+    std::string error;  // empty when the command line is valid
+};
+
+ParsedOptions ParseOptions(const std::vector<std::string_view>& args);
+
+std::string UsageText();
+
+}  // namespace kragmoor::cli

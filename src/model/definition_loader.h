@@ -1,0 +1,22 @@
+// The second pass over a definition: the strip rows of both sections and the paytable, read
+// with the symbol names and row counts of the first pass.
+#pragma once
+
+#include <string_view>
+
+#include "model/definition_lines.h"
+#include "model/game_model.h"
+
+namespace kragmoor {
+
+// Splits a row into `count` fields, each ended by a comma; after a comma any run of blanks and
+// commas is skipped, so padding and doubled commas never make an empty field. False when the
+// row runs out before the last comma.
+bool SplitRowFields(std::string_view row, int count, std::string_view* fields);
+
+// Reads both strip sections and the paytable into `def`, whose SymbolName, Figures,
+// ReelMaxIndex and FsReelMaxIndex are already set. `reel_strip_header_line` is the line where
+// the first pass found the base-game section. Throws DefinitionError.
+void LoadStripsAndPaytable(LineCursor& cursor, int reel_strip_header_line, GameDefinition& def);
+
+}  // namespace kragmoor

@@ -1,0 +1,92 @@
+#include "model/definition_reader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+#include "model/definition_lines.h"
+#include "model/definition_loader.h"
+#include "model/startup_pass.h"
+
+namespace kragmoor {
+
+namespace {
+
+constexpr std::uintmax_t kMaxFileSize = 16u * 1024u * 1024u;
+
+std::string Message(const std::string& file, int line, const std::string& expected) {
+    std::string s = file;
+    if (line > 0) s += ":" + std::to_string(line);
+    return s + ": " + expected;
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path, const std::string& name) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (!std::filesystem::exists(status)) {
+        throw DefinitionError(name, 0, "no such file: expected the game definition here");
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        throw DefinitionError(name, 0, "not a regular file: expected the game definition here");
+    }
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kMaxFileSize) {
+        throw DefinitionError(name, 0, "larger than 16 MiB: expected a game definition");
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw DefinitionError(name, 0, std::string("cannot be opened: ") + std::strerror(errno));
+    }
+    std::string content;
+    content.resize(static_cast<std::size_t>(ec ? 0 : size));
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    content.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) throw DefinitionError(name, 0, "cannot be read");
+    return content;
+}
+
+void FillBuiltInLines(GameDefinition& def) {
+    for (int line = 0; line < kLines; ++line) {
+        for (int reel = 0; reel < kReels; ++reel) {
+            def.LineTable[line][reel] = kLineRows[line][reel];
+            def.LineShape[line][reel] = kLineShapes[line][reel];
+        }
+    }
+}
+
+}  // namespace
+
+DefinitionError::DefinitionError(std::string file, int line, std::string expected)
+    : std::runtime_error(Message(file, line, expected)),
+      file_(std::move(file)),
+      line_(line),
+      expected_(std::move(expected)) {}
+
+GameDefinition ParseDefinition(std::string_view content, const std::string& file_name) {
+    const std::vector<std::string_view> lines = SplitDefinitionLines(content, file_name);
+    LineCursor cursor(lines, file_name);
+    StartupFields startup = ReadStartupFields(cursor);
+
+    GameDefinition def;
+    def.GameVersion = std::move(startup.GameVersion);
+    def.GameRTP = startup.GameRTP;
+    def.Seed = startup.Seed;
+    def.ReelMaxIndex = startup.ReelMaxIndex;
+    def.FsReelMaxIndex = startup.FsReelMaxIndex;
+    def.SymbolName = startup.SymbolName;
+    def.Figures = def.SymbolName;
+    LoadStripsAndPaytable(cursor, startup.reel_strip_header_line, def);
+    def.CycleGames = 100000000;
+    def.ReportFileName = "Temp1.txt";
+    FillBuiltInLines(def);
+    return def;
+}
+
+GameDefinition ReadDefinition(const std::filesystem::path& file) {
+    const std::string name = file.string();
+    const std::string content = ReadWholeFile(file, name);
+    return ParseDefinition(content, name);
+}
+
+}  // namespace kragmoor

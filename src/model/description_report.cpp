@@ -1,0 +1,108 @@
+#include "model/description_report.h"
+
+#include <cstdio>
+
+#include "model/config.h"
+#include "model/text_format.h"
+
+namespace kragmoor {
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+constexpr const char* kRule = "=======================================";
+
+void Line(std::string& out, std::string_view text) {
+    out += text;
+    out += kCrLf;
+}
+
+// A name and its comma, blanks up to `width` (cut at `width`).
+void NameField(std::string& out, std::string_view name, std::size_t width) {
+    std::string field(name);
+    field.push_back(',');
+    text::AppendLeft(out, field, width);
+}
+
+void StripRows(std::string& out, const std::int16_t (*strip)[kReels], int max_index,
+               const GameDefinition& def) {
+    for (int pos = 0; pos <= max_index; ++pos) {
+        for (int reel = 0; reel < kReels; ++reel) {
+            const std::int16_t code = strip[pos][reel];
+            const bool symbol = code >= 0 && code < kSymbols;
+            NameField(out,
+                      symbol ? std::string_view(def.Figures[static_cast<std::size_t>(code)])
+                             : std::string_view("GAP"),
+                      11);
+        }
+        Line(out, " _");
+    }
+}
+
+void WinLineRows(std::string& out, const GameDefinition& def) {
+    for (int line = 0; line < kLines; ++line) {
+        for (int reel = 0; reel < kReels; ++reel) {
+            text::AppendDecimal(out, def.LineTable[line][reel]);
+            out += ",  ";
+        }
+        out += " _ Line";
+        text::AppendDecimal(out, line + 1);
+        out += kCrLf;
+    }
+}
+
+void PaytableRows(std::string& out, const GameDefinition& def) {
+    for (int code = 0; code < kSymbols; ++code) {
+        out.push_back(' ');
+        NameField(out, def.SymbolName[static_cast<std::size_t>(code)], 11);
+        for (int n = 1; n < kRunLengths; ++n) {
+            text::AppendLeft(out, text::Decimal(def.PayTable[code][n]) + ",", 7);
+        }
+        Line(out, " _");
+    }
+}
+
+}  // namespace
+
+std::string DescriptionReport(const GameDefinition& def, const std::tm& load_time) {
+    std::string out;
+    out.reserve(256 + 60 * (def.ReelMaxIndex + def.FsReelMaxIndex + 2) + 40 * kLines +
+                50 * kSymbols);
+    Line(out, std::string("  Company: ") + config::kStudioWeb);
+    Line(out, std::string("Game Name: ") + config::kGameName);
+    Line(out, "  Version: " + def.GameVersion);
+    Line(out, " Game RTP: " + text::RtpText(def.GameRTP) + " %");
+    Line(out, "     Date: " + text::LoadTimeText(load_time));
+    Line(out, kRule);
+    Line(out, std::string("   Design: ") + config::kDesigner);
+    Line(out, std::string("    Email: ") + config::kDesignerEmail);
+    Line(out, std::string("      Web: ") + config::kDesignerWeb);
+    Line(out, kRule);
+    Line(out, "RNG DESCRIPTION");
+    Line(out, "SEED = " + text::Decimal(def.Seed));
+    Line(out, "REEL STRIP");
+    StripRows(out, def.ReelStrip, def.ReelMaxIndex, def);
+    Line(out, "FREE SPINS REEL STRIP");
+    StripRows(out, def.FsReelStrip, def.FsReelMaxIndex, def);
+    Line(out, "WIN LINE DESCRIPTION");
+    WinLineRows(out, def);
+    Line(out, "PAYTABLE DESCRIPTION");
+    PaytableRows(out, def);
+    return out;
+}
+
+bool WriteDescriptionReport(const GameDefinition& def, const std::tm& load_time,
+                            const std::filesystem::path& file) {
+    const std::string report = DescriptionReport(def, load_time);
+#ifdef _WIN32
+    std::FILE* f = _wfopen(file.c_str(), L"wb");
+#else
+    std::FILE* f = std::fopen(file.c_str(), "wb");
+#endif
+    if (f == nullptr) return false;
+    const bool written = std::fwrite(report.data(), 1, report.size(), f) == report.size();
+    const bool closed = std::fclose(f) == 0;
+    return written && closed;
+}
+
+}  // namespace kragmoor
