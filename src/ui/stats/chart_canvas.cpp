@@ -1,0 +1,168 @@
+#include "ui/stats/chart_canvas.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "ui/stats/chart_frame.h"
+
+namespace kragmoor {
+namespace {
+
+// Ratios far off the scale (a game far above its designed RTP) would put lines millions of
+// pixels away; off-picture ends are pulled in to a distance the rasterizer handles exactly.
+constexpr float kFarY = 1.0e4f;
+
+float Tame(double y) {
+    if (!std::isfinite(y)) return 0.0f;
+    return static_cast<float>(std::clamp(y, double{-kFarY}, double{kFarY}));
+}
+
+std::int32_t Tame(std::int32_t y) {
+    return std::clamp(y, static_cast<std::int32_t>(-kFarY), static_cast<std::int32_t>(kFarY));
+}
+
+const QColor& CurveColour(int curve) {
+    static const QColor* colours[3] = {&kChartRed, &kChartGreen, &kChartBlue};
+    return *colours[curve];
+}
+
+}  // namespace
+
+ChartCanvas::ChartCanvas(const QFont& font) : font_(font) {}
+
+void ChartCanvas::Resize(QSize size, const ChartScale& scale) {
+    scale_ = scale;
+    image_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    frame_ = QImage(image_.size(), QImage::Format_RGB32);
+    DrawChartFrame(frame_, scale_, font_);
+    clear_pending_ = false;
+    Redraw();
+}
+
+void ChartCanvas::Clear(const ChartScale& scale) {
+    const bool rescaled = scale.XSize != scale_.XSize || scale.Min != scale_.Min ||
+                          scale.Step != scale_.Step || scale.Target != scale_.Target;
+    scale_ = scale;
+    if (rescaled) DrawChartFrame(frame_, scale_, font_);
+    start_ = count_ = drawn_ = 0;
+    text_.clear();
+    clear_pending_ = true;
+}
+
+void ChartCanvas::Add(const ChartPoint& point) {
+    if (PendingCount() >= kPendingLimit) Flush();
+    Stored s;
+    s.x = point.x;
+    s.prev_x = point.prev_x;
+    const ChartPoint::Segment* segments[3] = {&point.red, &point.green, &point.blue};
+    s.drawn = 0;
+    for (int c = 0; c < 3; ++c) {
+        s.y[c] = Tame(segments[c]->y);
+        s.prev_y[c] = Tame(segments[c]->prev_y);
+        if (segments[c]->drawn && std::isfinite(segments[c]->y)) {
+            s.drawn = static_cast<std::uint8_t>(s.drawn | (1u << c));
+        }
+    }
+    if (count_ < kHistoryLimit) {
+        const std::size_t slot = (start_ + count_) % kHistoryLimit;
+        if (slot < ring_.size()) {
+            ring_[slot] = s;
+        } else {
+            ring_.push_back(s);
+        }
+        ++count_;
+    } else {  // full: the oldest point gives way (it is on the picture: pending stays small)
+        ring_[start_] = s;
+        start_ = (start_ + 1) % kHistoryLimit;
+        --drawn_;
+    }
+    ++added_;
+}
+
+const ChartCanvas::Stored& ChartCanvas::At(std::size_t index) const {
+    return ring_[(start_ + index) % kHistoryLimit];
+}
+
+void ChartCanvas::Flush() {
+    if (clear_pending_) ApplyClear();
+    if (drawn_ < count_) DrawRange(drawn_, count_);
+    drawn_ = count_;
+}
+
+void ChartCanvas::Print(const QString& text) {
+    Flush();
+    text_ = text;
+    text_after_ = added_;
+    QPainter painter(&image_);
+    painter.setFont(font_);
+    PrintChartText(painter, ChartMapper(image_.size(), scale_), text);
+    dirty_ = image_.rect();  // the text's box is small, but cheap to over-report
+}
+
+QRect ChartCanvas::TakeDirty() {
+    const QRect dirty = dirty_;
+    dirty_ = QRect();
+    return dirty;
+}
+
+void ChartCanvas::DrawRange(std::size_t from, std::size_t to) {
+    if (from >= to || image_.isNull()) return;
+    const ChartMapper map(image_.size(), scale_);
+    for (auto& lines : lines_) lines.clear();
+    int min_x = image_.width();
+    int max_x = 0;
+    for (std::size_t i = from; i < to; ++i) {
+        const Stored& s = At(i);
+        const double x0 = map.X(s.prev_x + 10);
+        const double x1 = map.X(s.x + 10);
+        for (int c = 0; c < 3; ++c) {
+            if (s.drawn & (1u << c)) {
+                lines_[c].emplace_back(x0, map.Y(s.prev_y[c]), x1, map.Y(s.y[c]));
+            }
+        }
+        min_x = std::min(min_x, static_cast<int>(std::min(x0, x1)));
+        max_x = std::max(max_x, static_cast<int>(std::max(x0, x1)) + 1);
+    }
+    QPainter painter(&image_);
+    for (int c : {2, 1, 0}) {  // blue, green, then red on top, as each point draws them
+        if (lines_[c].empty()) continue;
+        painter.setPen(QPen(CurveColour(c), 1));
+        painter.drawLines(lines_[c].data(), static_cast<int>(lines_[c].size()));
+    }
+    if (max_x >= min_x) {
+        dirty_ |= QRect(min_x - 1, 0, max_x - min_x + 3, image_.height()) & image_.rect();
+    }
+}
+
+void ChartCanvas::ApplyClear() {
+    clear_pending_ = false;
+    dirty_ = image_.rect();
+    if (frame_.size() == image_.size() && !image_.isNull()) {
+        std::memcpy(image_.bits(), frame_.constBits(),
+                    static_cast<std::size_t>(image_.sizeInBytes()));
+    }
+}
+
+void ChartCanvas::Redraw() {
+    ApplyClear();
+    drawn_ = 0;
+    const std::uint64_t first_added = added_ - count_;
+    if (!text_.isEmpty()) {
+        // The summary goes where it was printed among the recorded points.
+        const std::size_t before =
+            text_after_ <= first_added ? 0 : static_cast<std::size_t>(text_after_ - first_added);
+        DrawRange(0, std::min(before, count_));
+        QPainter painter(&image_);
+        painter.setFont(font_);
+        PrintChartText(painter, ChartMapper(image_.size(), scale_), text_);
+        painter.end();
+        DrawRange(std::min(before, count_), count_);
+    } else {
+        DrawRange(0, count_);
+    }
+    drawn_ = count_;
+}
+
+}  // namespace kragmoor

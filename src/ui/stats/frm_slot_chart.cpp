@@ -1,0 +1,198 @@
+#include "ui/stats/frm_slot_chart.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <string>
+
+#include "engine/run_control.h"
+#include "ui/stats/bitmap_file.h"
+#include "ui/stats/chart_setup_frame.h"
+#include "ui/stats/repaint_throttle.h"
+#include "ui/stats/stats_dialogs.h"
+
+namespace kragmoor {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr auto kRepaintPeriod = std::chrono::milliseconds(40);
+
+std::array<std::string, 4> ScaleFields(const Chart& chart) {
+    const ChartScale& s = chart.Scale();
+    return {std::to_string(s.XSize), std::to_string(s.Min), std::to_string(s.Step),
+            std::to_string(s.Target)};
+}
+
+std::array<std::string, 3> ResetFields(const Chart& chart) {
+    const auto& r = chart.CounterReset();
+    return {std::to_string(r[0]), std::to_string(r[1]), std::to_string(r[2])};
+}
+
+}  // namespace
+
+frmSlotChart::frmSlotChart(RunControl& run, QWidget* parent)
+    : QWidget(parent),
+      run_(run),
+      dir_(std::filesystem::current_path()),
+      ask_(AskQuestion),
+      canvas_(font()) {
+    setWindowFlag(Qt::Window);
+    setObjectName(QStringLiteral("frmSlotChart"));
+    setWindowTitle(QStringLiteral("Slot Chart"));
+    setAttribute(Qt::WA_OpaquePaintEvent);  // the picture covers every pixel
+
+    cmdCharSetup_ = new QPushButton(QStringLiteral("Char Setup"), this);
+    cmdCharSetup_->setObjectName(QStringLiteral("cmdCharSetup"));
+    cmdCharSetup_->adjustSize();
+    cmdCharSetup_->move(0, 0);
+    connect(cmdCharSetup_, &QPushButton::clicked, this, &frmSlotChart::cmdCharSetup_Click);
+
+    fraCharSetup_ = new ChartSetupFrame(this);
+    fraCharSetup_->move(360 / kTwipsPerPixel, 360 / kTwipsPerPixel);
+    fraCharSetup_->hide();
+    fraCharSetup_->SetTexts(run_.ChartData().ScaleTexts(), run_.ChartData().CounterResetTexts());
+    connect(fraCharSetup_, &ChartSetupFrame::FieldChanged, this, [this] { SetupChanged_ = true; });
+    ConnectOptions();
+    cmdCharSetup_->raise();
+
+    throttle_ = new RepaintThrottle(
+        kRepaintPeriod, [this] { Repaint(); }, this);
+    PlaceOnScreen();
+    canvas_.Resize(size(), run_.ChartData().Scale());
+}
+
+frmSlotChart::~frmSlotChart() = default;
+
+void frmSlotChart::PlaceOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    move(area.topLeft());
+    resize(area.width(), area.height() * 5 / 8);
+}
+
+// The option boxes take effect at once: the run control reads them at its next point.
+void frmSlotChart::ConnectOptions() {
+    ChartOptions& options = run_.ChartData().Options();
+    const std::pair<QCheckBox*, bool*> boxes[] = {
+        {fraCharSetup_->chkContinue, &options.Continue}, {fraCharSetup_->chkClear, &options.Clear},
+        {fraCharSetup_->chkPrint, &options.Print},       {fraCharSetup_->chkSave, &options.Save},
+        {fraCharSetup_->chkChart, &options.Chart},
+    };
+    for (const auto& [box, flag] : boxes) {
+        box->setChecked(*flag);
+        bool* target = flag;
+        connect(box, &QCheckBox::toggled, this, [target](bool on) { *target = on; });
+    }
+    connect(fraCharSetup_->chkSave, &QCheckBox::clicked, this, &frmSlotChart::chkSave_Click);
+}
+
+void frmSlotChart::SetAsk(Ask ask) {
+    ask_ = ask ? std::move(ask) : Ask(AskQuestion);
+}
+
+void frmSlotChart::SetRepaintPeriod(std::chrono::milliseconds period) {
+    throttle_->SetPeriod(period);
+}
+
+void frmSlotChart::OnChartCleared() {
+    canvas_.Clear(run_.ChartData().Scale());
+}
+
+void frmSlotChart::OnChartPointAdded(const ChartPoint& point) {
+    canvas_.Add(point);
+    if (!flush_posted_) {
+        // Single steps add points outside any run; a zero timer draws them once control returns
+        // to the event loop. During a run the main window's FlushPending usually comes first.
+        flush_posted_ = true;
+        QTimer::singleShot(0, this, &frmSlotChart::FlushPending);
+    }
+}
+
+void frmSlotChart::FlushPending() {
+    flush_posted_ = false;
+    canvas_.Flush();
+    if (!canvas_.Image().isNull()) throttle_->Request();
+}
+
+void frmSlotChart::OnChartFull(std::string_view summary, std::string_view bitmap_file) {
+    canvas_.Print(QString::fromStdString(std::string(summary)));
+    if (!bitmap_file.empty()) SavePicture(bitmap_file, false);
+    throttle_->Request();
+}
+
+void frmSlotChart::Repaint() {
+    const QRect dirty = canvas_.TakeDirty();
+    if (!dirty.isEmpty()) update(dirty);
+}
+
+void frmSlotChart::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect rect = event->rect();
+    painter.drawImage(rect.topLeft(), canvas_.Image(), rect);
+}
+
+// A resize draws the frame anew at the new size and redraws the recorded curves onto it, so
+// the picture stays sharp; bitmaps are saved at the size the window has then.
+void frmSlotChart::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    canvas_.Resize(size(), canvas_.Scale());
+    canvas_.TakeDirty();
+    update();
+}
+
+void frmSlotChart::cmdCharSetup_Click() {
+    fraCharSetup_->setVisible(!fraCharSetup_->isVisible());
+    if (!SetupChanged_ || fraCharSetup_->isVisible()) return;
+    run_.ReadChartSetup(fraCharSetup_->ScaleTexts(), fraCharSetup_->CounterResetTexts());
+    SetupChanged_ = false;
+    ShowAppliedSettings();
+    FlushPending();
+    if (fraCharSetup_->chkPrint->isChecked()) AskPrint();
+}
+
+// The fields show the values in effect: a text that was no number reads 0, a fraction its
+// rounded whole number, so the user sees at once what the chart uses.
+void frmSlotChart::ShowAppliedSettings() {
+    fraCharSetup_->SetTexts(ScaleFields(run_.ChartData()), ResetFields(run_.ChartData()));
+}
+
+void frmSlotChart::AskPrint() {
+    if (ask_(this, QStringLiteral("Print data ?"), false)) QApplication::beep();
+}
+
+void frmSlotChart::chkSave_Click() {
+    if (!fraCharSetup_->chkSave->isChecked()) return;
+    if (ask_(this, QStringLiteral("Save now?"), true)) SaveNow();
+}
+
+void frmSlotChart::SaveNow() {
+    canvas_.Print(QString::fromStdString(run_.ChartSaveNowSummary()));
+    SavePicture("TestTemp.bmp", true);
+    throttle_->Now();
+}
+
+void frmSlotChart::SavePicture(std::string_view file_name, bool interactive) {
+    const std::filesystem::path path = dir_ / std::filesystem::path(file_name);
+    QString error;
+    const std::u8string utf8 = path.u8string();
+    const QString name = QString::fromUtf8(reinterpret_cast<const char*>(utf8.data()),
+                                           static_cast<qsizetype>(utf8.size()));
+    if (SaveBitmap(canvas_.Image(), name, &error)) return;
+    // A run saves a picture at every full chart: its first failure is told without stopping
+    // the run, later ones are not repeated. A save asked for is always answered.
+    if (interactive) {
+        TellError(this, error, true);
+    } else if (!save_error_shown_) {
+        save_error_shown_ = true;
+        TellError(this, error, false);
+    }
+}
+
+}  // namespace kragmoor

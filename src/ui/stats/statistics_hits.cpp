@@ -1,0 +1,198 @@
+#include "ui/stats/statistics_hits.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QResizeEvent>
+#include <QStyleOptionHeader>
+#include <QTableView>
+#include <algorithm>
+
+#include "engine/run_control.h"
+#include "ui/stats/event_pause.h"
+#include "ui/stats/hit_table_model.h"
+#include "ui/stats/repaint_throttle.h"
+
+namespace kragmoor {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr auto kRepaintPeriod = std::chrono::milliseconds(100);
+constexpr int kCellPadding = 12;
+
+std::chrono::milliseconds Remaining(std::chrono::milliseconds pause, const QElapsedTimer& since) {
+    return std::max(std::chrono::milliseconds(0),
+                    pause - std::chrono::milliseconds(since.elapsed()));
+}
+
+}  // namespace
+
+StatisticsHits::StatisticsHits(RunControl& run, QWidget* parent) : QWidget(parent), run_(run) {
+    setWindowFlag(Qt::Window);
+    setObjectName(QStringLiteral("StatisticsHits"));
+    setWindowTitle(QStringLiteral("Statistics (HITS)"));
+    BuildGrid();
+
+    Label1_ = new QLabel(this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Label1_->setAlignment(Qt::AlignCenter);
+    Label1_->setFrameShape(QFrame::Box);
+    Label1_->setAutoFillBackground(true);
+    QPalette palette = Label1_->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 225));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    Label1_->setPalette(palette);
+    Label1_->hide();
+
+    throttle_ = new RepaintThrottle(
+        kRepaintPeriod, [this] { Repaint(); }, this);
+    resize(4680 / kTwipsPerPixel, 3195 / kTwipsPerPixel);
+}
+
+StatisticsHits::~StatisticsHits() = default;
+
+void StatisticsHits::BuildGrid() {
+    model_ = new HitTableModel(run_.Hits(), this);
+    MSFlexGrid1_ = new QTableView(this);
+    MSFlexGrid1_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1_->setModel(model_);
+    MSFlexGrid1_->setSelectionMode(QAbstractItemView::NoSelection);
+    MSFlexGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1_->setFocusPolicy(Qt::NoFocus);
+    MSFlexGrid1_->setWordWrap(false);
+    MSFlexGrid1_->setCornerButtonEnabled(true);
+
+    const QFontMetrics fm(MSFlexGrid1_->font());
+    QHeaderView* rows = MSFlexGrid1_->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(fm.height() + 6);
+    rows->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    rows->setSectionsClickable(true);
+    QHeaderView* columns = MSFlexGrid1_->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setSectionsClickable(true);
+    columns->setHighlightSections(false);
+    rows->setHighlightSections(false);
+
+    connect(MSFlexGrid1_, &QTableView::clicked, this, &StatisticsHits::MSFlexGrid1_Click);
+    connect(rows, &QHeaderView::sectionClicked, this, &StatisticsHits::MSFlexGrid1_Click);
+    connect(columns, &QHeaderView::sectionClicked, this, &StatisticsHits::MSFlexGrid1_Click);
+
+    // The corner is the name column's header cell: it shows "Win Name" and copies like any cell.
+    if (auto* corner = MSFlexGrid1_->findChild<QAbstractButton*>()) {
+        corner_ = corner;
+        corner->disconnect();
+        connect(corner, &QAbstractButton::clicked, this, &StatisticsHits::MSFlexGrid1_Click);
+        corner->installEventFilter(this);
+        rows->setMinimumWidth(fm.horizontalAdvance(model_->CornerText()) + kCellPadding);
+    }
+    FitColumns();
+}
+
+bool StatisticsHits::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != corner_ || event->type() != QEvent::Paint)
+        return QWidget::eventFilter(watched, event);
+    QPainter painter(corner_);
+    QStyleOptionHeader option;
+    option.initFrom(corner_);
+    option.rect = corner_->rect();
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    option.text = model_->CornerText();
+    option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    corner_->style()->drawControl(QStyle::CE_Header, &option, &painter, corner_);
+    return true;
+}
+
+bool StatisticsHits::IsMinimizedForRefresh() const {
+    return isMinimized();
+}
+
+void StatisticsHits::OnHitsRefreshed() {
+    throttle_->Request();
+}
+
+void StatisticsHits::SetRepaintPeriod(std::chrono::milliseconds period) {
+    throttle_->SetPeriod(period);
+}
+
+void StatisticsHits::Repaint() {
+    // Nothing paints between the engine's refresh and this call (there is one thread), so the
+    // grid never shows a half-refreshed table; the column check and the one dataChanged are
+    // done with the grid's updates off, so that it repaints once.
+    MSFlexGrid1_->setUpdatesEnabled(false);
+    FitColumns();
+    model_->Refreshed();
+    MSFlexGrid1_->setUpdatesEnabled(true);
+}
+
+// Columns grow with their longest text (counts get longer as a run goes on) and never shrink,
+// so the grid never cuts a number and does not jitter.
+void StatisticsHits::FitColumns() {
+    const HitTable& table = run_.Hits();
+    const QFontMetrics fm(MSFlexGrid1_->font());
+    const int digit = fm.horizontalAdvance(QLatin1Char('0'));
+    QHeaderView* header = MSFlexGrid1_->horizontalHeader();
+    for (int c = 1; c < HitTable::kColumns; ++c) {
+        std::size_t longest = 0;
+        for (int r = 1; r < HitTable::kRows; ++r)
+            longest = std::max(longest, table.Cell(r, c).size());
+        const int chars = static_cast<int>(longest);
+        if (chars <= column_chars_[c - 1] && header->sectionSize(c - 1) > 0) continue;
+        column_chars_[c - 1] = std::max(chars, column_chars_[c - 1]);
+        const QString title = QString::fromStdString(table.Cell(0, c));
+        const int width =
+            std::max({fm.horizontalAdvance(title), digit * std::max(chars, 4)}) + kCellPadding;
+        if (width > header->sectionSize(c - 1)) header->resizeSection(c - 1, width);
+    }
+}
+
+void StatisticsHits::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    MSFlexGrid1_->setGeometry(0, 0, width(), height());
+    CentreLabel();
+}
+
+void StatisticsHits::CentreLabel() {
+    const QSize designed(3255 / kTwipsPerPixel, 255 / kTwipsPerPixel);
+    const QSize size = designed.expandedTo(Label1_->sizeHint());
+    Label1_->resize(size);
+    Label1_->move((width() - size.width()) / 2, (height() - size.height()) / 2);
+}
+
+void StatisticsHits::MSFlexGrid1_Click() {
+    if (copying_) return;  // a click during the pauses of a copy
+    copying_ = true;
+    const QPointer<StatisticsHits> alive(this);
+    MSFlexGrid1_->setUpdatesEnabled(false);
+    QElapsedTimer t0;
+    t0.start();
+
+    Label1_->setText(QString::fromUtf8("Копиране на данните в клипборда!"));
+    CentreLabel();
+    Label1_->show();
+    Label1_->raise();
+    const QString text = QString::fromStdString(run_.ClipboardText());
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+
+    ProcessEventsFor(Remaining(pause_, t0));
+    if (!alive) return;
+    t0.start();
+    QApplication::beep();
+    Label1_->setText(QString::fromUtf8("Данните са в клипборда!"));
+    CentreLabel();
+    ProcessEventsFor(Remaining(pause_, t0));
+    if (!alive) return;
+
+    Label1_->hide();
+    MSFlexGrid1_->setUpdatesEnabled(true);
+    copying_ = false;
+}
+
+}  // namespace kragmoor
