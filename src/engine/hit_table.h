@@ -15,7 +15,7 @@ namespace kragmoor {
 enum class CellColour : std::uint8_t { White, Red, Yellow };
 
 class HitTable {
-public:
+  public:
     static constexpr int kRows = 53;
     static constexpr int kColumns = 25;
 
@@ -39,7 +39,7 @@ public:
     // The table as TAB-ended cells with CR LF after each row, then the run totals.
     std::string ClipboardText(const RunState& state) const;
 
-private:
+  private:
     std::array<std::array<std::string, kColumns>, kRows> cells_;
     std::array<std::array<CellColour, kColumns>, kRows> colours_{};
 };

@@ -40,9 +40,11 @@ class RunControl {
     void SetObserver(RunObserver* observer);  // nullptr: nothing is shown
 
     // --- the main window's commands ---
-    void cmdStart_Click();           // Step
-    void cmdAUTO_Click();            // Run; while a run is going (re-entered from Yield): Stop
-    void cmdSave_Click();            // appends the save block to Temp1.txt, rewrites empty.txt
+    void cmdStart_Click();  // Step
+    void cmdAUTO_Click();   // Run; while a run is going (re-entered from Yield): Stop
+    // Appends the save block to Temp1.txt and rewrites empty.txt. False (after a Message naming
+    // the file) when a file could not be written.
+    bool cmdSave_Click();
     void cmdExit_Click();            // closes the three logs and ends any run
     void cmdReels_Click(int index);  // selects the reel that ends a sequential run (0..4)
     // Enter in the credit entry: books the text as an amount when it is a whole number that
@@ -136,7 +138,7 @@ class RunControl {
     void WriteFeatureRecord();
     // save_report.cpp
     void SaveHits(std::string& out);
-    void WriteLossStreakTable();
+    bool WriteLossStreakTable();
 
     GameDefinition def_;
     LogFiles* logs_;

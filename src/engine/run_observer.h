@@ -12,7 +12,7 @@ namespace kragmoor {
 struct ChartPoint;
 
 class RunObserver {
-public:
+  public:
     virtual ~RunObserver() = default;
 
     // --- the game shown in the main window ---

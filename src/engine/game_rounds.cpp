@@ -1,0 +1,275 @@
+// The two game rounds: a paid base game and a free spin. Games that are not shown cost only
+// table reads and counter updates; everything a window shows goes through the observer, and
+// only for shown games.
+#include <string>
+
+#include "engine/run_control.h"
+#include "model/text_format.h"
+#include "rng/rng.h"
+
+namespace kragmoor {
+
+namespace {
+
+constexpr std::int64_t kShowEvery = 10000;
+constexpr int kScatterWinFrom = 2;
+constexpr int kTriggerFrom = 3;
+
+std::string WinText(int line, std::int64_t win, int count, const std::string& name) {
+    std::string s = "Line :";
+    text::AppendTextMask(s, text::Decimal(line + 1), "@@@");
+    s += ",  Win :";
+    text::AppendTextMask(s, text::Decimal(win), "@@@@@");
+    s += ", - ";
+    text::AppendDecimal(s, count);
+    s += ' ';
+    s += name;
+    s += "\r\n";
+    return s;
+}
+
+}  // namespace
+
+// The odometer: the rightmost reel turns fastest. Carrying past the selected reel, or wrapping
+// reel 0, ends an automatic run; the combination reached is played all the same.
+void RunControl::StepOdometer() {
+    std::int16_t(&stop)[kReels] = state_.ReelStop;
+    ++stop[4];
+    for (int r = 4; r >= 1; --r) {
+        if (stop[r] <= def_.ReelLen[r]) break;
+        stop[r] = 0;
+        ++stop[r - 1];
+        if (r == state_.SelectedReel) {
+            SetRunning(false);
+            state_.SkipDisplay = 0;
+        }
+    }
+    if (stop[0] > def_.ReelLen[0]) {
+        stop[0] = 0;
+        SetRunning(false);
+        state_.SkipDisplay = 0;
+    }
+}
+
+void RunControl::FillWindow(const StripColumns& columns, const std::int16_t (&stops)[kReels]) {
+    for (int r = 0; r < kReels; ++r) {
+        const StripColumns::Column& column = columns.reel[r][stops[r]];
+        for (int row = 0; row < kRows; ++row) state_.Window[row][r] = column.symbol[row];
+    }
+}
+
+void RunControl::ShowGame() {
+    observer_->ShowReels();
+    observer_->SetText("");
+    state_.SkipDisplay = 0;
+}
+
+void RunControl::ShowLineWin(int line, std::int32_t win, int count, int symbol) {
+    observer_->AppendText(WinText(line, win, count, def_.Figures[symbol]));
+    observer_->DrawWinLine(line);
+}
+
+void RunControl::ShowScatters(int count, std::int64_t win) {
+    std::string s = text::Decimal(count) + " Scatter Win: ";
+    text::AppendMask(s, win, "### ###");
+    s += "\r\n";
+    observer_->AppendText(s);
+    for (int row = 0; row < kRows; ++row) {
+        for (int r = 0; r < kReels; ++r) {
+            if (state_.Window[row][r] == kScatter) observer_->DrawScatterBox(row, r);
+        }
+    }
+}
+
+// Auto Stop: the game is shown from here on and the run ends after it.
+void RunControl::EndRunAt(std::string_view message) {
+    observer_->ShowReels();
+    observer_->Message(message);
+    state_.SkipDisplay = 0;
+    SetRunning(false);
+    observer_->EnableAdd(true);
+}
+
+void RunControl::BaseJackpot(int line, const LineCodeInfo& info) {
+    RunState& st = state_;
+    if (auto_stop_) EndRunAt("JACKPOT!!!\r\nGame = " + text::Decimal(st.Games));
+    if (st.SkipDisplay == 0) ShowLineWin(line, info.win, info.count, info.symbol);
+    st.WinSum[line][info.symbol][info.count] += info.win;
+    st.TotalWin += info.win;
+    ++st.WinEvents;
+    WriteJackpotRecord(line, false);
+}
+
+void RunControl::BaseScatters() {
+    RunState& st = state_;
+    const int count = st.LineResult[kScatterLine][1];
+    const std::int64_t win = static_cast<std::int64_t>(st.LineResult[kScatterLine][2]) * kBet;
+    st.WinSum[kScatterLine][kScatter][count] += win;
+    st.TotalWin += win;
+    if (st.SkipDisplay == 0) ShowScatters(count, win);
+    if (count >= kTriggerFrom) {
+        if (st.SkipDisplay == 0) {
+            observer_->AppendText(text::Decimal(count) + " SCATTERS = 15 Free Spins At x4\r\n");
+        }
+        st.InFreeSpins = true;
+        ++st.FreeGames;
+        if (auto_stop_) {
+            EndRunAt("Free Spins \r\nGame = " + text::Decimal(st.Games));
+            observer_->FocusStart();
+        }
+    }
+    ++st.WinEvents;
+}
+
+void RunControl::PlayBaseGame() {
+    RunState& st = state_;
+    if (random_stops_) {
+        for (int r = 0; r < kReels; ++r) {
+            st.ReelStop[r] = static_cast<std::int16_t>(rng_GenNumber(def_.ReelLen[r] + 1));
+        }
+    } else {
+        StepOdometer();
+    }
+    WinAtGameStart_ = st.TotalWin;
+    st.TotalBet += kBet;
+    if (st.SkipDisplay == 0) [[unlikely]] {
+        for (int r = 0; r < kReels; ++r) observer_->ReelCaption(r, st.ReelStop[r]);
+    }
+    FillWindow(*base_columns_, st.ReelStop);
+    if (!running_ || st.Games % kShowEvery == 0) [[unlikely]] {
+        ShowGame();
+    } else {
+        st.SkipDisplay = 1;
+    }
+
+    const StripColumns::Column* column[kReels];
+    for (int r = 0; r < kReels; ++r) column[r] = &base_columns_->reel[r][st.ReelStop[r]];
+    for (int line = 0; line < kLines; ++line) {
+        const std::uint8_t* rows = line_rows_[line];
+        const std::uint32_t key = column[0]->key[rows[0]] + column[1]->key[rows[1]] +
+                                  column[2]->key[rows[2]] + column[3]->key[rows[3]] +
+                                  column[4]->key[rows[4]];
+        const LineCodeInfo& info = codes_.Lookup(key);
+        st.LineResult[line][0] = info.symbol;
+        st.LineResult[line][1] = info.count;
+        st.LineResult[line][2] = info.win;
+        ++st.HitCount[line][info.count][info.symbol];
+        if (info.jackpot) [[unlikely]] {
+            BaseJackpot(line, info);
+        } else if (info.win > 0) {
+            if (st.SkipDisplay == 0) [[unlikely]]
+                ShowLineWin(line, info.win, info.count, info.symbol);
+            st.WinSum[line][info.symbol][info.count] += info.win;
+            st.TotalWin += info.win;
+            ++st.WinEvents;
+        }
+    }
+
+    int scatters = 0;
+    for (int r = 0; r < kReels; ++r) scatters += column[r]->scatters;
+    if (scatters > 5) scatters = 5;
+    st.LineResult[kScatterLine][0] = kScatter;
+    st.LineResult[kScatterLine][1] = scatters;
+    st.LineResult[kScatterLine][2] = def_.PayTable[kScatter][scatters];
+    ++st.HitCount[kScatterLine][scatters][kScatter];
+    if (scatters >= kScatterWinFrom) [[unlikely]]
+        BaseScatters();
+
+    labels_.win_set = true;
+    labels_.win = st.TotalWin;
+    labels_.bet = st.TotalBet;
+    if (st.SkipDisplay == 0) [[unlikely]] {
+        labels_.free_kind = 1;
+        labels_.free_games = st.FreeGames;
+        labels_.free_win = st.FreeWin;
+        labels_.free_bet = st.TotalBet;
+    }
+    if (st.WinEvents != 0) [[likely]] {
+        labels_.rate_set = true;
+        labels_.rate_games = st.Games;
+        labels_.rate_events = st.WinEvents;
+    }
+}
+
+void RunControl::FreeSpinJackpot(int line) {
+    if (auto_stop_) {
+        EndRunAt("JACKPOT!!!\r\nGame = " + text::Decimal(state_.Games) + "\r\n Free Spin ");
+    }
+    WriteJackpotRecord(line, true);
+}
+
+void RunControl::PlayFreeSpin() {
+    RunState& st = state_;
+    for (int r = 0; r < kReels; ++r) {
+        st.FsReelStop[r] = static_cast<std::int16_t>(rng_GenNumber(def_.FsReelLen[r] + 1));
+    }
+    if (st.SkipDisplay == 0) [[unlikely]] {
+        for (int r = 0; r < kReels; ++r) observer_->ReelCaption(r, st.FsReelStop[r]);
+    }
+    FillWindow(*free_columns_, st.FsReelStop);
+    if (!running_ || st.Games % kShowEvery == 0) [[unlikely]] {
+        ShowGame();
+    } else {
+        st.SkipDisplay = 1;
+    }
+
+    std::int64_t spin_win = 0;
+    const StripColumns::Column* column[kReels];
+    for (int r = 0; r < kReels; ++r) column[r] = &free_columns_->reel[r][st.FsReelStop[r]];
+    for (int line = 0; line < kLines; ++line) {
+        const std::uint8_t* rows = line_rows_[line];
+        const std::uint32_t key = column[0]->key[rows[0]] + column[1]->key[rows[1]] +
+                                  column[2]->key[rows[2]] + column[3]->key[rows[3]] +
+                                  column[4]->key[rows[4]];
+        const LineCodeInfo& info = codes_.Lookup(key);
+        st.LineResult[line][0] = info.symbol;
+        st.LineResult[line][1] = info.count;
+        st.LineResult[line][2] = info.win;
+        if (info.jackpot) [[unlikely]]
+            FreeSpinJackpot(line);
+        if (info.win > 0) {
+            const std::int64_t win = static_cast<std::int64_t>(info.win) * kFreeSpinMultiplier;
+            if (st.SkipDisplay == 0) [[unlikely]] {
+                observer_->AppendText(WinText(line, win, info.count, def_.Figures[info.symbol]));
+                observer_->DrawWinLine(line);
+            }
+            spin_win += win;
+        }
+    }
+
+    int scatters = 0;
+    for (int r = 0; r < kReels; ++r) scatters += column[r]->scatters;
+    if (scatters > 5) scatters = 5;
+    st.LineResult[kScatterLine][0] = kScatter;
+    st.LineResult[kScatterLine][1] = scatters;
+    st.LineResult[kScatterLine][2] = def_.PayTable[kScatter][scatters];
+    if (scatters >= kScatterWinFrom) [[unlikely]] {
+        const std::int64_t win = static_cast<std::int64_t>(def_.PayTable[kScatter][scatters]) *
+                                 kFreeSpinMultiplier * kBet;
+        spin_win += win;
+        if (st.SkipDisplay == 0) ShowScatters(scatters, win);
+        if (scatters >= kTriggerFrom) {
+            FreeSpinNo_ -= kFreeSpinsAward;
+            st.InFreeSpins = true;
+            if (st.SkipDisplay == 0) {
+                observer_->AppendText(text::Decimal(scatters) +
+                                      " SCATTERS = New 15 Free Spins At x4\r\n");
+            }
+        }
+    }
+
+    st.FeatureWin += spin_win;
+    st.LastFeatureWin = static_cast<float>(spin_win);
+    ++free_spins_total_;
+    if (st.SkipDisplay == 0) [[unlikely]] {
+        std::string s = "_________________\r\nFree Spin win = ";
+        s += text::Trimmed(text::Mask(st.FeatureWin, "### ### ###"));
+        s += "\r\n";
+        observer_->AppendText(s);
+    }
+    labels_.win_set = true;
+    labels_.win = st.TotalWin;
+    labels_.bet = st.TotalBet;
+}
+
+}  // namespace kragmoor

@@ -1,0 +1,101 @@
+// Whole runs of the reference game against the files an independent model of the simulator
+// left: the report's save block, the three logs and the loss-streak table, byte for byte.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/headless_run.h"
+#include "engine/run_control.h"
+#include "engine/session.h"
+#include "test_game.h"
+
+namespace kragmoor {
+namespace {
+
+const std::filesystem::path kGame = std::filesystem::path(KRAGMOOR_TEST_DATA) / "g0";
+
+struct Reference {
+    const char* folder;
+    std::int64_t games;
+    bool sequential;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// The first line where two texts differ, for a readable failure.
+std::string FirstDifference(const std::string& want, const std::string& got) {
+    const auto a = Lines(want);
+    const auto b = Lines(got);
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+        const std::string x = i < a.size() ? a[i] : "<none>";
+        const std::string y = i < b.size() ? b[i] : "<none>";
+        if (x != y) {
+            std::ostringstream s;
+            s << "line " << i + 1 << "\n want: " << x << "\n  got: " << y;
+            return s.str();
+        }
+    }
+    return "line ends or the last line end differ";
+}
+
+void PrintTo(const Reference& ref, std::ostream* os) { *os << ref.folder; }
+
+class GoldenRun : public ::testing::TestWithParam<Reference> {};
+
+TEST_P(GoldenRun, EveryFileMatchesTheReference) {
+    const Reference& ref = GetParam();
+    test::TempDir dir;
+    std::filesystem::copy_file(kGame / "ReelSetup.ini", dir.path() / "ReelSetup.ini");
+    Session session = OpenSession(dir.path(), {});
+    RunControl control(session.definition, session.logs, dir.path());
+    if (ref.sequential) {
+        control.SetRandomStops(false);
+        control.cmdReels_Click(4);
+    }
+    {
+        HeadlessRun run(control, ref.games);
+        run.Play();
+    }
+    ASSERT_TRUE(control.cmdSave_Click());
+    control.cmdExit_Click();
+    EXPECT_EQ(control.State().Games, ref.games);
+
+    const std::filesystem::path want_dir = kGame / ref.folder;
+    for (const char* name : {"Jackpot.txt", "FreeSpins.txt", "Percent_10000.txt", "empty.txt"}) {
+        const std::string want = test::ReadFile(want_dir / name);
+        const std::string got = test::ReadFile(dir.path() / name);
+        EXPECT_TRUE(want == got) << name << ": " << FirstDifference(want, got);
+    }
+    // The report: every line but the four that carry configuration values or the load time.
+    auto want = Lines(test::ReadFile(want_dir / "Temp1.txt"));
+    auto got = Lines(test::ReadFile(dir.path() / "Temp1.txt"));
+    ASSERT_EQ(want.size(), got.size());
+    for (std::size_t i : {0, 4, 7, 8}) got[i] = want[i];
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(want[i], got[i]) << "Temp1.txt line " << i + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ReferenceGame, GoldenRun,
+                         ::testing::Values(Reference{"random-30000", 30000, false},
+                                           Reference{"sequential-3000", 3000, true}),
+                         [](const ::testing::TestParamInfo<Reference>& p) {
+                             return std::string(p.param.sequential ? "Sequential" : "Random") +
+                                    std::to_string(p.param.games);
+                         });
+
+}  // namespace
+}  // namespace kragmoor
