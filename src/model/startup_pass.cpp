@@ -127,8 +127,10 @@ void ReadSymbolNames(LineCursor& cursor, StartupFields& fields) {
 std::optional<std::int32_t> ParseSeedLine(std::string_view line) {
     if (!StartsWith(line, kSeedPrefix)) return std::nullopt;
     std::string_view digits = TrimBlanks(line.substr(kSeedPrefix.size()));
-    if (!digits.empty() && digits[0] == '+') digits.remove_prefix(1);
-    if (digits.empty() || digits[0] == '+') return std::nullopt;
+    if (!digits.empty() && digits[0] == '+') {
+        digits.remove_prefix(1);
+        if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) return std::nullopt;
+    }
     std::int32_t seed = 0;
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), seed);
     if (result.ec != std::errc() || result.ptr != digits.data() + digits.size()) {
