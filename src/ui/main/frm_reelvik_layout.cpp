@@ -1,11 +1,13 @@
 // Building the main window: every control at its place (twips of the design converted at 15
 // twips a pixel), captions, colours, fonts and tool tips, and the state the loader leaves.
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <cmath>
 
 #include "model/config.h"
@@ -49,6 +51,31 @@ QFont TitleFont() {
     f.setPointSizeF(11.25);
     f.setBold(true);
     return f;
+}
+
+// The title lines in the largest size up to the design's that fits the label.
+void FitTitle(QLabel* label) {
+    QFont f = label->font();
+    const QRect room = label->contentsRect();
+    while (f.pointSizeF() > 7.0) {
+        const QRect need =
+            QFontMetrics(f).boundingRect(room, Qt::AlignLeft | Qt::AlignTop, label->text());
+        if (need.height() <= room.height() && need.width() <= room.width()) break;
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    }
+    label->setFont(f);
+}
+
+// A check box caption in a font small enough to show whole beside the box.
+void FitCaption(QCheckBox* box) {
+    const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                          box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+    QFont f = box->font();
+    while (f.pixelSize() > 8 &&
+           QFontMetrics(f).horizontalAdvance(box->text()) > box->width() - indicator - 2) {
+        f.setPixelSize(f.pixelSize() - 1);
+    }
+    box->setFont(f);
 }
 
 }  // namespace
@@ -101,6 +128,8 @@ void frmReelvik::BuildControls() {
     chkStopJP = new QCheckBox(QStringLiteral("Auto Stop"), this);
     chkStopJP->setObjectName(QStringLiteral("chkStopJP"));
     chkStopJP->setGeometry(Twips(1230, 7920, 1035, 255));
+    FitCaption(chkRND);
+    FitCaption(chkStopJP);
 
     const std::array<QRect, 7> places = {QRect(6600, 7920, 3435, 255), QRect(6600, 8340, 1695, 255),
                                          QRect(8340, 8340, 1695, 255), QRect(6600, 8730, 3435, 255),
@@ -130,7 +159,7 @@ void frmReelvik::BuildControls() {
     txtTextBox1->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setStyleHint(QFont::Monospace);
-    mono.setPixelSize(11);
+    mono.setPixelSize(9);
     txtTextBox1->setFont(mono);
 
     Label2 = MakeLabel(QStringLiteral("Label2"), {240, 6960, 2655, 795});
@@ -168,6 +197,7 @@ void frmReelvik::LoadDefinition() {
     Label2->setText(QString::fromUtf8(config::kGameName) +
                     QStringLiteral("\nGame mathematics by\n") +
                     QString::fromUtf8(config::kDesigner));
+    FitTitle(Label2);
     ShowStopZero();
     // The cells sit edge to edge, each as wide as a symbol picture.
     Picture2->LayOut(QPoint(Px(200), Px(60)), image_list_.Width());

@@ -19,9 +19,9 @@ constexpr int kOrdinary = 11;
 
 // Eleven hues far enough apart to tell the ordinary symbols apart at a glance.
 const std::array<QColor, kOrdinary> kHues = {
-    QColor(46, 125, 50), QColor(123, 31, 162), QColor(2, 119, 189), QColor(198, 40, 40),
-    QColor(239, 108, 0), QColor(0, 131, 143),  QColor(94, 53, 177), QColor(173, 20, 87),
-    QColor(85, 139, 47), QColor(69, 90, 100),  QColor(191, 144, 0),
+    QColor(46, 125, 50), QColor(123, 31, 162), QColor(2, 119, 189),  QColor(198, 40, 40),
+    QColor(239, 108, 0), QColor(0, 131, 143),  QColor(48, 63, 159),  QColor(173, 20, 87),
+    QColor(121, 85, 72), QColor(84, 110, 122), QColor(158, 157, 36),
 };
 
 QPolygonF RegularPolygon(QPointF c, double r, int corners, double turn) {
