@@ -1,5 +1,7 @@
 #include "cli/load_summary.h"
 
+#include <vector>
+
 #include "cli/json_text.h"
 #include "model/config.h"
 #include "model/text_format.h"
@@ -69,6 +71,31 @@ void JsonField(std::string& out, const char* key, std::string_view value) {
     out += ",\n";
 }
 
+// Reels whose strip column holds symbol names after the gap that ended the reel: those names
+// are echoed in the report but never played, which is worth a second look (a misspelt name ends
+// a reel early).
+std::vector<std::string> GapNotes(const GameDefinition& def) {
+    std::vector<std::string> notes;
+    const auto check = [&notes](const char* label, const std::int16_t(*strip)[kReels],
+                                const std::int16_t* len, std::int16_t max_index) {
+        for (int reel = 0; reel < kReels; ++reel) {
+            for (int pos = len[reel] + 2; pos <= max_index; ++pos) {
+                if (strip[pos][reel] != kGap) {
+                    notes.push_back(std::string(label) + " reel " + Decimal(reel) +
+                                    " ends at the field of row " + Decimal(len[reel] + 1) +
+                                    ", which is no symbol name, but row " + Decimal(pos) +
+                                    " holds a symbol again: the rows after the gap are never "
+                                    "played");
+                    break;
+                }
+            }
+        }
+    };
+    check("base-game", def.ReelStrip, def.ReelLen, def.ReelMaxIndex);
+    check("free-spins", def.FsReelStrip, def.FsReelLen, def.FsReelMaxIndex);
+    return notes;
+}
+
 }  // namespace
 
 std::string LoadSummaryText(const Session& s) {
@@ -87,6 +114,7 @@ std::string LoadSummaryText(const Session& s) {
     }
     out += "\n";
     PaytableText(out, def);
+    for (const std::string& note : GapNotes(def)) out += "\nNote: " + note + ".\n";
     out += "\nWritten: " + def.ReportFileName +
            " (the description report); Jackpot.txt, FreeSpins.txt and Percent_10000.txt "
            "created empty.\n";
@@ -118,7 +146,13 @@ std::string LoadSummaryJson(const Session& s) {
         }
         out += code + 1 < kSymbols ? "],\n" : "]\n";
     }
-    out += "  ],\n  \"files\": [";
+    out += "  ],\n  \"notes\": [";
+    const std::vector<std::string> notes = GapNotes(def);
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        if (i > 0) out += ", ";
+        AppendJsonString(out, notes[i]);
+    }
+    out += "],\n  \"files\": [";
     AppendJsonString(out, def.ReportFileName);
     out += ", \"Jackpot.txt\", \"FreeSpins.txt\", \"Percent_10000.txt\"]\n}\n";
     return out;

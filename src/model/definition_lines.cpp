@@ -16,7 +16,8 @@ std::string HexByte(unsigned char c) {
 
 // Refuses bytes that no text file holds: NUL and the control characters other than TAB.
 void CheckText(std::string_view line, int number, const std::string& file) {
-    for (unsigned char c : line) {
+    for (const char ch : line) {
+        const auto c = static_cast<unsigned char>(ch);
         if (c == '\t' || (c >= 0x20 && c != 0x7F)) continue;
         if (c == 0) {
             throw DefinitionError(file, number,
@@ -30,7 +31,8 @@ void CheckText(std::string_view line, int number, const std::string& file) {
 
 std::string Folded(std::string_view s) {
     std::string out;
-    for (unsigned char c : s) {
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
         if (c == ' ' || c == '\t') continue;
         out.push_back(static_cast<char>(std::toupper(c)));
     }

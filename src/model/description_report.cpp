@@ -66,8 +66,8 @@ void PaytableRows(std::string& out, const GameDefinition& def) {
 
 std::string DescriptionReport(const GameDefinition& def, const std::tm& load_time) {
     std::string out;
-    out.reserve(256 + 60 * (def.ReelMaxIndex + def.FsReelMaxIndex + 2) + 40 * kLines +
-                50 * kSymbols);
+    const auto rows = static_cast<std::size_t>(def.ReelMaxIndex + def.FsReelMaxIndex + 2);
+    out.reserve(1024 + 60 * rows + 40 * kLines + 50 * kSymbols);
     Line(out, std::string("  Company: ") + config::kStudioWeb);
     Line(out, std::string("Game Name: ") + config::kGameName);
     Line(out, "  Version: " + def.GameVersion);

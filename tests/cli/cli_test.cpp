@@ -78,6 +78,24 @@ TEST(CliTest, LoadModeWritesTheReportAndEmptyLogsAndDescribesTheGame) {
     }
 }
 
+TEST(CliTest, SummaryPointsOutNamesAfterAGap) {
+    WorkDir dir;
+    std::string game = ReadFile(testing::kTestData + "/g0/ReelSetup.ini");
+    // Row 7 of reel 2: a misspelt "Ten" ends the reel there, though names follow.
+    const std::string row7 = "Ten,       Rune,      Ten,       Ace,       Helm,       _";
+    game.replace(game.find(row7), row7.size(),
+                 "Ten,       Rune,      Tne,       Ace,       Helm,       _");
+    WriteFile(dir / "ReelSetup.ini", game);
+    const auto run = RunSim(dir.path(), "--games 0");
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_NE(run.out.find("Base reels       20 21 7 23 24 positions"), std::string::npos);
+    EXPECT_NE(run.out.find("Note: base-game reel 2 ends at the field of row 7, which is no symbol "
+                           "name, but row 8 holds a symbol again"),
+              std::string::npos);
+    EXPECT_NE(ReadFile(dir / "Temp1.txt").find("Ten,       Rune,      GAP,       Ace,"),
+              std::string::npos);
+}
+
 TEST(CliTest, JsonSummaryIsOneEscapedObject) {
     WorkDir dir;
     std::string game = ReadFile(testing::kTestData + "/g0/ReelSetup.ini");
@@ -90,7 +108,8 @@ TEST(CliTest, JsonSummaryIsOneEscapedObject) {
     for (const char* expected :
          {"\"version\": \"say \\\"hi\\\"\\\\x\\t\",", "\"designed_rtp\": 96.5,", "\"seed\": 4242,",
           "\"base_reels\": {\"section_rows\": 24, \"positions\": [20, 21, 22, 23, 24]},",
-          "\"symbols\": [\"Nine\", \"Ten\",", "\"Scatter\"],", "    [0, 10, 50, 500, 2500],\n"}) {
+          "\"symbols\": [\"Nine\", \"Ten\",", "\"Scatter\"],", "    [0, 10, 50, 500, 2500],\n",
+          "\"notes\": [],"}) {
         EXPECT_NE(run.out.find(expected), std::string::npos) << expected;
     }
 }
