@@ -139,12 +139,20 @@ std::optional<std::int32_t> ParseSeedLine(std::string_view line) {
     return seed;
 }
 
+// One field of the RTP line: a whole number from 0 to 99 (so that the report writes it back).
+std::optional<double> RtpField(std::string_view field) {
+    const auto number = text::ReadLeadingNumber(field);
+    if (!number || number->value < 0.0 || number->value > 99.0) return std::nullopt;
+    if (number->value != static_cast<double>(static_cast<int>(number->value))) return std::nullopt;
+    return number->value;
+}
+
 std::optional<float> ParseRtpLine(std::string_view line) {
     if (line.size() < 12) return std::nullopt;
-    const auto whole = text::ReadLeadingNumber(line.substr(11, 3));
-    const auto hundredths = text::ReadLeadingNumber(line.size() > 14 ? line.substr(14, 2) : "");
+    const auto whole = RtpField(line.substr(11, 3));
+    const auto hundredths = RtpField(line.size() > 14 ? line.substr(14, 2) : "");
     if (!whole || !hundredths) return std::nullopt;
-    return static_cast<float>(whole->value) + static_cast<float>(hundredths->value) / 100.0f;
+    return static_cast<float>(*whole) + static_cast<float>(*hundredths) / 100.0f;
 }
 
 std::optional<std::string> ParseSymbolName(std::string_view row) {
@@ -167,8 +175,9 @@ StartupFields ReadStartupFields(LineCursor& cursor) {
     const auto rtp = ParseRtpLine(*rtp_line);
     if (!rtp) {
         cursor.Fail(cursor.LineNumber(),
-                    "RTP line: expected the whole percent in characters 12 to 14 and the "
-                    "hundredths in characters 15 and 16 (\" Game RTP: 96,50 %\")");
+                    "RTP line: expected the whole percent (0 to 99) and its separator in "
+                    "characters 12 to 14 and the hundredths (0 to 99) in characters 15 and 16, "
+                    "as in \" Game RTP: 96,50 %\"");
     }
     fields.GameRTP = *rtp;
 

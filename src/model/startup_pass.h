@@ -32,7 +32,7 @@ std::optional<std::int32_t> ParseSeedLine(std::string_view line);
 
 // The designed RTP of the header's RTP line: the whole percent in characters 12 to 14 and the
 // hundredths in characters 15 and 16, each converted by itself to a single. Nothing when either
-// holds no number.
+// does not begin with a whole number from 0 to 99 (what the report's header can write back).
 std::optional<float> ParseRtpLine(std::string_view line);
 
 // The symbol name of a paytable row: its first 12 characters trimmed, less the comma that ends

@@ -251,11 +251,16 @@ TEST(RefuseTest, RtpAndSeedThatAreNoNumbers) {
     auto lines = SmallGame();
     At(lines, testing::kRtpLine) = " Game RTP: ab,cd %";
     const std::string rtp_message =
-        "ReelSetup.ini:4: RTP line: expected the whole percent in characters 12 to 14 and the "
-        "hundredths in characters 15 and 16 (\" Game RTP: 96,50 %\")";
+        "ReelSetup.ini:4: RTP line: expected the whole percent (0 to 99) and its separator in "
+        "characters 12 to 14 and the hundredths (0 to 99) in characters 15 and 16, as in \" Game "
+        "RTP: 96,50 %\"";
     EXPECT_EQ(Refusal(lines), rtp_message);
-    At(lines, testing::kRtpLine) = " Game RTP: 96,";
-    EXPECT_EQ(Refusal(lines), rtp_message);
+    // Values the report's header could not write back are refused too.
+    for (const char* rtp : {" Game RTP: 96,", " Game RTP: 100,00 %", " Game RTP: 9.5,00 %",
+                            " Game RTP: -5,00 %", " Game RTP: 95,.5 %", " Game RTP:"}) {
+        At(lines, testing::kRtpLine) = rtp;
+        EXPECT_EQ(Refusal(lines), rtp_message) << rtp;
+    }
     const std::string seed_message =
         "ReelSetup.ini:12: seed line: expected \"SEED = \" followed by a whole number from "
         "-2147483648 to 2147483647";
