@@ -23,6 +23,11 @@ std::int32_t Tame(std::int32_t y) {
     return std::clamp(y, static_cast<std::int32_t>(-kFarY), static_cast<std::int32_t>(kFarY));
 }
 
+// Without X size the chart never wraps and x grows past the picture: far ends are pulled in.
+double TameX(double x) {
+    return std::clamp(x, -1.0e6, 1.0e6);
+}
+
 const QColor& CurveColour(int curve) {
     static const QColor* colours[3] = {&kChartRed, &kChartGreen, &kChartBlue};
     return *colours[curve];
@@ -115,8 +120,8 @@ void ChartCanvas::DrawRange(std::size_t from, std::size_t to) {
     int max_x = 0;
     for (std::size_t i = from; i < to; ++i) {
         const Stored& s = At(i);
-        const double x0 = map.X(s.prev_x + 10);
-        const double x1 = map.X(s.x + 10);
+        const double x0 = TameX(map.X(static_cast<double>(s.prev_x) + 10));
+        const double x1 = TameX(map.X(static_cast<double>(s.x) + 10));
         for (int c = 0; c < 3; ++c) {
             if (s.drawn & (1u << c)) {
                 lines_[c].emplace_back(x0, map.Y(s.prev_y[c]), x1, map.Y(s.y[c]));
