@@ -1,14 +1,143 @@
-// Placeholder until the game runs are wired to the engine: a run is refused with exit status 3,
-// after the session has been opened (the report and the empty logs are written).
+// kragmoor-sim DIR --games N: an automatic run with nothing shown, stopped at the yield after
+// game N, then saved and the logs closed, and a summary of what was played.
 #include "cli/run_games.h"
 
+#include <chrono>
 #include <cstdio>
+#include <string>
+
+#include "cli/json_text.h"
+#include "cli/progress.h"
+#include "engine/headless_run.h"
+#include "engine/run_control.h"
+#include "model/text_format.h"
 
 namespace kragmoor::cli {
 
-int RunGames(const Options&, Session&) {
-    std::fputs("kragmoor-sim: playing runs is not built yet\n", stderr);
-    return 3;
+namespace {
+
+struct RunResult {
+    std::int64_t games, total_bet, total_win, win_events, free_games, free_win, free_spins,
+        jackpots;
+    double seconds;
+};
+
+double Share(std::int64_t a, std::int64_t b) {
+    return b != 0 ? static_cast<double>(a) / static_cast<double>(b) : 0.0;
+}
+
+std::string Grouped(std::int64_t v) {
+    return text::Trimmed(text::Mask(v, "# ### ### ##0"));
+}
+
+std::string Percent(double ratio) {
+    return text::Trimmed(text::Mask(ratio, "##0.000%"));
+}
+
+std::string Number(double v) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15g", v);
+    return buffer;
+}
+
+void Row(std::string& out, const char* label, const std::string& value) {
+    text::AppendLeft(out, label, 22);
+    out += value;
+    out += '\n';
+}
+
+std::string SummaryText(const RunResult& r) {
+    std::string out;
+    Row(out, "Games", Grouped(r.games));
+    Row(out, "Total bet", Grouped(r.total_bet));
+    Row(out, "Total win", Grouped(r.total_win));
+    Row(out, "RTP", Percent(Share(r.total_win, r.total_bet)));
+    std::string events = Grouped(r.win_events);
+    if (r.win_events > 0) {
+        events += " (one per " +
+                  text::Trimmed(text::Mask(Share(20 * r.games, r.win_events), "### ### ##0.000")) +
+                  " line bets)";
+    }
+    Row(out, "Win events", events);
+    Row(out, "Features",
+        Grouped(r.free_games) + " triggered, won " + Grouped(r.free_win) + " (" +
+            Percent(Share(r.free_win, r.total_bet)) + " of the bet)");
+    Row(out, "Free spins played", Grouped(r.free_spins));
+    Row(out, "Jackpots", Grouped(r.jackpots));
+    Row(out, "Seconds", text::Trimmed(text::Mask(r.seconds, "### ##0.000")));
+    const double gps = r.seconds > 0 ? static_cast<double>(r.games) / r.seconds : 0.0;
+    Row(out, "Games per second", Grouped(static_cast<std::int64_t>(gps)));
+    return out;
+}
+
+std::string SummaryJson(const RunResult& r) {
+    const double gps = r.seconds > 0 ? static_cast<double>(r.games) / r.seconds : 0.0;
+    std::string out = "{\n";
+    auto field = [&out](const char* key, const std::string& value, bool last = false) {
+        out += "  ";
+        AppendJsonString(out, key);
+        out += ": " + value + (last ? "\n" : ",\n");
+    };
+    field("games", text::Decimal(r.games));
+    field("total_bet", text::Decimal(r.total_bet));
+    field("total_win", text::Decimal(r.total_win));
+    field("rtp_percent", Number(100.0 * Share(r.total_win, r.total_bet)));
+    field("win_events", text::Decimal(r.win_events));
+    field("hit_rate", Number(Share(20 * r.games, r.win_events)));
+    field("free_games", text::Decimal(r.free_games));
+    field("free_win", text::Decimal(r.free_win));
+    field("free_spins", text::Decimal(r.free_spins));
+    field("jackpots", text::Decimal(r.jackpots));
+    field("seconds", Number(r.seconds));
+    field("games_per_second", Number(gps), true);
+    out += "}\n";
+    return out;
+}
+
+}  // namespace
+
+int RunGames(const Options& options, Session& session) {
+    RunControl control(session.definition, session.logs, session.dir);
+    if (options.sequential) {
+        control.SetRandomStops(false);
+        control.cmdReels_Click(options.selected_reel);
+    }
+    const std::int64_t target = (options.games + 99) / 100 * 100;
+    ProgressBar bar(stderr, target);
+    HeadlessRun::Progress progress;
+    if (bar.Active()) {
+        progress = [&bar](const RunControl& c) {
+            bar.Update(c.State().Games, c.State().TotalWin, c.State().TotalBet);
+        };
+    }
+
+    const auto start = std::chrono::steady_clock::now();
+    HeadlessRun run(control, options.games, progress);
+    run.Play();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    bar.Finish();
+
+    const bool saved = control.cmdSave_Click();
+    control.cmdExit_Click();
+    for (const std::string& message : run.Messages()) {
+        std::fprintf(stderr, "kragmoor-sim: %s\n", message.c_str());
+    }
+
+    const RunState& st = control.State();
+    const RunResult result{st.Games,
+                           st.TotalBet,
+                           st.TotalWin,
+                           st.WinEvents,
+                           st.FreeGames,
+                           st.FreeWin,
+                           control.FreeSpinsTotal(),
+                           control.JackpotCount(),
+                           seconds};
+    const std::string summary = options.json ? SummaryJson(result) : SummaryText(result);
+    std::fwrite(summary.data(), 1, summary.size(), stdout);
+    std::fflush(stdout);
+    return saved ? 0 : 1;
 }
 
 }  // namespace kragmoor::cli

@@ -2,6 +2,7 @@
 // table reads and counter updates; everything a window shows goes through the observer, and
 // only for shown games.
 #include <string>
+#include <utility>
 
 #include "engine/run_control.h"
 #include "model/text_format.h"
@@ -14,6 +15,24 @@ namespace {
 constexpr std::int64_t kShowEvery = 10000;
 constexpr int kScatterWinFrom = 2;
 constexpr int kTriggerFrom = 3;
+
+// The codes of the 20 lines of a window, all looked up before any is booked. A line's key adds
+// its row's share of every reel; the win lines are built in, so the rows are constants.
+template <std::size_t... L>
+inline void LineCodes(const LineCodeTable& table,
+                      const StripColumns::Column* const (&column)[kReels],
+                      std::uint8_t (&codes)[kLines], std::index_sequence<L...>) {
+    ((codes[L] = table.Code(column[0]->key[kLineRows[L][0]] + column[1]->key[kLineRows[L][1]] +
+                            column[2]->key[kLineRows[L][2]] + column[3]->key[kLineRows[L][3]] +
+                            column[4]->key[kLineRows[L][4]])),
+     ...);
+}
+
+inline void LineCodes(const LineCodeTable& table,
+                      const StripColumns::Column* const (&column)[kReels],
+                      std::uint8_t (&codes)[kLines]) {
+    LineCodes(table, column, codes, std::make_index_sequence<kLines>());
+}
 
 std::string WinText(int line, std::int64_t win, int count, const std::string& name) {
     std::string s = "Line :";
@@ -144,19 +163,17 @@ void RunControl::PlayBaseGame() {
 
     const StripColumns::Column* column[kReels];
     for (int r = 0; r < kReels; ++r) column[r] = &base_columns_->reel[r][st.ReelStop[r]];
+    std::uint8_t codes[kLines];
+    LineCodes(codes_, column, codes);
     for (int line = 0; line < kLines; ++line) {
-        const std::uint8_t* rows = line_rows_[line];
-        const std::uint32_t key = column[0]->key[rows[0]] + column[1]->key[rows[1]] +
-                                  column[2]->key[rows[2]] + column[3]->key[rows[3]] +
-                                  column[4]->key[rows[4]];
-        const LineCodeInfo& info = codes_.Lookup(key);
+        const LineCodeInfo& info = codes_.Info(codes[line]);
         st.LineResult[line][0] = info.symbol;
         st.LineResult[line][1] = info.count;
         st.LineResult[line][2] = info.win;
         ++st.HitCount[line][info.count][info.symbol];
-        if (info.jackpot) [[unlikely]] {
+        if (codes[line] == LineCodeTable::kJackpotCode) [[unlikely]] {
             BaseJackpot(line, info);
-        } else if (info.win > 0) {
+        } else if (info.pays) {
             if (st.SkipDisplay == 0) [[unlikely]]
                 ShowLineWin(line, info.win, info.count, info.symbol);
             st.WinSum[line][info.symbol][info.count] += info.win;
@@ -216,18 +233,16 @@ void RunControl::PlayFreeSpin() {
     std::int64_t spin_win = 0;
     const StripColumns::Column* column[kReels];
     for (int r = 0; r < kReels; ++r) column[r] = &free_columns_->reel[r][st.FsReelStop[r]];
+    std::uint8_t codes[kLines];
+    LineCodes(codes_, column, codes);
     for (int line = 0; line < kLines; ++line) {
-        const std::uint8_t* rows = line_rows_[line];
-        const std::uint32_t key = column[0]->key[rows[0]] + column[1]->key[rows[1]] +
-                                  column[2]->key[rows[2]] + column[3]->key[rows[3]] +
-                                  column[4]->key[rows[4]];
-        const LineCodeInfo& info = codes_.Lookup(key);
+        const LineCodeInfo& info = codes_.Info(codes[line]);
         st.LineResult[line][0] = info.symbol;
         st.LineResult[line][1] = info.count;
         st.LineResult[line][2] = info.win;
-        if (info.jackpot) [[unlikely]]
+        if (codes[line] == LineCodeTable::kJackpotCode) [[unlikely]]
             FreeSpinJackpot(line);
-        if (info.win > 0) {
+        if (info.pays) {
             const std::int64_t win = static_cast<std::int64_t>(info.win) * kFreeSpinMultiplier;
             if (st.SkipDisplay == 0) [[unlikely]] {
                 observer_->AppendText(WinText(line, win, info.count, def_.Figures[info.symbol]));

@@ -9,9 +9,11 @@ constexpr int CodeOf(int symbol, int count, bool doubled) {
     return (symbol * kRunLengths + count) * 2 + (doubled ? 1 : 0);
 }
 
+static_assert(CodeOf(kWild, kReels, false) == LineCodeTable::kJackpotCode);
+
 }  // namespace
 
-LineCodeTable::LineCodeTable(PayTableRef pay) : codes_(kKeys) {
+LineCodeTable::LineCodeTable(PayTableRef pay) : blocks_(kSuffixes, 0) {
     for (int symbol = 0; symbol < kSymbols; ++symbol) {
         for (int count = 0; count < kRunLengths; ++count) {
             for (int doubled = 0; doubled < 2; ++doubled) {
@@ -21,26 +23,38 @@ LineCodeTable::LineCodeTable(PayTableRef pay) : codes_(kKeys) {
                 info.count = static_cast<std::uint8_t>(count);
                 info.win = static_cast<std::int32_t>(pay[symbol][count]) * (doubled + 1);
                 info.jackpot = symbol == kWild && count == kReels;
+                info.pays = info.win > 0;
             }
         }
     }
-    // Every key in order: reel 0 turns fastest, as its weight is 1.
     std::array<std::int16_t, kReels> s{};
-    for (std::uint32_t key = 0; key < static_cast<std::uint32_t>(kKeys); ++key) {
-        std::uint32_t rest = key;
-        for (int r = 0; r < kReels; ++r) {
-            s[r] = static_cast<std::int16_t>(rest % kSymbols);
-            rest /= kSymbols;
+    std::array<std::uint8_t, kSuffixes> tail{};
+    for (int prefix = 0; prefix < kPrefixes; ++prefix) {
+        s[0] = static_cast<std::int16_t>(prefix % kSymbols);
+        s[1] = static_cast<std::int16_t>(prefix / kSymbols % kSymbols);
+        s[2] = static_cast<std::int16_t>(prefix / (kSymbols * kSymbols));
+        bool decided = true;
+        for (int suffix = 0; suffix < kSuffixes; ++suffix) {
+            s[3] = static_cast<std::int16_t>(suffix % kSymbols);
+            s[4] = static_cast<std::int16_t>(suffix / kSymbols);
+            const LineOutcome out = EvaluateLineSymbols(s, pay);
+            const bool doubled = out.win != pay[out.symbol][out.count];
+            tail[static_cast<std::size_t>(suffix)] =
+                static_cast<std::uint8_t>(CodeOf(out.symbol, out.count, doubled));
+            decided = decided && tail[static_cast<std::size_t>(suffix)] == tail[0];
         }
-        const LineOutcome out = EvaluateLineSymbols(s, pay);
-        const bool doubled = out.win != pay[out.symbol][out.count];
-        codes_[key] = static_cast<std::uint8_t>(CodeOf(out.symbol, out.count, doubled));
+        std::uint32_t& p = prefixes_[static_cast<std::size_t>(prefix)];
+        p = tail[0];
+        if (!decided) {
+            p = static_cast<std::uint32_t>(blocks_.size()) << 8;
+            blocks_.insert(blocks_.end(), tail.begin(), tail.end());
+        }
     }
 }
 
 std::uint32_t LineCodeTable::Key(const std::array<std::int16_t, kReels>& s) {
     std::uint32_t key = 0;
-    for (int r = 0; r < kReels; ++r) key += static_cast<std::uint32_t>(s[r]) * Weight(r);
+    for (int r = 0; r < kReels; ++r) key += Part(r, s[r]);
     return key;
 }
 
@@ -61,8 +75,7 @@ StripColumns::StripColumns(const std::int16_t (&strip)[kMaxPositions][kReels],
             column.symbol = {strip[above][r], strip[stop][r], strip[below][r]};
             column.scatters = 0;
             for (int row = 0; row < kRows; ++row) {
-                column.key[row] =
-                    static_cast<std::uint32_t>(column.symbol[row]) * LineCodeTable::Weight(r);
+                column.key[row] = LineCodeTable::Part(r, column.symbol[row]);
                 column.scatters = static_cast<std::uint8_t>(
                     column.scatters + (column.symbol[row] == kScatter ? 1 : 0));
             }

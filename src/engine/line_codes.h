@@ -1,8 +1,10 @@
 // The fast line evaluation behind the game rounds. A line's result depends only on its five
 // symbols, so every one of the 13^5 symbol combinations is valued once, when a game is loaded,
-// and kept as a one-byte code; a game then reads each line's code from the table by a key that
-// is the sum of five per-stop values. The codes are proven equal to EvaluateLineSymbols by an
-// exhaustive test.
+// and kept as a one-byte code. Most lines are decided by their first three symbols, so the codes
+// live in two small tables that stay in the processor's caches: one entry per three-symbol
+// prefix, holding either the code or a block of 169 codes for the last two symbols. A game
+// reads each line's code by a key that is the sum of five per-stop values. The codes are proven
+// equal to EvaluateLineSymbols by an exhaustive test.
 #pragma once
 
 #include <array>
@@ -20,28 +22,48 @@ struct LineCodeInfo {
     std::uint8_t symbol = 0;
     std::uint8_t count = 0;
     bool jackpot = false;  // five wilds
+    bool pays = false;     // win > 0
 };
 
 class LineCodeTable {
   public:
-    static constexpr int kKeys = kSymbols * kSymbols * kSymbols * kSymbols * kSymbols;  // 13^5
+    static constexpr int kPrefixes = kSymbols * kSymbols * kSymbols;  // reels 0..2
+    static constexpr int kSuffixes = kSymbols * kSymbols;             // reels 3 and 4
+    static constexpr int kSuffixShift = 12;                           // kPrefixes < 2^12
 
     explicit LineCodeTable(PayTableRef pay);
 
-    // The key of a line: reel r's symbol weighs 13^r.
-    static constexpr std::uint32_t Weight(int reel) {
-        std::uint32_t w = 1;
-        for (int r = 0; r < reel; ++r) w *= kSymbols;
-        return w;
+    // A key holds the prefix s0 + 13 s1 + 169 s2 in its low 12 bits and the suffix s3 + 13 s4
+    // above them, so that it is the sum of one value per reel.
+    static constexpr std::uint32_t Part(int reel, int symbol) {
+        constexpr std::uint32_t kWeight[kReels] = {1, kSymbols, kSymbols * kSymbols,
+                                                   1u << kSuffixShift, kSymbols << kSuffixShift};
+        return static_cast<std::uint32_t>(symbol) * kWeight[reel];
     }
     static std::uint32_t Key(const std::array<std::int16_t, kReels>& s);
 
-    const LineCodeInfo& Lookup(std::uint32_t key) const { return info_[codes_[key]]; }
+    std::uint8_t Code(std::uint32_t key) const {
+        const std::uint32_t prefix = prefixes_[key & ((1u << kSuffixShift) - 1)];
+        const std::uint32_t block = prefix >> 8;
+        // Branch-free: a decided prefix reads block 0, whose codes are never used.
+        const std::uint8_t tail = blocks_[block + (key >> kSuffixShift)];
+        return static_cast<std::uint8_t>(block != 0 ? tail : prefix & 0xFF);
+    }
+    const LineCodeInfo& Info(std::uint8_t code) const { return info_[code]; }
+    const LineCodeInfo& Lookup(std::uint32_t key) const { return Info(Code(key)); }
+    // The code of a line of five wilds.
+    static constexpr std::uint8_t kJackpotCode = (kWild * kRunLengths + kReels) * 2;
     LineOutcome Outcome(std::uint32_t key) const;
+
+    // Prefixes that need their last two symbols (for the tests and the benchmark notes).
+    int Blocks() const { return static_cast<int>(blocks_.size() / kSuffixes) - 1; }
 
   private:
     static constexpr int kCodes = kSymbols * kRunLengths * 2;  // symbol, count, doubled
-    std::vector<std::uint8_t> codes_;
+    // Per prefix: the code when the prefix decides the line (low 8 bits), otherwise the offset
+    // of its block of 169 codes in blocks_ (above them; block 0 is a dummy).
+    std::array<std::uint32_t, kPrefixes> prefixes_{};
+    std::vector<std::uint8_t> blocks_;
     std::array<LineCodeInfo, kCodes> info_{};
 };
 

@@ -41,9 +41,11 @@ void CheckStrips(const std::int16_t (&strip)[kMaxPositions][kReels],
 GameDefinition Checked(const GameDefinition& def) {
     CheckStrips(def.ReelStrip, def.ReelLen, "base-game");
     CheckStrips(def.FsReelStrip, def.FsReelLen, "free-spins");
-    for (const auto& line : def.LineTable) {
-        for (const std::int16_t row : line) {
-            if (row < 0 || row >= kRows) throw std::invalid_argument("win line row outside 0..2");
+    for (int line = 0; line < kLines; ++line) {
+        for (int r = 0; r < kReels; ++r) {
+            if (def.LineTable[line][r] != kLineRows[line][r]) {
+                throw std::invalid_argument("the win lines are not the built-in ones");
+            }
         }
     }
     return def;
@@ -62,11 +64,6 @@ RunControl::RunControl(const GameDefinition& def, LogFiles& logs, std::filesyste
       codes_(def_.PayTable),
       base_columns_(std::make_unique<StripColumns>(def_.ReelStrip, def_.ReelLen)),
       free_columns_(std::make_unique<StripColumns>(def_.FsReelStrip, def_.FsReelLen)) {
-    for (int line = 0; line < kLines; ++line) {
-        for (int r = 0; r < kReels; ++r) {
-            line_rows_[line][r] = static_cast<std::uint8_t>(def_.LineTable[line][r]);
-        }
-    }
     // The first sequential step wraps every reel to position 0.
     for (int r = 0; r < kReels; ++r) state_.ReelStop[r] = def_.ReelLen[r];
     state_.SelectedReel = 4;

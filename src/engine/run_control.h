@@ -30,8 +30,8 @@ class RunControl {
     // 4, Credit and CreditTotal 1000000, random stops, Auto Stop off, no run going. `logs` must be
     // open; files the run control writes itself (Temp1.txt, empty.txt) live in `dir`.
     // The definition is copied. It must be one the reader accepts: every reel at least two
-    // positions long and holding symbol codes 0..12 up to its last position, line rows 0..2;
-    // otherwise std::invalid_argument.
+    // positions long and holding symbol codes 0..12 up to its last position, and the built-in
+    // win lines; otherwise std::invalid_argument.
     RunControl(const GameDefinition& def, LogFiles& logs, std::filesystem::path dir,
                RunObserver* observer = nullptr);
     RunControl(const RunControl&) = delete;
@@ -151,7 +151,6 @@ class RunControl {
     LineCodeTable codes_;
     std::unique_ptr<StripColumns> base_columns_;
     std::unique_ptr<StripColumns> free_columns_;
-    std::uint8_t line_rows_[kLines][kReels] = {};
 
     bool random_stops_ = true;
     bool auto_stop_ = false;

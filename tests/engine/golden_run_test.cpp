@@ -51,7 +51,9 @@ std::string FirstDifference(const std::string& want, const std::string& got) {
     return "line ends or the last line end differ";
 }
 
-void PrintTo(const Reference& ref, std::ostream* os) { *os << ref.folder; }
+void PrintTo(const Reference& ref, std::ostream* os) {
+    *os << ref.folder;
+}
 
 class GoldenRun : public ::testing::TestWithParam<Reference> {};
 

@@ -1,0 +1,87 @@
+#include "cli/progress.h"
+
+#include <cmath>
+
+#include "model/text_format.h"
+
+#ifdef _WIN32
+#include <io.h>
+#define KRAGMOOR_ISATTY _isatty
+#define KRAGMOOR_FILENO _fileno
+#else
+#include <unistd.h>
+#define KRAGMOOR_ISATTY isatty
+#define KRAGMOOR_FILENO fileno
+#endif
+
+namespace kragmoor::cli {
+
+namespace {
+
+constexpr auto kRedrawEvery = std::chrono::milliseconds(200);
+constexpr unsigned kClockEvery = 64;  // yields between two readings of the clock
+constexpr std::size_t kBarWidth = 24;
+
+std::string Duration(double seconds) {
+    if (!std::isfinite(seconds) || seconds < 0) return "--:--";
+    const auto s = static_cast<std::int64_t>(seconds + 0.5);
+    std::string out;
+    if (s >= 3600) out = text::Decimal(s / 3600) + ":";
+    const std::int64_t m = s / 60 % 60;
+    const std::int64_t sec = s % 60;
+    if (s >= 3600 && m < 10) out += '0';
+    out += text::Decimal(m) + ":" + (sec < 10 ? "0" : "") + text::Decimal(sec);
+    return out;
+}
+
+}  // namespace
+
+ProgressBar::ProgressBar(std::FILE* stream, std::int64_t target_games)
+    : stream_(stream), target_(target_games) {
+    active_ = stream_ != nullptr && KRAGMOOR_ISATTY(KRAGMOOR_FILENO(stream_)) != 0;
+    start_ = std::chrono::steady_clock::now();
+    last_draw_ = start_;
+}
+
+ProgressBar::~ProgressBar() {
+    Finish();
+}
+
+std::string ProgressBar::Line(std::int64_t games, std::int64_t target, std::int64_t total_win,
+                              std::int64_t total_bet, double seconds, std::size_t width) {
+    const double done =
+        target > 0 ? std::min(1.0, static_cast<double>(games) / static_cast<double>(target)) : 1.0;
+    const auto filled = static_cast<std::size_t>(done * static_cast<double>(width));
+    std::string line = "[" + std::string(filled, '#') + std::string(width - filled, '.') + "] ";
+    line += text::Trimmed(text::Mask(games, "# ### ### ##0")) + " / " +
+            text::Trimmed(text::Mask(target, "# ### ### ##0")) + " games  RTP ";
+    line += total_bet > 0
+                ? text::Trimmed(text::Mask(
+                      static_cast<double>(total_win) / static_cast<double>(total_bet), "0.000%"))
+                : "-";
+    const double speed = seconds > 0 ? static_cast<double>(games) / seconds : 0.0;
+    line += "  " + text::Trimmed(text::Mask(speed / 1e6, "##0.00")) + " M games/s  ";
+    const double left = speed > 0 ? static_cast<double>(target - games) / speed : NAN;
+    line += Duration(left) + " left";
+    return line;
+}
+
+void ProgressBar::Update(std::int64_t games, std::int64_t total_win, std::int64_t total_bet) {
+    if (!active_ || ++calls_ % kClockEvery != 0) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - last_draw_ < kRedrawEvery) return;
+    last_draw_ = now;
+    const double seconds = std::chrono::duration<double>(now - start_).count();
+    const std::string line = Line(games, target_, total_win, total_bet, seconds, kBarWidth);
+    std::fprintf(stream_, "\r%s\033[K", line.c_str());
+    std::fflush(stream_);
+}
+
+void ProgressBar::Finish() {
+    if (!active_) return;
+    std::fputs("\r\033[K", stream_);
+    std::fflush(stream_);
+    active_ = false;
+}
+
+}  // namespace kragmoor::cli
