@@ -115,13 +115,28 @@ void frmSlotChart::OnChartPointAdded(const ChartPoint& point) {
     }
 }
 
+const QImage& frmSlotChart::Picture() {
+    FitPicture();
+    return canvas_.Image();
+}
+
+// A window that is not shown gets no resize event; the picture follows its size all the same,
+// so that a bitmap always has the window's size.
+void frmSlotChart::FitPicture() {
+    if (canvas_.Image().size() == size()) return;
+    canvas_.Resize(size(), canvas_.Scale());
+    update();
+}
+
 void frmSlotChart::FlushPending() {
     flush_posted_ = false;
+    FitPicture();
     canvas_.Flush();
     if (!canvas_.Image().isNull()) throttle_->Request();
 }
 
 void frmSlotChart::OnChartFull(std::string_view summary, std::string_view bitmap_file) {
+    FitPicture();
     canvas_.Print(QString::fromStdString(std::string(summary)));
     if (!bitmap_file.empty()) SavePicture(bitmap_file, false);
     throttle_->Request();
@@ -133,6 +148,7 @@ void frmSlotChart::Repaint() {
 }
 
 void frmSlotChart::paintEvent(QPaintEvent* event) {
+    FitPicture();
     QPainter painter(this);
     const QRect rect = event->rect();
     painter.drawImage(rect.topLeft(), canvas_.Image(), rect);
@@ -142,14 +158,13 @@ void frmSlotChart::paintEvent(QPaintEvent* event) {
 // the picture stays sharp; bitmaps are saved at the size the window has then.
 void frmSlotChart::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    canvas_.Resize(size(), canvas_.Scale());
-    canvas_.TakeDirty();
-    update();
+    FitPicture();
 }
 
 void frmSlotChart::cmdCharSetup_Click() {
-    fraCharSetup_->setVisible(!fraCharSetup_->isVisible());
-    if (!SetupChanged_ || fraCharSetup_->isVisible()) return;
+    // isHidden, not isVisible: the toggle must also work while the window itself is not shown.
+    fraCharSetup_->setHidden(!fraCharSetup_->isHidden());
+    if (!SetupChanged_ || !fraCharSetup_->isHidden()) return;
     run_.ReadChartSetup(fraCharSetup_->ScaleTexts(), fraCharSetup_->CounterResetTexts());
     SetupChanged_ = false;
     ShowAppliedSettings();
@@ -173,6 +188,7 @@ void frmSlotChart::chkSave_Click() {
 }
 
 void frmSlotChart::SaveNow() {
+    FitPicture();
     canvas_.Print(QString::fromStdString(run_.ChartSaveNowSummary()));
     SavePicture("TestTemp.bmp", true);
     throttle_->Now();

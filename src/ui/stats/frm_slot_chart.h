@@ -47,8 +47,8 @@ class frmSlotChart : public QWidget {
     // Repaints of the window are at least this far apart during a run.
     void SetRepaintPeriod(std::chrono::milliseconds period);
 
-    // The persistent picture: the frame and every curve drawn so far.
-    const QImage& Picture() const { return canvas_.Image(); }
+    // The persistent picture: the frame and every curve drawn so far, the size of the window.
+    const QImage& Picture();
     ChartSetupFrame& Setup() { return *fraCharSetup_; }
     QPushButton& SetupButton() { return *cmdCharSetup_; }
     bool SetupChanged() const { return SetupChanged_; }
@@ -63,6 +63,7 @@ class frmSlotChart : public QWidget {
 
   private:
     void PlaceOnScreen();
+    void FitPicture();
     void ConnectOptions();
     void ShowAppliedSettings();
     void AskPrint();
