@@ -312,7 +312,15 @@ std::string SingleText(float value, char decimal_point) {
 }
 
 std::string RtpText(float game_rtp) {
-    std::string s = SingleText(game_rtp * 100.0f);
+    const float hundredths = game_rtp * 100.0f;
+    std::string s = SingleText(hundredths);
+    // Below 10 % a single's seven digits reach past the hundredths (9.02 x 100 is 902.0001):
+    // a value within a thousandth of a whole number of hundredths is written as that number.
+    const double whole = std::nearbyint(static_cast<double>(hundredths));
+    if (s.find('.') != std::string::npos && std::fabs(hundredths - whole) < 1e-3 &&
+        std::fabs(whole) < 1e6) {
+        s = Decimal(static_cast<std::int64_t>(whole));
+    }
     // A header below 10 % keeps two whole-percent digits, so that the report still reads back.
     if (s.find_first_not_of("0123456789") == std::string::npos && s.size() < 4) {
         s.insert(0, 4 - s.size(), '0');

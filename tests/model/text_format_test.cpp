@@ -238,7 +238,26 @@ TEST(ConversionTest, RtpTextPutsACommaBeforeTheHundredths) {
     EXPECT_EQ(RtpText(95.123f), "9512,.3");
     // Below 10 % the whole percent keeps two digits, so that the header reads back.
     EXPECT_EQ(RtpText(5.12f), "05,12");
+    EXPECT_EQ(RtpText(9.0f + 2.0f / 100.0f), "09,02");  // x 100 is 902.0001 as a single
+    EXPECT_EQ(RtpText(0.0f + 1.0f / 100.0f), "00,01");
     EXPECT_EQ(RtpText(0.0f), "00,00");
+}
+
+TEST(ConversionTest, EveryHeaderRtpIsWrittenBackAsItWasRead) {
+    for (int whole = 0; whole < 100; ++whole) {
+        for (int hundredths = 0; hundredths < 100; ++hundredths) {
+            const float rtp = static_cast<float>(whole) + static_cast<float>(hundredths) / 100.0f;
+            const std::string expected = std::string(1, static_cast<char>('0' + whole / 10)) +
+                                         static_cast<char>('0' + whole % 10) + "," +
+                                         static_cast<char>('0' + hundredths / 10) +
+                                         static_cast<char>('0' + hundredths % 10);
+            ASSERT_EQ(RtpText(rtp), expected);
+            if (whole >= 10) {
+                // From 10 % on, the single's own seven digits already give the hundredths.
+                ASSERT_EQ(SingleText(rtp * 100.0f), expected.substr(0, 2) + expected.substr(3));
+            }
+        }
+    }
 }
 
 TEST(ConversionTest, LoadTimeHasLeadingZeros) {
