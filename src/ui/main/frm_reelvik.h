@@ -88,6 +88,7 @@ class frmReelvik : public QWidget, private RunObserver {
 
     // --- keeping the widgets in step with the display models ---
     void Sync();
+    void SyncDisplay();
     void RefreshLabels();
     void RefreshReelButtons();
     void SetEntryButtonsEnabled(bool enabled);
@@ -118,7 +119,8 @@ class frmReelvik : public QWidget, private RunObserver {
     RunControl control_;
     SymbolImageList image_list_;
     ReelDisplay display_;
-    YieldThrottle throttle_;
+    YieldThrottle throttle_;          // the window's turns during a run
+    YieldThrottle display_throttle_;  // repaints of the cells and the text box during a run
     std::function<void()> quit_;
     HitsView* hits_view_ = nullptr;
     ChartView* chart_view_ = nullptr;

@@ -95,7 +95,8 @@ void frmReelvik::LabelsChanged() {
 
 void frmReelvik::Yield() {
     if (!throttle_.Due()) return;
-    Sync();
+    if (display_throttle_.Due()) SyncDisplay();
+    if (labels_dirty_) RefreshLabels();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     // The time spent answering the window does not count against the run's share.
     throttle_.Restart();

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Times a 100-million-game automatic run in the window application against the headless runner.
+#
+# Starts a virtual X server, opens build/bin/kragmoor on the bundled game in a temporary
+# directory, clicks Run and waits for the " Games!" message that ends the run at the cycle's end
+# (the save report is written just before it); then times `kragmoor-sim --games N` on the same
+# game in another temporary directory. Prints both times and their ratio and exits non-zero when
+# the window is more than 1.3 times slower.
+#
+# Usage: tools/bench_window.sh [BIN_DIR]      (default build/bin, as ./run builds it)
+# Needs Xvfb and xdotool (apt-get install xvfb xdotool).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bin=${1:-build/bin}
+games=100000000  # the window's run ends by itself at the cycle's end, CycleGames
+limit=1.3
+definition=games/ReelSetup.ini
+
+for tool in Xvfb xdotool awk; do
+    command -v "$tool" >/dev/null || { echo "bench_window: $tool is not installed" >&2; exit 2; }
+done
+for program in kragmoor kragmoor-sim; do
+    [ -x "$bin/$program" ] || { echo "bench_window: $bin/$program is not built" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display number nobody uses.
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+now() { date +%s.%N; }
+
+# --- the window application ---
+mkdir -p "$work/window" "$work/sim"
+cp "$definition" "$work/window/ReelSetup.ini"
+cp "$definition" "$work/sim/ReelSetup.ini"
+abs_bin=$(cd "$bin" && pwd)
+(cd "$work/window" && exec "$abs_bin/kragmoor") >"$work/window.log" 2>&1 &
+app_pid=$!
+main=$(timeout 30 xdotool search --sync --onlyvisible --name "SLOT  Simulator" | head -1)
+sleep 1  # let the statistics windows settle
+# Run sits at (48, 584) in the client area, 33 x 41 pixels.
+xdotool mousemove --window "$main" 64 604
+start=$(now)
+xdotool click 1
+message=$(timeout 1800 xdotool search --sync --onlyvisible --name "^Kragmoor$" | head -1)
+window_end=$(now)
+grouped=$(echo "$games" | sed ':a;s/\B[0-9]\{3\}\>/ &/;ta')
+grep -q "^Games     = *$grouped" "$work/window/Temp1.txt" || {
+    echo "bench_window: the window's save report does not show $games games" >&2
+}
+# Close the message and click Exit; the clean-up ends the program should that not work.
+{ xdotool windowfocus "$message" && xdotool key Return; } 2>/dev/null || true
+sleep 0.5
+xdotool mousemove --window "$main" 24 604 click 1 2>/dev/null || true  # Exit
+for _ in $(seq 30); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+window_seconds=$(awk -v a="$start" -v b="$window_end" 'BEGIN { printf "%.3f", b - a }')
+
+# --- the headless runner ---
+start=$(now)
+"$bin/kragmoor-sim" "$work/sim" --games "$games" >"$work/sim.log"
+sim_seconds=$(awk -v a="$start" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }')
+
+ratio=$(awk -v w="$window_seconds" -v s="$sim_seconds" 'BEGIN { printf "%.3f", w / s }')
+printf 'games            %s\n' "$games"
+printf 'window           %.2f s\n' "$window_seconds"
+printf 'headless runner  %.2f s\n' "$sim_seconds"
+printf 'ratio            %s (limit %s)\n' "$ratio" "$limit"
+if awk -v r="$ratio" -v l="$limit" 'BEGIN { exit !(r > l) }'; then
+    echo "bench_window: the window is too slow" >&2
+    exit 1
+fi
