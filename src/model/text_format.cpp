@@ -1,5 +1,6 @@
 #include "model/text_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -141,8 +142,10 @@ double OutOfRangeValue(std::string_view text) {
         std::string_view e = text.substr(i + 1);
         if (!e.empty() && e[0] == '+') e.remove_prefix(1);
         const auto r = std::from_chars(e.data(), e.data() + e.size(), exponent);
-        if (r.ec == std::errc::result_out_of_range) exponent = e[0] == '-' ? -100000 : 100000;
-        power += exponent;
+        // Far beyond any mantissa's length either way: only the sign of the sum matters.
+        constexpr long long kFar = 1000000000;
+        if (r.ec == std::errc::result_out_of_range) exponent = e[0] == '-' ? -kFar : kFar;
+        power += std::clamp(exponent, -kFar, kFar);
     }
     if (!seen_digit || power < 0) return negative ? -0.0 : 0.0;
     return negative ? -std::numeric_limits<double>::infinity()

@@ -193,6 +193,11 @@ TEST(ConversionTest, ValueOfTextReadsTheLeadingNumber) {
     EXPECT_EQ(ValueOfText("1e-999"), 0.0);
     EXPECT_EQ(ValueOfText("9" + std::string(400, '0') + "e-800"), 0.0);
     EXPECT_TRUE(std::isinf(ValueOfText("0." + std::string(10, '0') + "1e99999999999999999999")));
+    // Exponents at the edge of 64 bits (found by fuzzing: the sum once overflowed).
+    EXPECT_TRUE(std::isinf(ValueOfText("300e9223372036854775807")));
+    EXPECT_EQ(ValueOfText("3e-9223372036854775808"), 0.0);
+    EXPECT_TRUE(
+        std::isinf(ValueOfText("-638640.3" + std::string(70, '0') + "e9223372036854775807")));
     const auto number = ReadLeadingNumber("  12.5, 3");
     ASSERT_TRUE(number.has_value());
     EXPECT_EQ(number->end, 6u);
