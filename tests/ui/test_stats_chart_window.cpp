@@ -122,12 +122,19 @@ class ChartWindowTest : public QObject {
         StatsGame game;
         frmSlotChart chart(game.run);
         ChartSetupFrame& setup = chart.Setup();
+        const QFontMetrics fm(setup.font());
         for (int i = 0; i < 4; ++i) {
+            // The field covers only the blanks: the words before it and the unit after it show.
+            const QString caption = setup.lblMastabi[i]->text();
+            const QString words = caption.left(caption.indexOf(QStringLiteral("  ")));
+            const QString up_to_unit = caption.left(caption.lastIndexOf(QLatin1Char(' ')) + 1);
             const QRect field = setup.txtMastabi[i]->geometry();
             const QRect label = setup.lblMastabi[i]->geometry();
-            QVERIFY(label.contains(field.center()));
-            QVERIFY(field.left() > label.left() + 10);  // after the first word
-            QVERIFY(field.right() < label.right());     // before the unit
+            QVERIFY2(field.left() >= label.left() + fm.horizontalAdvance(words),
+                     qPrintable(caption));
+            QVERIFY2(field.right() < label.left() + fm.horizontalAdvance(up_to_unit),
+                     qPrintable(caption));
+            QVERIFY(field.width() >= fm.horizontalAdvance(QStringLiteral("500")));
             QVERIFY(setup.rect().contains(label));
         }
         for (QWidget* w :

@@ -199,13 +199,20 @@ class StatisticsHitsTest : public QObject {
         hits.resize(400, 300);
         hits.show();
         QStringList seen;
+        QList<QRect> places;
         int ticks = 0;
         QTimer probe;
-        // Events keep coming during both pauses: sample the label's text as a person would see it.
+        // Events keep coming during both pauses: sample the label as a person would see it.
         connect(&probe, &QTimer::timeout, [&] {
             ++ticks;
-            if (hits.StatusLabel().isVisible() && !seen.contains(hits.StatusLabel().text()))
-                seen << hits.StatusLabel().text();
+            const QLabel& label = hits.StatusLabel();
+            if (label.isVisible() && !seen.contains(label.text())) {
+                seen << label.text();
+                places << label.geometry();
+                // Each text fits whole inside the label's frame.
+                QVERIFY(label.contentsRect().width() >=
+                        label.fontMetrics().horizontalAdvance(label.text()));
+            }
         });
         probe.start(20);
         hits.MSFlexGrid1_Click();
@@ -213,6 +220,9 @@ class StatisticsHitsTest : public QObject {
         QCOMPARE(seen, QStringList({QString::fromUtf8("Копиране на данните в клипборда!"),
                                     QString::fromUtf8("Данните са в клипборда!")}));
         QVERIFY(ticks >= 10);
+        // One place for both texts: the grid under the label does not repaint during a copy.
+        QCOMPARE(places.size(), 2);
+        QCOMPARE(places[0], places[1]);
         QVERIFY(hits.StatusLabel().isHidden());
         // The label is centred and wide enough for its text.
         const QLabel& label = hits.StatusLabel();

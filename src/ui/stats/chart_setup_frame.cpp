@@ -90,7 +90,7 @@ void ChartSetupFrame::LayOut() {
     int label_width = 0;
     for (int i = 0; i < 4; ++i) {
         const QString caption = lblMastabi[i]->text();
-        const int words_end = static_cast<int>(caption.indexOf(QLatin1Char(' ')));
+        const int words_end = static_cast<int>(caption.indexOf(QLatin1String("  ")));
         const int suffix_start = static_cast<int>(caption.lastIndexOf(QLatin1Char(' '))) + 1;
         const int y = top + i * row;
         const int width = fm.horizontalAdvance(caption);

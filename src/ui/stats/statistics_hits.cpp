@@ -25,6 +25,13 @@ constexpr int kTwipsPerPixel = 15;
 constexpr auto kRepaintPeriod = std::chrono::milliseconds(100);
 constexpr int kCellPadding = 12;
 
+QString CopyingText() {
+    return QString::fromUtf8("Копиране на данните в клипборда!");
+}
+QString CopiedText() {
+    return QString::fromUtf8("Данните са в клипборда!");
+}
+
 std::chrono::milliseconds Remaining(std::chrono::milliseconds pause, const QElapsedTimer& since) {
     return std::max(std::chrono::milliseconds(0),
                     pause - std::chrono::milliseconds(since.elapsed()));
@@ -42,6 +49,7 @@ StatisticsHits::StatisticsHits(RunControl& run, QWidget* parent) : QWidget(paren
     Label1_->setObjectName(QStringLiteral("Label1"));
     Label1_->setAlignment(Qt::AlignCenter);
     Label1_->setFrameShape(QFrame::Box);
+    Label1_->setContentsMargins(4, 0, 4, 0);
     Label1_->setAutoFillBackground(true);
     QPalette palette = Label1_->palette();
     palette.setColor(QPalette::Window, QColor(255, 255, 225));
@@ -142,12 +150,14 @@ void StatisticsHits::FitColumns() {
         for (int r = 1; r < HitTable::kRows; ++r)
             longest = std::max(longest, table.Cell(r, c).size());
         const int chars = static_cast<int>(longest);
-        if (chars <= column_chars_[c - 1] && header->sectionSize(c - 1) > 0) continue;
-        column_chars_[c - 1] = std::max(chars, column_chars_[c - 1]);
+        const bool first = column_chars_[c - 1] < 0;
+        if (chars <= column_chars_[c - 1]) continue;
+        column_chars_[c - 1] = chars;
         const QString title = QString::fromStdString(table.Cell(0, c));
         const int width =
             std::max({fm.horizontalAdvance(title), digit * std::max(chars, 4)}) + kCellPadding;
-        if (width > header->sectionSize(c - 1)) header->resizeSection(c - 1, width);
+        // A column the user has widened keeps its width until its text needs more.
+        if (first || width > header->sectionSize(c - 1)) header->resizeSection(c - 1, width);
     }
 }
 
@@ -157,9 +167,17 @@ void StatisticsHits::resizeEvent(QResizeEvent* event) {
     CentreLabel();
 }
 
+// The label keeps one size for both of its texts: the grid under it does not repaint during a
+// copy, so a label that shrank would leave the end of the longer text behind.
 void StatisticsHits::CentreLabel() {
     const QSize designed(3255 / kTwipsPerPixel, 255 / kTwipsPerPixel);
-    const QSize size = designed.expandedTo(Label1_->sizeHint());
+    const QFontMetrics fm(Label1_->font());
+    const QMargins margins = Label1_->contentsMargins();
+    const int text_width =
+        std::max(fm.horizontalAdvance(CopyingText()), fm.horizontalAdvance(CopiedText())) +
+        2 * Label1_->frameWidth() + margins.left() + margins.right() + 2 * Label1_->margin();
+    const QSize size =
+        designed.expandedTo(QSize(text_width, fm.height() + 2 * Label1_->frameWidth() + 2));
     Label1_->resize(size);
     Label1_->move((width() - size.width()) / 2, (height() - size.height()) / 2);
 }
@@ -172,7 +190,7 @@ void StatisticsHits::MSFlexGrid1_Click() {
     QElapsedTimer t0;
     t0.start();
 
-    Label1_->setText(QString::fromUtf8("Копиране на данните в клипборда!"));
+    Label1_->setText(CopyingText());
     CentreLabel();
     Label1_->show();
     Label1_->raise();
@@ -185,8 +203,7 @@ void StatisticsHits::MSFlexGrid1_Click() {
     if (!alive) return;
     t0.start();
     QApplication::beep();
-    Label1_->setText(QString::fromUtf8("Данните са в клипборда!"));
-    CentreLabel();
+    Label1_->setText(CopiedText());
     ProcessEventsFor(Remaining(pause_, t0));
     if (!alive) return;
 

@@ -57,7 +57,9 @@ class StatisticsHits : public QWidget {
     RepaintThrottle* throttle_ = nullptr;
     std::chrono::milliseconds pause_{1000};
     bool copying_ = false;
-    int column_chars_[24] = {};  // widest text each column has been fitted to
+    // The longest text each column has been fitted to; -1 before the first fit.
+    int column_chars_[24] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+                             -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 };
 
 }  // namespace kragmoor
