@@ -70,11 +70,37 @@ frmSlotChart::frmSlotChart(RunControl& run, QWidget* parent)
 
 frmSlotChart::~frmSlotChart() = default;
 
-void frmSlotChart::PlaceOnScreen() {
+namespace {
+
+QRect ScreenArea() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+}  // namespace
+
+// The top left of the primary screen's work area (without task bars), its full width and 5/8
+// of its height, borders and title bar included once the window manager has added them.
+void frmSlotChart::PlaceOnScreen() {
+    const QRect area = ScreenArea();
     move(area.topLeft());
     resize(area.width(), area.height() * 5 / 8);
+}
+
+void frmSlotChart::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (frame_fitted_) return;
+    frame_fitted_ = true;
+    // The window manager frames the window after it is shown.
+    QTimer::singleShot(100, this, &frmSlotChart::FitFrameToScreen);
+}
+
+void frmSlotChart::FitFrameToScreen() {
+    const QSize border = frameGeometry().size() - size();
+    if (border.width() <= 0 && border.height() <= 0) return;
+    const QRect area = ScreenArea();
+    resize(area.width() - border.width(), area.height() * 5 / 8 - border.height());
+    move(area.topLeft());
 }
 
 // The option boxes take effect at once: the run control reads them at its next point.

@@ -60,9 +60,11 @@ class frmSlotChart : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void PlaceOnScreen();
+    void FitFrameToScreen();
     void FitPicture();
     void ConnectOptions();
     void ShowAppliedSettings();
@@ -81,6 +83,7 @@ class frmSlotChart : public QWidget {
     bool SetupChanged_ = false;
     bool flush_posted_ = false;
     bool save_error_shown_ = false;
+    bool frame_fitted_ = false;
 };
 
 }  // namespace kragmoor
