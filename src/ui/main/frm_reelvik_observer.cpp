@@ -97,6 +97,7 @@ void frmReelvik::Yield() {
     if (!throttle_.Due()) return;
     if (display_throttle_.Due()) SyncDisplay();
     if (labels_dirty_) RefreshLabels();
+    if (chart_view_ != nullptr) chart_view_->Turn();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     // The time spent answering the window does not count against the run's share.
     throttle_.Restart();

@@ -5,16 +5,17 @@
 #include "engine/session.h"
 #include "ui/main/frm_reelvik.h"
 #include "ui/main/message_box.h"
-#include "ui/main/statistics_views.h"
+#include "ui/main/statistics_windows.h"
 
 namespace kragmoor {
 
 Application::Application() = default;
 Application::~Application() = default;
 
-void CreateStatisticsWindows(Application& /*app*/, RunControl& /*control*/) {
-    // The hit table (StatisticsHits) and the RTP chart (frmSlotChart) are created here and set
-    // into app.hits and app.chart. Until they are, the run control keeps both alone.
+void CreateStatisticsWindows(Application& app, RunControl& control,
+                             const std::filesystem::path& dir) {
+    app.hits = std::make_unique<HitsWindow>(control);
+    app.chart = std::make_unique<ChartWindow>(control, dir);
 }
 
 std::unique_ptr<Application> StartUp(const std::filesystem::path& dir) {
@@ -27,12 +28,13 @@ std::unique_ptr<Application> StartUp(const std::filesystem::path& dir) {
     }
     auto app = std::make_unique<Application>();
     app->main = std::make_unique<frmReelvik>(std::move(session));
-    CreateStatisticsWindows(*app, app->main->Control());
+    CreateStatisticsWindows(*app, app->main->Control(), dir);
     app->main->SetStatisticsViews(app->hits.get(), app->chart.get());
     app->main->show();
     app->main->PlaceOnScreen();
-    if (app->hits) app->hits->ShowView();
+    // Both open at the top left of the screen: the small hit table goes over the wide chart.
     if (app->chart) app->chart->ShowView();
+    if (app->hits) app->hits->ShowView();
     app->main->raise();
     app->main->activateWindow();
     return app;

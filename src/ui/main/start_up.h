@@ -28,7 +28,9 @@ struct Application {
 // Null when the session could not be opened; the reason has then been shown.
 std::unique_ptr<Application> StartUp(const std::filesystem::path& dir);
 
-// Where the statistics windows are made; either may stay null while it does not exist.
-void CreateStatisticsWindows(Application& app, RunControl& control);
+// Makes the hit statistics window and the chart window over the main window's run control; the
+// chart saves its bitmaps in `dir`.
+void CreateStatisticsWindows(Application& app, RunControl& control,
+                             const std::filesystem::path& dir);
 
 }  // namespace kragmoor

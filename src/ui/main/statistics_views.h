@@ -31,6 +31,9 @@ class ChartView {
     virtual void PointAdded(const ChartPoint& point) = 0;
     // The chart is full: print the summary; save the picture when a file name is given.
     virtual void Full(std::string_view summary, std::string_view bitmap_file) = 0;
+    // The main window is about to let the windows process events during a run: draw what has
+    // queued up since the last turn.
+    virtual void Turn() {}
 };
 
 }  // namespace kragmoor

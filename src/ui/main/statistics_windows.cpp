@@ -1,0 +1,44 @@
+#include "ui/main/statistics_windows.h"
+
+#include "ui/stats/frm_slot_chart.h"
+#include "ui/stats/statistics_hits.h"
+
+namespace kragmoor {
+
+HitsWindow::HitsWindow(RunControl& run) : window_(std::make_unique<StatisticsHits>(run)) {}
+HitsWindow::~HitsWindow() = default;
+void HitsWindow::ShowView() {
+    window_->show();
+}
+bool HitsWindow::IsMinimized() const {
+    return window_->IsMinimizedForRefresh();
+}
+void HitsWindow::Refreshed() {
+    window_->OnHitsRefreshed();
+}
+
+ChartWindow::ChartWindow(RunControl& run, const std::filesystem::path& dir)
+    : window_(std::make_unique<frmSlotChart>(run)) {
+    window_->SetDirectory(dir);
+    // A chart as wide as the screen repainted ten times a second is as current as anyone can
+    // follow, and leaves the run its pace.
+    window_->SetRepaintPeriod(std::chrono::milliseconds(100));
+}
+ChartWindow::~ChartWindow() = default;
+void ChartWindow::ShowView() {
+    window_->show();
+}
+void ChartWindow::Cleared() {
+    window_->OnChartCleared();
+}
+void ChartWindow::PointAdded(const ChartPoint& point) {
+    window_->OnChartPointAdded(point);
+}
+void ChartWindow::Full(std::string_view summary, std::string_view bitmap_file) {
+    window_->OnChartFull(summary, bitmap_file);
+}
+void ChartWindow::Turn() {
+    window_->FlushPending();
+}
+
+}  // namespace kragmoor
