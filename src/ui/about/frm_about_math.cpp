@@ -63,7 +63,7 @@ void frmAboutMath::BuildControls() {
     picIcon = label("picIcon", {12, 12, 72, 72});
     picIcon->setPixmap(QuorvaneEmblem(72));
     Picture1 = label("Picture1", {96, 12, 332, 72});
-    Picture1->setPixmap(QuorvaneBanner(QSize(332, 72)));
+    Picture1->setPixmap(QuorvaneBanner(QSize(332, 72), false));
     lbCompanyInfo = label("lbCompanyInfo", {12, 92, 416, 22});
     QFont italic = lbCompanyInfo->font();
     italic.setItalic(true);
@@ -83,11 +83,11 @@ void frmAboutMath::BuildControls() {
     lblMathInfo[0]->setFont(bold);
     lblMathInfo[1] = label("lblMathInfo_1", {12, 148, 200, 36});
     lblMathLink = link("lblMathLink", {12, 188, 200, 20});
-    lblAddressInfo[0] = label("lblAddressInfo_0", {224, 128, 64, 20});
+    lblAddressInfo[0] = label("lblAddressInfo_0", {224, 128, 204, 20});
     lblAddressInfo[0]->setText(QStringLiteral("Address:"));
-    lblAddressInfo[1] = label("lblAddressInfo_1", {288, 128, 144, 60});
+    lblAddressInfo[0]->setFont(bold);
+    lblAddressInfo[1] = label("lblAddressInfo_1", {224, 148, 204, 60});
     lblAddressInfo[1]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblAddressInfo[1]->setWordWrap(true);
 
     Line1[1]->setGeometry(12, 214, 416, 4);
     lblSalesInfo[0] = label("lblSalesInfo_0", {12, 226, 56, 20});

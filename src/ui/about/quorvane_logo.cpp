@@ -52,7 +52,7 @@ QPixmap QuorvaneEmblem(int size) {
     return pixmap;
 }
 
-QPixmap QuorvaneBanner(QSize size) {
+QPixmap QuorvaneBanner(QSize size, bool with_emblem) {
     QPixmap pixmap(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -65,7 +65,7 @@ QPixmap QuorvaneBanner(QSize size) {
     p.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));
 
     const double h = size.height();
-    PaintEmblem(p, QRectF(h * 0.1, h * 0.1, h * 0.8, h * 0.8));
+    if (with_emblem) PaintEmblem(p, QRectF(h * 0.1, h * 0.1, h * 0.8, h * 0.8));
 
     QFont name(QStringLiteral("P052"));
     name.setStyleHint(QFont::Serif);
@@ -74,17 +74,22 @@ QPixmap QuorvaneBanner(QSize size) {
     name.setPixelSize(std::max(8, static_cast<int>(h * 0.42)));
     p.setFont(name);
     p.setPen(kGold);
-    const double text_left = h * 1.05;
+    const double text_left = with_emblem ? h * 1.05 : h * 0.3;
+    const double room = size.width() - text_left - h * 0.15;
     p.drawText(QRectF(text_left, 0, size.width() - text_left, h * 0.62),
                Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("QUORVANE"));
 
+    const QString tag_line = QStringLiteral("MATH DESIGN \u00B7 SLOT MATHEMATICS");
     QFont tag(QStringLiteral("DejaVu Sans"));
-    tag.setPixelSize(std::max(7, static_cast<int>(h * 0.2)));
     tag.setLetterSpacing(QFont::PercentageSpacing, 110);
+    for (int px = std::max(7, static_cast<int>(h * 0.2)); px > 6; --px) {
+        tag.setPixelSize(px);
+        if (QFontMetricsF(tag).horizontalAdvance(tag_line) <= room) break;
+    }
     p.setFont(tag);
     p.setPen(QColor(200, 214, 232));
     p.drawText(QRectF(text_left, h * 0.64, size.width() - text_left, h * 0.3),
-               Qt::AlignLeft | Qt::AlignTop, QStringLiteral("MATH DESIGN \u00B7 SLOT MATHEMATICS"));
+               Qt::AlignLeft | Qt::AlignTop, tag_line);
     return pixmap;
 }
 

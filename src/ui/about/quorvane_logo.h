@@ -11,7 +11,8 @@ namespace kragmoor {
 // The emblem alone, square.
 QPixmap QuorvaneEmblem(int size);
 
-// Emblem and lettering on a dark band, for a wide picture button or header.
-QPixmap QuorvaneBanner(QSize size);
+// Lettering on a dark band, for a wide picture button or header; the emblem at its left unless
+// it stands beside the band anyway.
+QPixmap QuorvaneBanner(QSize size, bool with_emblem = true);
 
 }  // namespace kragmoor
