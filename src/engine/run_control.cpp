@@ -228,6 +228,7 @@ void RunControl::cmdAUTO_Click() {
             if (st.Games % kShowEvery == 0) {
                 st.SkipDisplay = 0;
                 ShowHits();
+                logs_->FlushAll();  // the logs can be read while the run goes on
             }
             observer_->LabelsChanged();
             observer_->Yield();
@@ -247,6 +248,7 @@ void RunControl::cmdAUTO_Click() {
         }
     }
     // However the run ended, the window is idle again: Add is available.
+    logs_->FlushAll();
     observer_->EnableAdd(true);
     observer_->LabelsChanged();
 }
