@@ -107,6 +107,16 @@ TEST_F(ChartTest, WithContinueUncheckedAFullChartEndsTheRun) {
     EXPECT_EQ(observer.full[0][1], "Test900.bmp");
 }
 
+TEST_F(ChartTest, WithTheDefaultScaleTheRunEndsAfterPoint499) {
+    Start();
+    rc().ChartData().Options().Continue = false;
+    rc().cmdAUTO_Click();
+    EXPECT_EQ(rc().ChartData().ChartPoints(), 499);
+    EXPECT_EQ(rc().State().Games, 49900);
+    ASSERT_EQ(observer.full.size(), 1u);
+    EXPECT_EQ(observer.full[0][0].substr(0, 16), "Games = 49 900  ");
+}
+
 TEST_F(ChartTest, WithContinueCheckedTheChartWrapsAndClearsWhenAsked) {
     Start();
     Setup({"10", "50", "4", "95"}, {"0", "500", "100"});
