@@ -1,7 +1,9 @@
 // What the run control asks of the windows. Every hook has an empty body: the headless runner
-// overrides only Yield, the main window what it shows. Hooks are called only for games that are
-// shown (single steps and every 10000th game of an automatic run) and at the yields, never for
-// the millions of games in between.
+// overrides only Yield and Message, the main window what it shows. Hooks are called for games
+// that are shown (single steps and every 10000th game of an automatic run), at the yields and
+// chart points (every 100 games), when a run starts or ends and for Auto Stop notices, never
+// for the millions of games in between. A hook may call back into the RunControl only from
+// Yield (and the commands the windows call themselves).
 #pragma once
 
 #include <cstdint>
