@@ -149,6 +149,15 @@ class RunTest : public QObject {
         QVERIFY(f.Dir().Exists("empty.txt"));
     }
 
+    void keyboardClicksTheFocusedButton() {
+        WindowFixture f;
+        f.ShowActive();
+        f.Button("cmdStart")->setFocus();
+        QTest::keyClick(f.Button("cmdStart"), Qt::Key_Return);
+        QTest::keyClick(f.Button("cmdStart"), Qt::Key_Space);
+        QCOMPARE(f.State().Games + (f.State().InFreeSpins ? 1 : 0), std::int64_t{2});
+    }
+
     void throttleLetsTheWindowInOnlyWhenDue() {
         using namespace std::chrono_literals;
         YieldThrottle throttle(15ms);

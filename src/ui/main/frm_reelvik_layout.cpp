@@ -84,7 +84,7 @@ QPushButton* frmReelvik::MakeButton(const char* name, const QString& caption, QR
     auto* b = new QPushButton(caption, this);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(Twips(twips.x(), twips.y(), twips.width(), twips.height()));
-    b->setAutoDefault(false);
+    b->setAutoDefault(true);  // Enter on a focused button clicks it, as Space does
     return b;
 }
 
