@@ -12,7 +12,10 @@ GameDefinition SmallGame() {
     def.GameVersion = "test";
     def.GameRTP = 95.5f;
     def.Seed = 1;
-    for (int s = 0; s < kSymbols; ++s) def.SymbolName[s] = "S" + std::to_string(s);
+    for (int s = 0; s < kSymbols; ++s) {
+        def.SymbolName[s] = std::to_string(s);
+        def.SymbolName[s].insert(0, 1, 'S');  // GCC 12 at -O3 warns falsely on "S" + string
+    }
     def.SymbolName[kWild] = "Wild";
     def.SymbolName[kScatter] = "Scatter";
     def.Figures = def.SymbolName;
@@ -73,7 +76,7 @@ TempDir::TempDir() {
     std::random_device rd;
     for (;;) {
         path_ = std::filesystem::temp_directory_path() /
-                ("kragmoor-engine-" + std::to_string(rd()) + std::to_string(rd()));
+                (std::string("kragmoor-engine-") + std::to_string(rd()) + std::to_string(rd()));
         if (std::filesystem::create_directory(path_)) break;
     }
 }
