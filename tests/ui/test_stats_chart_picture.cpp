@@ -12,6 +12,7 @@
 #include "ui/stats/chart_canvas.h"
 #include "ui/stats/chart_frame.h"
 #include "ui/stats/repaint_throttle.h"
+#include "ui/stats/segment_raster.h"
 
 using namespace kragmoor;
 
@@ -111,6 +112,31 @@ class ChartPictureTest : public QObject {
         QVERIFY(ColourNear(image, 150, 190, kChartGrid));               // the rows still do
         DrawChartFrame(image, ChartScale{32767, 56, -4, 96}, QFont());  // many columns, upside down
         QVERIFY(CountColour(image, kChartGridMajor) > 0);
+    }
+
+    void segmentsCoverTheirPixelsAndStayInsideThePicture() {
+        QImage image(100, 80, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const QRgb ink = qRgb(1, 2, 3);
+        {
+            SegmentRaster raster(image);
+            raster.Draw(10, 10, 20, 10, ink);          // both ends included
+            raster.Draw(-500, 40, 700, 40, ink);       // crosses the picture: clipped
+            raster.Draw(30, 1e6, 30, -1e6, ink);       // far ends, vertical
+            raster.Draw(50, 50, 60, 60.4, ink);        // a diagonal
+            raster.Draw(-10, -10, -1, -20, ink);       // wholly outside
+            raster.Draw(std::nan(""), 5, 10, 5, ink);  // no number: nothing
+            QCOMPARE(raster.Touched(), QRect(QPoint(0, 0), QPoint(99, 79)));
+        }
+        for (int x = 10; x <= 20; ++x) QCOMPARE(image.pixel(x, 10), ink);
+        QCOMPARE(image.pixel(9, 10), Rgb(Qt::white));
+        QCOMPARE(image.pixel(21, 10), Rgb(Qt::white));
+        for (int x = 0; x < 100; ++x) QCOMPARE(image.pixel(x, 40), ink);
+        for (int y = 0; y < 80; ++y) QCOMPARE(image.pixel(30, y), ink);
+        for (int i = 0; i <= 10; ++i) QCOMPARE(image.pixel(50 + i, 50 + i), ink);
+        QCOMPARE(image.pixel(5, 5), Rgb(Qt::white));
+        // Nothing else: the rows and columns above, one diagonal of 11 and the segment of 11.
+        QCOMPARE(CountColour(image, QColor(ink)), 11 + 100 + 80 - 1 + 11);
     }
 
     void pointsWaitForTheFlushThenDrawInTheirColours() {

@@ -119,15 +119,26 @@ class StatisticsHitsTest : public QObject {
         QTRY_VERIFY(changed.count() > 0);
     }
 
-    void refreshesWithinTheRepaintPeriodRepaintOnce() {
+    void aRunRepaintsWithinItsPeriodOnceAndStepsAtOnce() {
         StatsGame game;
         StatisticsHits hits(game.run);
-        hits.SetRepaintPeriod(std::chrono::milliseconds(200));
+        hits.SetRepaintPeriod(std::chrono::milliseconds(5000));
         game.forwarder.hits = &hits;
         QSignalSpy changed(&hits.Model(), &QAbstractItemModel::dataChanged);
-        for (int i = 0; i < 5; ++i) game.PlayAndRefresh(20);
-        QCOMPARE(changed.count(), 1);  // the first at once, the others folded
+        // A run to the full chart (49 900 games) refreshes the table at 10 000 ... 40 000.
+        game.run.ChartData().Options().Continue = false;
+        game.run.cmdAUTO_Click();
+        QCOMPARE(game.run.State().Games, 49900);
+        QCOMPARE(changed.count(), 1);  // the first at once, the others folded into one
+        hits.SetRepaintPeriod(std::chrono::milliseconds(50));
         QTRY_COMPARE(changed.count(), 2);
+        // The folded repaint shows the last refresh.
+        QCOMPARE(hits.Model().data(hits.Model().index(0, 0)).toString(),
+                 QString::fromStdString(game.run.Hits().Cell(1, 1)));
+        // Single steps are shown at once, however close together.
+        game.run.cmdStart_Click();
+        game.run.cmdStart_Click();
+        QCOMPARE(changed.count(), 4);
         const QModelIndex first = changed.at(1).at(0).value<QModelIndex>();
         const QModelIndex last = changed.at(1).at(1).value<QModelIndex>();
         QCOMPARE(first.row(), 0);

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "ui/stats/chart_frame.h"
+#include "ui/stats/segment_raster.h"
 
 namespace kragmoor {
 namespace {
@@ -26,11 +27,6 @@ std::int32_t Tame(std::int32_t y) {
 // Without X size the chart never wraps and x grows past the picture: far ends are pulled in.
 double TameX(double x) {
     return std::clamp(x, -1.0e6, 1.0e6);
-}
-
-const QColor& CurveColour(int curve) {
-    static const QColor* colours[3] = {&kChartRed, &kChartGreen, &kChartBlue};
-    return *colours[curve];
 }
 
 }  // namespace
@@ -115,29 +111,22 @@ QRect ChartCanvas::TakeDirty() {
 void ChartCanvas::DrawRange(std::size_t from, std::size_t to) {
     if (from >= to || image_.isNull()) return;
     const ChartMapper map(image_.size(), scale_);
-    for (auto& lines : lines_) lines.clear();
-    int min_x = image_.width();
-    int max_x = 0;
+    SegmentRaster raster(image_);
+    static const QRgb colours[3] = {kChartRed.rgb(), kChartGreen.rgb(), kChartBlue.rgb()};
     for (std::size_t i = from; i < to; ++i) {
         const Stored& s = At(i);
+        // Pixel centres sit at whole numbers; the frame's lines fall the same way.
         const double x0 = TameX(map.X(static_cast<double>(s.prev_x) + 10));
         const double x1 = TameX(map.X(static_cast<double>(s.x) + 10));
-        for (int c = 0; c < 3; ++c) {
+        for (int c : {2, 1, 0}) {  // blue, green, then red on top, as each point draws them
             if (s.drawn & (1u << c)) {
-                lines_[c].emplace_back(x0, map.Y(s.prev_y[c]), x1, map.Y(s.y[c]));
+                raster.Draw(x0, map.Y(s.prev_y[c]), x1, map.Y(s.y[c]), colours[c]);
             }
         }
-        min_x = std::min(min_x, static_cast<int>(std::min(x0, x1)));
-        max_x = std::max(max_x, static_cast<int>(std::max(x0, x1)) + 1);
     }
-    QPainter painter(&image_);
-    for (int c : {2, 1, 0}) {  // blue, green, then red on top, as each point draws them
-        if (lines_[c].empty()) continue;
-        painter.setPen(QPen(CurveColour(c), 1));
-        painter.drawLines(lines_[c].data(), static_cast<int>(lines_[c].size()));
-    }
-    if (max_x >= min_x) {
-        dirty_ |= QRect(min_x - 1, 0, max_x - min_x + 3, image_.height()) & image_.rect();
+    const QRect touched = raster.Touched();
+    if (!touched.isEmpty()) {
+        dirty_ |= QRect(touched.left(), 0, touched.width(), image_.height());
     }
 }
 

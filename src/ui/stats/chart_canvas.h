@@ -1,13 +1,11 @@
 // The chart's persistent picture. Points arrive some 70 000 times a second during an automatic
 // run; they are only recorded here (no painting, no allocation once the buffers are warm) and
-// drawn in batches, one painter session and one drawLines call per colour, whenever the window
-// gets a turn. The recorded points since the last clear also let a resized window redraw its
-// curves sharply at the new size.
+// drawn in batches straight into the picture's pixels whenever the window gets a turn. The recorded
+// points since the last clear also let a resized window redraw its curves sharply at the new size.
 #pragma once
 
 #include <QFont>
 #include <QImage>
-#include <QLineF>
 #include <QRect>
 #include <QString>
 #include <cstddef>
@@ -77,8 +75,6 @@ class ChartCanvas {
 
     QString text_;                  // the last printed summary
     std::uint64_t text_after_ = 0;  // how many points had been added when it was printed
-
-    std::vector<QLineF> lines_[3];  // reused by every batch: red, green, blue
 };
 
 }  // namespace kragmoor

@@ -158,14 +158,14 @@ void frmSlotChart::FlushPending() {
     flush_posted_ = false;
     FitPicture();
     canvas_.Flush();
-    if (!canvas_.Image().isNull()) throttle_->Request();
+    if (!canvas_.Image().isNull()) throttle_->Request(run_.Running());
 }
 
 void frmSlotChart::OnChartFull(std::string_view summary, std::string_view bitmap_file) {
     FitPicture();
     canvas_.Print(QString::fromStdString(std::string(summary)));
     if (!bitmap_file.empty()) SavePicture(bitmap_file, false);
-    throttle_->Request();
+    throttle_->Request(run_.Running());
 }
 
 void frmSlotChart::Repaint() {

@@ -3,11 +3,9 @@
 namespace kragmoor {
 
 HitTableModel::HitTableModel(const HitTable& table, QObject* parent)
-    : QAbstractTableModel(parent),
-      table_(table),
-      white_(ColourOf(CellColour::White)),
-      red_(ColourOf(CellColour::Red)),
-      yellow_(ColourOf(CellColour::Yellow)) {}
+    : QAbstractTableModel(parent), table_(table) {
+    TakeSnapshot();
+}
 
 QColor HitTableModel::ColourOf(CellColour colour) {
     switch (colour) {
@@ -22,30 +20,20 @@ QColor HitTableModel::ColourOf(CellColour colour) {
 }
 
 int HitTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : HitTable::kRows - 1;
+    return parent.isValid() ? 0 : kRows;
 }
 
 int HitTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : HitTable::kColumns - 1;
+    return parent.isValid() ? 0 : kColumns;
 }
 
 QVariant HitTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const int row = index.row() + 1;
-    const int column = index.column() + 1;
     switch (role) {
         case Qt::DisplayRole:
-            return QString::fromStdString(table_.Cell(row, column));
+            return texts_[index.row()][index.column()];
         case Qt::BackgroundRole:
-            switch (table_.Colour(row, column)) {
-                case CellColour::Red:
-                    return red_;
-                case CellColour::Yellow:
-                    return yellow_;
-                case CellColour::White:
-                    return white_;
-            }
-            return white_;
+            return QBrush(ColourOf(colours_[index.row()][index.column()]));
         case Qt::ForegroundRole:
             return QBrush(Qt::black);
         case Qt::TextAlignmentRole:
@@ -58,10 +46,10 @@ QVariant HitTableModel::data(const QModelIndex& index, int role) const {
 QVariant HitTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || section < 0) return {};
     if (orientation == Qt::Horizontal) {
-        if (section >= columnCount()) return {};
+        if (section >= kColumns) return {};
         return QString::fromStdString(table_.Cell(0, section + 1));
     }
-    if (section >= rowCount()) return {};
+    if (section >= kRows) return {};
     return QString::fromStdString(table_.Cell(section + 1, 0));
 }
 
@@ -69,8 +57,23 @@ QString HitTableModel::CornerText() const {
     return QString::fromStdString(table_.Cell(0, 0));
 }
 
+// Texts are converted only where they changed: most counts of a refresh do, but pays and the
+// cells of combinations that never hit keep their strings.
+void HitTableModel::TakeSnapshot() {
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            const std::string& cell = table_.Cell(r + 1, c + 1);
+            QString& text = texts_[r][c];
+            const QLatin1StringView view(cell.data(), static_cast<qsizetype>(cell.size()));
+            if (text != view) text = view;
+            colours_[r][c] = table_.Colour(r + 1, c + 1);
+        }
+    }
+}
+
 void HitTableModel::Refreshed() {
-    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+    TakeSnapshot();
+    emit dataChanged(index(0, 0), index(kRows - 1, kColumns - 1),
                      {Qt::DisplayRole, Qt::BackgroundRole});
 }
 

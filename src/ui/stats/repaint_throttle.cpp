@@ -1,5 +1,6 @@
 #include "ui/stats/repaint_throttle.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kragmoor {
@@ -11,7 +12,11 @@ RepaintThrottle::RepaintThrottle(std::chrono::milliseconds period, std::function
     connect(&timer_, &QTimer::timeout, this, &RepaintThrottle::Now);
 }
 
-void RepaintThrottle::Request() {
+void RepaintThrottle::Request(bool fold) {
+    if (!fold) {
+        Now();
+        return;
+    }
     if (timer_.isActive()) return;  // already folded into the coming repaint
     const qint64 elapsed = since_last_.isValid() ? since_last_.elapsed() : period_.count();
     if (elapsed >= period_.count()) {
@@ -19,6 +24,13 @@ void RepaintThrottle::Request() {
     } else {
         timer_.start(static_cast<int>(period_.count() - elapsed));
     }
+}
+
+void RepaintThrottle::SetPeriod(std::chrono::milliseconds period) {
+    period_ = period;
+    if (!timer_.isActive()) return;
+    const qint64 elapsed = since_last_.isValid() ? since_last_.elapsed() : period_.count();
+    timer_.start(static_cast<int>(std::max<qint64>(0, period_.count() - elapsed)));
 }
 
 void RepaintThrottle::Now() {

@@ -20,11 +20,13 @@ class RepaintThrottle : public QObject {
                     QObject* parent = nullptr);
 
     // Repaints now when the last repaint is at least a period ago, otherwise once at its end.
-    void Request();
+    // Unless `fold` is false (a single step: the user waits for it), then now.
+    void Request(bool fold = true);
     // Repaints now, cancelling a pending one.
     void Now();
 
-    void SetPeriod(std::chrono::milliseconds period) { period_ = period; }
+    // A pending repaint comes at the end of the new period.
+    void SetPeriod(std::chrono::milliseconds period);
     bool Pending() const { return timer_.isActive(); }
 
   private:

@@ -15,6 +15,7 @@
 
 #include "engine/run_control.h"
 #include "ui/stats/event_pause.h"
+#include "ui/stats/hit_cell_painter.h"
 #include "ui/stats/hit_table_model.h"
 #include "ui/stats/repaint_throttle.h"
 
@@ -22,7 +23,7 @@ namespace kragmoor {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr auto kRepaintPeriod = std::chrono::milliseconds(100);
+constexpr auto kRepaintPeriod = std::chrono::milliseconds(200);
 constexpr int kCellPadding = 12;
 
 QString CopyingText() {
@@ -69,6 +70,10 @@ void StatisticsHits::BuildGrid() {
     MSFlexGrid1_ = new QTableView(this);
     MSFlexGrid1_->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1_->setModel(model_);
+    MSFlexGrid1_->setItemDelegate(new HitCellPainter(*model_, MSFlexGrid1_));
+    auto* style = new HitGridStyle();  // follows the application's style
+    style->setParent(MSFlexGrid1_);
+    MSFlexGrid1_->setStyle(style);
     MSFlexGrid1_->setSelectionMode(QAbstractItemView::NoSelection);
     MSFlexGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1_->setFocusPolicy(Qt::NoFocus);
@@ -120,8 +125,10 @@ bool StatisticsHits::IsMinimizedForRefresh() const {
     return isMinimized();
 }
 
+// A Step's refresh is shown at once; a run's (every 10000 games) at most five times a second:
+// a full-screen table costs milliseconds to paint, and nobody reads faster.
 void StatisticsHits::OnHitsRefreshed() {
-    throttle_->Request();
+    throttle_->Request(run_.Running());
 }
 
 void StatisticsHits::SetRepaintPeriod(std::chrono::milliseconds period) {

@@ -24,7 +24,8 @@ class StatisticsHits : public QWidget {
 
     // The run control refreshes nothing while the window is minimized.
     bool IsMinimizedForRefresh() const;
-    // The engine has refreshed the hit table: repaint the grid (at most every repaint period).
+    // The engine has refreshed the hit table: repaint the grid (during a run at most once every
+    // repaint period).
     void OnHitsRefreshed();
 
     // The click on the grid: the clipboard copy with its two pauses.
