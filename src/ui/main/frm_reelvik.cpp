@@ -61,10 +61,6 @@ void frmReelvik::SetQuitFunction(std::function<void()> quit) {
     quit_ = std::move(quit);
 }
 
-void frmReelvik::SetYieldPeriod(YieldThrottle::Clock::duration period) {
-    throttle_ = YieldThrottle(period);
-}
-
 // --- click handlers ---
 
 void frmReelvik::cmdStart_Click() {

@@ -57,8 +57,6 @@ class frmReelvik : public QWidget, private RunObserver {
     void SetStatisticsViews(HitsView* hits, ChartView* chart);
     // What Exit does after closing the logs: ends the event loop (tests replace it).
     void SetQuitFunction(std::function<void()> quit);
-    // How long an automatic run plays between two turns of the window.
-    void SetYieldPeriod(YieldThrottle::Clock::duration period);
 
     // Bottom right of the screen: 60 twips from the right edge, 480 from the bottom.
     void PlaceOnScreen();
