@@ -45,6 +45,8 @@ export DISPLAY=":$display"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 now() { date +%s.%N; }
+# CPU seconds (user + system) a process has used so far.
+cpu_of() { awk '{ printf "%.2f", ($14 + $15) / 100 }' "/proc/$1/stat"; }
 seconds() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
 smaller() { awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b < a) ? b : a }'; }
 
@@ -62,10 +64,15 @@ window_run() {
     sleep 1  # let the statistics windows settle
     # Run sits at (48, 584) in the client area, 33 x 41 pixels.
     xdotool mousemove --window "$main" 64 604
+    local app_cpu0 x_cpu0
+    app_cpu0=$(cpu_of "$app_pid")
+    x_cpu0=$(cpu_of "$xvfb_pid")
     start=$(now)
     xdotool click 1
     message=$(timeout 1800 xdotool search --sync --onlyvisible --name "^Kragmoor$" | head -1)
     window_seconds=$(seconds "$start" "$(now)")
+    window_cpu=$(seconds "$app_cpu0" "$(cpu_of "$app_pid")")
+    x_cpu=$(seconds "$x_cpu0" "$(cpu_of "$xvfb_pid")")
     grep -q "^Games     = *$grouped" "$dir/Temp1.txt" || {
         echo "bench_window: the window's save report does not show $games games" >&2
         exit 1
@@ -85,8 +92,15 @@ sim_run() {
     mkdir -p "$dir"
     cp "$definition" "$dir/ReelSetup.ini"
     start=$(now)
-    "$bin/kragmoor-sim" "$dir" --games "$games" >"$dir.log"
+    "$bin/kragmoor-sim" "$dir" --games "$games" >"$dir.log" &
+    local pid=$! cpu=0
+    while kill -0 "$pid" 2>/dev/null; do
+        cpu=$(cpu_of "$pid" 2>/dev/null || echo "$cpu")
+        sleep 0.05
+    done
+    wait "$pid"
     sim_seconds=$(seconds "$start" "$(now)")
+    sim_cpu=$cpu
 }
 
 # Other work on the machine makes single timings noisy: each side keeps its best of `rounds`.
@@ -95,7 +109,8 @@ best_sim=""
 for round in $(seq "$rounds"); do
     window_run "$round"
     sim_run "$round"
-    printf 'round %s: window %.2f s, headless runner %.2f s\n' "$round" "$window_seconds" "$sim_seconds"
+    printf 'round %s: window %.2f s (CPU %.2f s, X server %.2f s), headless runner %.2f s (CPU %.2f s)\n' \
+        "$round" "$window_seconds" "$window_cpu" "$x_cpu" "$sim_seconds" "$sim_cpu"
     best_window=$(smaller "$best_window" "$window_seconds")
     best_sim=$(smaller "$best_sim" "$sim_seconds")
 done

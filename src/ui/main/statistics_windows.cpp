@@ -20,9 +20,6 @@ void HitsWindow::Refreshed() {
 ChartWindow::ChartWindow(RunControl& run, const std::filesystem::path& dir)
     : window_(std::make_unique<frmSlotChart>(run)) {
     window_->SetDirectory(dir);
-    // A chart as wide as the screen repainted ten times a second is as current as anyone can
-    // follow, and leaves the run its pace.
-    window_->SetRepaintPeriod(std::chrono::milliseconds(100));
 }
 ChartWindow::~ChartWindow() = default;
 void ChartWindow::ShowView() {
