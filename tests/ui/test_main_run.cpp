@@ -5,8 +5,10 @@
 #include <QtTest>
 #include <functional>
 
+#include "engine/chart.h"
 #include "helpers/window_fixture.h"
 #include "model/text_format.h"
+#include "ui/main/statistics_views.h"
 #include "ui/main/yield_throttle.h"
 
 using namespace kragmoor;
@@ -24,6 +26,24 @@ void DuringRun(WindowFixture& f, const std::function<void()>& action) {
     });
     f.Button("cmdAUTO")->click();  // returns when the run has ended
 }
+
+// Stand-ins for the statistics windows that count what the main window forwards to them.
+struct CountingHits : HitsView {
+    void ShowView() override {}
+    bool IsMinimized() const override { return minimized; }
+    void Refreshed() override { ++refreshed; }
+    bool minimized = false;
+    int refreshed = 0;
+};
+
+struct CountingChart : ChartView {
+    void ShowView() override {}
+    void Cleared() override { ++cleared; }
+    void PointAdded(const ChartPoint&) override { ++points; }
+    void Full(std::string_view, std::string_view) override { ++full; }
+    void Turn() override { ++turns; }
+    int cleared = 0, points = 0, full = 0, turns = 0;
+};
 
 }  // namespace
 
@@ -127,6 +147,33 @@ class RunTest : public QObject {
         const std::int64_t games = f.State().Games;
         f.Button("cmdStart")->click();
         QCOMPARE(f.State().Games, games);
+    }
+
+    void exitLeavesCompleteLogs() {
+        WindowFixture f;
+        DuringRun(f, [&f] { f.Button("cmdExit")->click(); });
+        const std::string features = f.Dir().Read("FreeSpins.txt");
+        const std::string chart = f.Dir().Read("Percent_10000.txt");
+        QVERIFY(f.State().FreeGames > 0);
+        QVERIFY(!features.empty() && features.ends_with("\r\n"));
+        QVERIFY(f.State().Games < 10000 || (!chart.empty() && chart.ends_with("\r\n")));
+    }
+
+    void statisticsViewsFollowTheGames() {
+        WindowFixture f;
+        CountingHits hits;
+        CountingChart chart;
+        f.Window().SetStatisticsViews(&hits, &chart);
+        f.Button("cmdStart")->click();
+        QCOMPARE(hits.refreshed, 1);  // the table is refreshed after every Step
+        hits.minimized = true;
+        f.Button("cmdStart")->click();
+        QCOMPARE(hits.refreshed, 1);  // but not while minimized
+        DuringRun(f, [] {});
+        QVERIFY(chart.points > 0);  // a point every 100 games
+        QVERIFY(chart.turns > 0);   // and a turn to draw them when the window gets one
+        QCOMPARE(chart.points, static_cast<int>(f.State().Games / 100));
+        f.Window().SetStatisticsViews(nullptr, nullptr);
     }
 
     void titleBarCloseActsAsExit() {
