@@ -1,7 +1,10 @@
 #include "rng.h"
 
-/* The generator's whole state: four words of xoshiro256** and the number of draws made. */
-static uint64_t s[4];
+/* The generator's whole state: four words of xoshiro256** and the number of draws made. It starts
+ * as rng_Init(0) leaves it, so that a draw before any seeding is still a draw: the all-zero state
+ * is the one xoshiro never leaves, and a bounded draw from it would reject forever. */
+static uint64_t s[4] = {0xe220a8397b1dcdafULL, 0x6e789e6aa1b965f4ULL, 0x06c45d188009454fULL,
+                        0xf88bb8a8724c81ecULL};
 static uint64_t generation_count;
 
 uint64_t rng_SplitMix64(uint64_t* x) {
