@@ -30,6 +30,8 @@ std::unique_ptr<Application> StartUp(const std::filesystem::path& dir) {
     app->main = std::make_unique<frmReelvik>(std::move(session));
     CreateStatisticsWindows(*app, app->main->Control(), dir);
     app->main->SetStatisticsViews(app->hits.get(), app->chart.get());
+    // Placed before it shows, so that it does not jump, and again once its frame is known.
+    app->main->PlaceOnScreen();
     app->main->show();
     app->main->PlaceOnScreen();
     // Both open at the top left of the screen: the small hit table goes over the wide chart.
