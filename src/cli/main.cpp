@@ -7,9 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/exact_summary.h"
 #include "cli/load_summary.h"
 #include "cli/options.h"
 #include "cli/run_games.h"
+#include "engine/exact_return.h"
 #include "engine/session.h"
 
 namespace {
@@ -37,6 +39,20 @@ int main(int argc, char** argv) {
     if (options.version) {
         Print(stdout, std::string("kragmoor-sim ") + KRAGMOOR_VERSION + "\n");
         return 0;
+    }
+
+    if (options.exact) {
+        // A computation on the definition alone: nothing is written.
+        try {
+            const GameDefinition def = ReadGameDefinition(options.dir);
+            const ExactReturn x = ComputeExactReturn(def);
+            Print(stdout,
+                  options.json ? cli::ExactSummaryJson(def, x) : cli::ExactSummaryText(def, x));
+            return 0;
+        } catch (const std::exception& e) {
+            Print(stderr, std::string(e.what()) + "\n");
+            return 1;
+        }
     }
 
     Session session;

@@ -103,6 +103,7 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args) {
 
 std::string UsageText() {
     return "Usage: kragmoor-sim [DIR] [--games N] [--sequential] [--selected-reel K] [--json]\n"
+           "       kragmoor-sim [DIR] --exact [--json]\n"
            "       kragmoor-sim --help | --version\n"
            "\n"
            "Plays the slot game defined by DIR/ReelSetup.ini (DIR: the current directory when\n"
@@ -116,7 +117,8 @@ std::string UsageText() {
            "  --selected-reel K  the reel (0 leftmost .. 4, default 4) whose wrap ends an\n"
            "                     odometer run\n"
            "  --json             print one JSON object instead of text\n"
-           "  --exact            reserved\n"
+           "  --exact            compute the game's exact return from its strips and paytable\n"
+           "                     (what an endless random run converges on) and write no file\n"
            "  --help             print this text\n"
            "  --version          print the version\n"
            "\n"

@@ -16,7 +16,7 @@ struct Options {
     bool sequential = false;          // odometer stops instead of random ones
     int selected_reel = 4;            // the reel the odometer run watches (0..4)
     bool json = false;                // one JSON object on standard output instead of text
-    bool exact = false;               // reserved
+    bool exact = false;               // print the exact return instead of playing
     bool help = false;
     bool version = false;
 };

@@ -61,11 +61,15 @@ std::int32_t ResolveSeed(std::int32_t seed) {
     return drawn > 65535 ? 65535 : drawn;
 }
 
+GameDefinition ReadGameDefinition(const std::filesystem::path& dir) {
+    return ReadDefinition(InDir(dir, "ReelSetup.ini"));
+}
+
 Session OpenSession(const std::filesystem::path& dir, const SessionOptions& options) {
     Session session;
     session.dir = dir;
     // Everything is read and checked before any file is touched.
-    session.definition = ReadDefinition(InDir(dir, "ReelSetup.ini"));
+    session.definition = ReadGameDefinition(dir);
 
     if (options.delete_leftovers) {
         std::error_code ignored;

@@ -30,6 +30,9 @@ struct Session {
 // std::runtime_error naming the file and the reason.
 Session OpenSession(const std::filesystem::path& dir, const SessionOptions& options);
 
+// Reads and checks dir/ReelSetup.ini alone, writing nothing (throws DefinitionError).
+GameDefinition ReadGameDefinition(const std::filesystem::path& dir);
+
 // A negative seed asks for one from the clock: 0..65535, different from start to start.
 std::int32_t ResolveSeed(std::int32_t seed);
 
