@@ -29,7 +29,7 @@ void DuringRun(WindowFixture& f, const std::function<void()>& action) {
 
 // Stand-ins for the statistics windows that count what the main window forwards to them.
 struct CountingHits : HitsView {
-    void ShowView() override {}
+    void ShowView(const QWidget&) override {}
     bool IsMinimized() const override { return minimized; }
     void Refreshed() override { ++refreshed; }
     bool minimized = false;

@@ -34,9 +34,9 @@ std::unique_ptr<Application> StartUp(const std::filesystem::path& dir) {
     app->main->PlaceOnScreen();
     app->main->show();
     app->main->PlaceOnScreen();
-    // Both open at the top left of the screen: the small hit table goes over the wide chart.
+    // The chart spans the top of the screen; the hit table sits left of the main window.
     if (app->chart) app->chart->ShowView();
-    if (app->hits) app->hits->ShowView();
+    if (app->hits) app->hits->ShowView(*app->main);
     app->main->raise();
     app->main->activateWindow();
     return app;

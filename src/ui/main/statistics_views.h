@@ -6,6 +6,8 @@
 
 #include <string_view>
 
+class QWidget;
+
 namespace kragmoor {
 
 struct ChartPoint;
@@ -14,7 +16,7 @@ class HitsView {
   public:
     virtual ~HitsView() = default;
     // Shown at start, modeless, beside the main window.
-    virtual void ShowView() = 0;
+    virtual void ShowView(const QWidget& main) = 0;
     // A minimized table is not refreshed.
     virtual bool IsMinimized() const = 0;
     // The engine's HitTable has new cell texts and colours.
@@ -24,6 +26,7 @@ class HitsView {
 class ChartView {
   public:
     virtual ~ChartView() = default;
+    // Shown at start, modeless, across the top of the screen.
     virtual void ShowView() = 0;
     // Clear the picture and draw the empty frame with the current scale.
     virtual void Cleared() = 0;

@@ -1,5 +1,8 @@
 #include "ui/main/statistics_windows.h"
 
+#include <QRect>
+#include <QWidget>
+
 #include "ui/stats/frm_slot_chart.h"
 #include "ui/stats/statistics_hits.h"
 
@@ -7,8 +10,13 @@ namespace kragmoor {
 
 HitsWindow::HitsWindow(RunControl& run) : window_(std::make_unique<StatisticsHits>(run)) {}
 HitsWindow::~HitsWindow() = default;
-void HitsWindow::ShowView() {
+void HitsWindow::ShowView(const QWidget& main) {
     window_->show();
+    // On a screen too narrow for its place beside the main window the table stays top left.
+    const QRect beside = main.frameGeometry();
+    const QRect own = window_->frameGeometry();
+    const int left = beside.left() - own.width();
+    if (left >= 0) window_->move(left, beside.bottom() + 1 - own.height());
 }
 bool HitsWindow::IsMinimized() const {
     return window_->IsMinimizedForRefresh();

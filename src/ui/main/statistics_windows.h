@@ -8,6 +8,8 @@
 
 #include "ui/main/statistics_views.h"
 
+class QWidget;
+
 namespace kragmoor {
 
 class RunControl;
@@ -18,7 +20,8 @@ class HitsWindow final : public HitsView {
   public:
     explicit HitsWindow(RunControl& run);
     ~HitsWindow() override;
-    void ShowView() override;
+    // Left of the main window with their bottoms level, in the free corner below the wide chart.
+    void ShowView(const QWidget& main) override;
     bool IsMinimized() const override;
     void Refreshed() override;
     StatisticsHits& Window() { return *window_; }
