@@ -1,5 +1,5 @@
-// A small valid game definition as lines, for tests that change one thing in it, and the lines
-// of the reference game's files.
+// Files and directories for tests, and a small valid game definition as lines for tests that
+// change one thing in it. The command-line tests share this header.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,21 +16,23 @@ namespace kragmoor::testing {
 
 inline const std::string kTestData = KRAGMOOR_TEST_DATA;
 
-inline std::string ReadFile(const std::string& path) {
+inline std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
+inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
 // Lines without their CR LF.
 inline std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
+    for (std::string line; std::getline(in, line); lines.push_back(line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
     }
     return lines;
 }
@@ -40,13 +43,14 @@ inline std::string Join(const std::vector<std::string>& lines, const char* end =
     return s;
 }
 
-// A directory of its own for one test (tests run in parallel), removed afterwards.
+// A directory of its own for one test (tests run in parallel; the blank in its name checks that
+// paths are quoted), removed afterwards.
 class ScratchDir {
   public:
     ScratchDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = std::filesystem::temp_directory_path() /
-                ("kragmoor-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
+                ("kragmoor " + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
                  std::to_string(reinterpret_cast<std::uintptr_t>(this)));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
@@ -58,6 +62,15 @@ class ScratchDir {
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const char* name) const { return path_ / name; }
+
+    std::set<std::string> Files() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
 
   private:
     std::filesystem::path path_;
@@ -69,12 +82,10 @@ enum SmallGameLine {
     kRtpLine = 4,
     kRngLine = 11,
     kSeedLine = 12,
-    kReelStripLine = 13,
     kFirstBaseRow = 14,  // 3 rows
     kFreeSpinsLine = 17,
     kFirstFreeRow = 18,  // 3 rows
     kWinLinesLine = 21,
-    kPaytableLine = 22,
     kFirstPayRow = 23,  // 13 rows
 };
 
@@ -106,9 +117,9 @@ inline std::vector<std::string> SmallGame() {
     };
     for (int i = 0; i <= 10; ++i) {
         std::string name = "S" + std::to_string(i) + ",";
-        name.resize(12, ' ');
-        lines.push_back(" " + name.substr(0, 11) + "0,0," + std::to_string(i) + "," +
-                        std::to_string(10 * i) + "," + std::to_string(100 * i) + ", _");
+        name.resize(11, ' ');
+        lines.push_back(" " + name + "0,0," + std::to_string(i) + "," + std::to_string(10 * i) +
+                        "," + std::to_string(100 * i) + ", _");
     }
     lines.push_back(" Wild,      0,10,50,500,2500, _");
     lines.push_back(" Scatter,   0,1,4,20,100, _");
@@ -117,22 +128,6 @@ inline std::vector<std::string> SmallGame() {
 
 inline std::string& At(std::vector<std::string>& lines, int line_number) {
     return lines.at(static_cast<std::size_t>(line_number - 1));
-}
-
-// Renames a symbol in the strip rows of the small game (its paytable row is the caller's).
-inline void RenameInStrips(std::vector<std::string>& lines, const std::string& from,
-                           const std::string& to) {
-    for (int n = kFirstBaseRow; n < kWinLinesLine; ++n) {
-        std::string& row = At(lines, n);
-        std::string renamed;
-        std::size_t start = 0;
-        for (std::size_t comma; (comma = row.find(',', start)) != std::string::npos;
-             start = comma + 1) {
-            const std::string field = row.substr(start, comma - start);
-            renamed += (field == from ? to : field) + ",";
-        }
-        row = renamed + row.substr(start);
-    }
 }
 
 }  // namespace kragmoor::testing
