@@ -1,10 +1,11 @@
-// A run control on a small game in a temporary directory, with an observer that records what a
-// window would have been told.
+// Small games filled in code, a temporary working directory, and a run control on such a game
+// with an observer that records what a window would have been told.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,59 +13,69 @@
 
 #include "engine/chart.h"
 #include "engine/run_control.h"
+#include "model/game_model.h"
 #include "model/log_file.h"
-#include "test_game.h"
 
 namespace kragmoor::test {
 
+// Figures "S0".."S10", "Wild", "Scatter"; the built-in lines; CycleGames 100000000; distinct
+// pays, so that a result names its cell: Pay(symbol, n) = 100 x symbol + 10 x n + 1; every base
+// and free-spins reel 30 positions long holding symbol (position % 11), so a window of ordinary
+// symbols only. Tests overwrite strip positions to place what they need.
+GameDefinition SmallGame();
+// Pays for runs of 0 and 1 set to 0, so that only runs of two or more win.
+void NoShortPays(GameDefinition& def);
+// Sets one reel's strip, one character a position ('0'..'9', 'A' for 10, 'W', 'S'); its length
+// is the strip length.
+void SetStrip(GameDefinition& def, int reel, const std::string& symbols, bool free_spins = false);
+
+// A fresh empty directory under the system's temporary directory, removed with the object.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// The whole content of a file, byte for byte ("" when missing), and the lines of a CR LF text.
+std::string ReadFile(const std::filesystem::path& file);
+std::vector<std::string> Lines(const std::string& text);
+
 class RecordingObserver : public RunObserver {
   public:
-    void ShowReels() override { ++show_reels; }
-    void ReelCaption(int reel, int stop) override { captions.push_back({reel, stop}); }
     void SetText(std::string_view t) override { text = t; }
     void AppendText(std::string_view t) override { text += t; }
     void DrawWinLine(int line) override { win_lines.push_back(line); }
     void DrawScatterBox(int row, int reel) override { scatter_boxes.push_back({row, reel}); }
     void Message(std::string_view t) override { messages.emplace_back(t); }
-    void Beep() override { ++beeps; }
-    void RunStateChanged() override { ++run_state_changes; }
-    void EnableAdd(bool e) override { add_enabled = e; }
-    void EnableStart(bool e) override { start_enabled = e; }
-    void FocusStart() override { focus = "start"; }
-    void FocusAdd() override { focus = "add"; }
-    void LabelsChanged() override { ++labels_changed; }
     void Yield() override {
-        ++yields;
         if (on_yield) on_yield();
     }
     bool HitsMinimized() override { return minimized; }
-    void HitsRefreshed() override { ++hits_refreshed; }
     void ChartCleared() override { ++chart_cleared; }
     void ChartPointAdded(const ChartPoint& p) override { points.push_back(p); }
     void ChartFull(std::string_view summary, std::string_view bitmap) override {
         full.push_back({std::string(summary), std::string(bitmap)});
     }
 
-    int show_reels = 0;
-    std::vector<std::array<int, 2>> captions;
+    int chart_cleared = 0;
+    std::vector<std::array<int, 2>> scatter_boxes;
     std::string text;
     std::vector<int> win_lines;
-    std::vector<std::array<int, 2>> scatter_boxes;
     std::vector<std::string> messages;
-    int beeps = 0;
-    int run_state_changes = 0;
-    bool add_enabled = true;
-    bool start_enabled = true;
-    std::string focus;
-    int labels_changed = 0;
-    int yields = 0;
-    std::function<void()> on_yield;
     bool minimized = false;
-    int hits_refreshed = 0;
-    int chart_cleared = 0;
+    std::function<void()> on_yield;
     std::vector<ChartPoint> points;
     std::vector<std::array<std::string, 2>> full;
 };
+
+// Base stops at which a game prepared by PrepareTrigger shows three scatters.
+inline constexpr std::array<int, kReels> kTriggerStops = {5, 8, 11, 14, 17};
 
 class EngineTest : public ::testing::Test {
   protected:
@@ -75,17 +86,19 @@ class EngineTest : public ::testing::Test {
     RunControl& rc() { return *control; }
     RunState& st() { return control->MutableState(); }
 
+    // Only runs of two or more pay, base reels 0..2 hold a scatter at kTriggerStops, and with
+    // `free_symbol` every free-spins reel holds only that symbol.
+    void PrepareTrigger(char free_symbol = 0);
     // Sequential stops: sets the odometer one step before `stops`, so that the next base game
-    // plays them.
-    void SetNextStops(const std::array<int, kReels>& stops);
-    // A base game on the given stops, counted as the run control counts it.
-    void PlayBaseAt(const std::array<int, kReels>& stops);
+    // plays them, and Games one before `game`.
+    void SetNextGame(const std::array<int, kReels>& stops, std::int64_t game = 1);
+    // A base game on the given stops as game number `game`, counted as the run control counts it.
+    void PlayBaseAt(const std::array<int, kReels>& stops, std::int64_t game);
+    // Ends an automatic run at the first yield at or past `games`.
+    void StopAt(std::int64_t games);
 
     // A log or file of the working directory as it stands (the logs are flushed first).
     std::string File(const char* name);
-
-    // Lines of a CR LF text.
-    static std::vector<std::string> Lines(const std::string& text);
 
     TempDir dir;
     GameDefinition def;
@@ -93,8 +106,5 @@ class EngineTest : public ::testing::Test {
     RecordingObserver observer;
     std::unique_ptr<RunControl> control;
 };
-
-// Pays for runs of 0 and 1 set to 0, so that only runs of two or more win.
-void NoShortPays(GameDefinition& def);
 
 }  // namespace kragmoor::test

@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include "engine/headless_run.h"
 #include "engine/run_control.h"
 #include "engine/session.h"
-#include "test_game.h"
+#include "engine_fixture.h"
 
 namespace kragmoor {
 namespace {
@@ -23,36 +21,16 @@ struct Reference {
     bool sequential;
 };
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 // The first line where two texts differ, for a readable failure.
 std::string FirstDifference(const std::string& want, const std::string& got) {
-    const auto a = Lines(want);
-    const auto b = Lines(got);
+    const auto a = test::Lines(want);
+    const auto b = test::Lines(got);
     for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
         const std::string x = i < a.size() ? a[i] : "<none>";
         const std::string y = i < b.size() ? b[i] : "<none>";
-        if (x != y) {
-            std::ostringstream s;
-            s << "line " << i + 1 << "\n want: " << x << "\n  got: " << y;
-            return s.str();
-        }
+        if (x != y) return "line " + std::to_string(i + 1) + "\n want: " + x + "\n  got: " + y;
     }
     return "line ends or the last line end differ";
-}
-
-void PrintTo(const Reference& ref, std::ostream* os) {
-    *os << ref.folder;
 }
 
 class GoldenRun : public ::testing::TestWithParam<Reference> {};
@@ -82,13 +60,12 @@ TEST_P(GoldenRun, EveryFileMatchesTheReference) {
         EXPECT_TRUE(want == got) << name << ": " << FirstDifference(want, got);
     }
     // The report: every line but the four that carry configuration values or the load time.
-    auto want = Lines(test::ReadFile(want_dir / "Temp1.txt"));
-    auto got = Lines(test::ReadFile(dir.path() / "Temp1.txt"));
+    auto want = test::Lines(test::ReadFile(want_dir / "Temp1.txt"));
+    auto got = test::Lines(test::ReadFile(dir.path() / "Temp1.txt"));
     ASSERT_EQ(want.size(), got.size());
     for (std::size_t i : {0, 4, 7, 8}) got[i] = want[i];
-    for (std::size_t i = 0; i < want.size(); ++i) {
+    for (std::size_t i = 0; i < want.size(); ++i)
         EXPECT_EQ(want[i], got[i]) << "Temp1.txt line " << i + 1;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ReferenceGame, GoldenRun,
