@@ -14,10 +14,6 @@ namespace {
 
 using BaseGame = test::EngineTest;
 
-std::vector<int> Stops(const RunState& s) {
-    return {s.ReelStop, s.ReelStop + kReels};
-}
-
 // Random strips with wilds and scatters, random stops: every game's window is what the strips
 // show around its stops, its line and scatter results are what the reference rules give on that
 // window, and every counter moves by exactly what those results book.
@@ -119,21 +115,22 @@ TEST_F(BaseGame, FiveWildsAreAJackpotEvenWhenTheyPayNothing) {
 // 0 0 0 0 0 and ends the run; the next run ends when reel 4 wraps, in its 30th game.
 TEST_F(BaseGame, TheOdometerEndsARunWhenTheSelectedReelWraps) {
     Start();
+    const auto stops = [&] { return std::vector<int>(st().ReelStop, st().ReelStop + kReels); };
     rc().SetRandomStops(false);
     rc().cmdAUTO_Click();
     EXPECT_EQ(rc().State().Games, 1);
     EXPECT_FALSE(rc().Running());
-    EXPECT_EQ(Stops(rc().State()), (std::vector<int>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(stops(), (std::vector<int>{0, 0, 0, 0, 0}));
     rc().cmdAUTO_Click();
     EXPECT_EQ(rc().State().Games, 31);
-    EXPECT_EQ(Stops(rc().State()), (std::vector<int>{0, 0, 0, 1, 0}));
+    EXPECT_EQ(stops(), (std::vector<int>{0, 0, 0, 1, 0}));
     // Reel 2 selected (a reel number out of range changes nothing): the run goes on until reel
     // 2 carries over into reel 1.
     rc().cmdReels_Click(2);
     rc().cmdReels_Click(7);
     rc().cmdAUTO_Click();
     EXPECT_EQ(rc().State().Games, 31 + 30 * 30 * 30 - 30);
-    EXPECT_EQ(Stops(rc().State()), (std::vector<int>{0, 1, 0, 0, 0}));
+    EXPECT_EQ(stops(), (std::vector<int>{0, 1, 0, 0, 0}));
 }
 
 TEST_F(BaseGame, ARefusedDefinitionNamesTheProblem) {

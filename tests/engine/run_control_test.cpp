@@ -113,12 +113,16 @@ TEST_F(RunControlTest, CreditEntryBooksWholeNumbersWithinRange) {
         EXPECT_EQ(rc().State().Credit, credit) << entry;
     }
     EXPECT_EQ(rc().Label(6), " Total = 1 000 505 $");
-    // An amount that would carry a total past the 32-bit range leaves that total alone.
-    st().Credit = 2147483000;
-    st().CreditTotal = 5;
-    EXPECT_TRUE(rc().BookCredit("1000"));
-    EXPECT_EQ(rc().State().Credit, 2147483000);
-    EXPECT_EQ(rc().State().CreditTotal, 1005);
+    // Credit and total before and after booking 1000: neither leaves the 32-bit range.
+    const std::array<std::int64_t, 4> edges[] = {{2147483000, 5, 2147483000, 1005},
+                                                 {5, 2147483000, 1005, 2147483000}};
+    for (const auto& [credit, total, want_credit, want_total] : edges) {
+        st().Credit = credit;
+        st().CreditTotal = total;
+        EXPECT_TRUE(rc().BookCredit("1000"));
+        EXPECT_EQ(rc().State().Credit, want_credit);
+        EXPECT_EQ(rc().State().CreditTotal, want_total);
+    }
 }
 
 }  // namespace

@@ -24,7 +24,6 @@ TEST_F(SaveReport, AppendsTheTotalsAndTheTable) {
               (std::vector<std::string>{"REPORT", "", std::string(60, '-'), "Games     =   30 000",
                                         "Total Win =  4 175 094", "Total Bet =   600 000",
                                         "Total %   =  695.849%", "", "HIT DESCRIPTION"}));
-    EXPECT_EQ(observer.text, "LOG DONE !!!");
     rc().cmdSave_Click();
     EXPECT_EQ(test::Lines(File("Temp1.txt")).size(), 1u + 2 * 61u) << "a second complete block";
 }
