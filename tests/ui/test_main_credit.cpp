@@ -1,135 +1,87 @@
-// Credit entry: Add opens the field, the key filter, Enter books, Esc cancels, and which of the
-// five buttons are usable and focused afterwards.
+// Credit entry: Add opens the field and locks the buttons, the key filter, Enter books, Esc
+// cancels, and which buttons are usable and focused afterwards; Step without credit asks for it.
 #include <QApplication>
+#include <QRegularExpression>
 #include <QtTest>
 
-#include "helpers/window_fixture.h"
+#include "helpers/fixtures.h"
+#include "ui/main/credit_entry.h"
 
 using namespace kragmoor;
 using kragmoor::testing::WindowFixture;
 
+namespace {
+
+const QStringList kFiveButtons = {"cmdAdd", "cmdExit", "cmdAUTO", "cmdStart", "cmdSave"};
+
+// Types `keys` into the field; [Return], [Enter] (the keypad's), [Esc], [Back], [Left] and
+// [Home] stand for those keys.
+void Type(CreditEntry* field, const QString& keys) {
+    static const QHash<QString, Qt::Key> named = {
+        {"Return", Qt::Key_Return},  {"Enter", Qt::Key_Enter}, {"Esc", Qt::Key_Escape},
+        {"Back", Qt::Key_Backspace}, {"Left", Qt::Key_Left},   {"Home", Qt::Key_Home}};
+    for (const QString& part : keys.split(QRegularExpression(QStringLiteral("(?=\\[)|(?<=\\])")))) {
+        if (part.startsWith(QLatin1Char('[')))
+            QTest::keyClick(field, named.value(part.mid(1, part.size() - 2)));
+        else
+            QTest::keyClicks(field, part);
+    }
+}
+
+// Keys typed after Add with `credit` on the account; `field` is what the open field then shows,
+// null when the keys closed it; `step` tells whether Step is then usable and focused.
+const struct {
+    const char *name, *keys, *field;
+    qint64 credit, booked;
+    bool step;
+} kCases[] = {
+    {"enough credit", "500[Return]", nullptr, 10, 510, true},
+    {"too little", "5[Enter]", nullptr, 10, 15, false},
+    {"a letter empties", "12a", "a", 10, 10, false},
+    {"a letter books nothing", "12a[Return]", nullptr, 10, 10, false},
+    {"a minus empties", "300-", "-", 10, 10, false},
+    {"-5 books nothing", "300-5[Return]", nullptr, 10, 10, false},
+    {"backspace empties", "123[Back]", "", 10, 10, false},
+    {"a blank empties", "7 ", " ", 10, 10, false},
+    {"keys that type nothing pass", "12[Left][Home]3", "312", 10, 10, false},
+    {"enter on empty", "[Return]", nullptr, 1000, 1000, true},
+    {"esc after 300", "300[Esc]", nullptr, 0, 0, true},
+    {"past the range", "99999999999[Return]", nullptr, 10, 10, false},
+};
+
+}  // namespace
+
 class CreditEntryTest : public QObject {
     Q_OBJECT
 
-  private:
-    static const QStringList& FiveButtons() {
-        static const QStringList names = {"cmdAdd", "cmdExit", "cmdAUTO", "cmdStart", "cmdSave"};
-        return names;
-    }
-
-    // Opens the entry with `credit` on the account.
-    static void Open(WindowFixture& f, std::int64_t credit) {
-        f.ShowActive();
-        f.Control().MutableState().Credit = credit;
-        f.Button("cmdAdd")->click();
-    }
-
-    static void Type(WindowFixture& f, const QString& keys) {
-        QTest::keyClicks(f.CreditField(), keys);
-    }
-    static void Press(WindowFixture& f, Qt::Key key) { QTest::keyClick(f.CreditField(), key); }
-
   private slots:
-    void addOpensTheFieldAndLocksTheButtons() {
-        WindowFixture f;
-        Open(f, 1000);
-        QVERIFY(f.CreditField()->isVisible());
-        QVERIFY(f.CreditField()->text().isEmpty());  // "0" at design time, emptied on opening
-        QCOMPARE(QApplication::focusWidget(), f.CreditField());
-        for (const QString& name : FiveButtons())
-            QVERIFY2(!f.Button(name)->isEnabled(), qPrintable(name));
+    void keys_data() {
+        QTest::addColumn<std::size_t>("i");
+        for (std::size_t i = 0; i < std::size(kCases); ++i) QTest::newRow(kCases[i].name) << i;
     }
 
-    void enoughCreditFocusesStep() {
+    void keys() {
+        QFETCH(std::size_t, i);
+        const auto& c = kCases[i];
         WindowFixture f;
-        Open(f, 10);
-        Type(f, QStringLiteral("500"));
-        Press(f, Qt::Key_Return);
-        QCOMPARE(f.State().Credit, std::int64_t{510});
-        QCOMPARE(f.State().CreditTotal, std::int64_t{1000500});
-        QCOMPARE(f.Label(5)->text(), QStringLiteral(" Cash =   510 $"));
-        QCOMPARE(f.Label(6)->text(), QStringLiteral(" Total = 1 000 500 $"));
-        QVERIFY(f.CreditField()->isHidden());
-        for (const QString& name : FiveButtons())
-            QVERIFY2(f.Button(name)->isEnabled(), qPrintable(name));
-        QCOMPARE(QApplication::focusWidget(), f.Button("cmdStart"));
-    }
-
-    void tooLittleCreditKeepsStepDisabled() {
-        WindowFixture f;
-        Open(f, 10);
-        Type(f, QStringLiteral("5"));
-        Press(f, Qt::Key_Enter);  // the keypad's Enter books too
-        QCOMPARE(f.State().Credit, std::int64_t{15});
-        QVERIFY(!f.Button("cmdStart")->isEnabled());
-        QVERIFY(f.Button("cmdAdd")->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), f.Button("cmdAdd"));
-    }
-
-    void anyOtherKeyEmptiesTheFieldFirst() {
-        WindowFixture f;
-        Open(f, 10);
-        Type(f, QStringLiteral("12a"));
-        QCOMPARE(f.CreditField()->text(), QStringLiteral("a"));
-        Press(f, Qt::Key_Return);
-        QCOMPARE(f.State().Credit, std::int64_t{10});
-        QCOMPARE(f.State().CreditTotal, std::int64_t{1000000});
-
+        f.ShowActive();
+        f.Control().MutableState().Credit = c.credit;
         f.Button("cmdAdd")->click();
-        Type(f, QStringLiteral("300-"));
-        QCOMPARE(f.CreditField()->text(), QStringLiteral("-"));  // the digits are gone
-        Type(f, QStringLiteral("5"));
-        Press(f, Qt::Key_Return);  // "-5" reads as 0
-        QCOMPARE(f.State().Credit, std::int64_t{10});
-
-        f.Button("cmdAdd")->click();
-        Type(f, QStringLiteral("123"));
-        Press(f, Qt::Key_Backspace);
-        QVERIFY(f.CreditField()->text().isEmpty());
-        Type(f, QStringLiteral("7 "));
-        QCOMPARE(f.CreditField()->text(), QStringLiteral(" "));
-    }
-
-    void keysThatTypeNothingPassUnfiltered() {
-        WindowFixture f;
-        Open(f, 10);
-        Type(f, QStringLiteral("12"));
-        Press(f, Qt::Key_Left);
-        Press(f, Qt::Key_Home);
-        QCOMPARE(f.CreditField()->text(), QStringLiteral("12"));
-        Type(f, QStringLiteral("3"));
-        QCOMPARE(f.CreditField()->text(), QStringLiteral("312"));
-    }
-
-    void enterOnAnEmptyFieldClosesWithoutBooking() {
-        WindowFixture f;
-        Open(f, 1000);
-        Press(f, Qt::Key_Return);
-        QCOMPARE(f.State().Credit, std::int64_t{1000});
-        QCOMPARE(f.State().CreditTotal, std::int64_t{1000000});
-        QVERIFY(f.CreditField()->isHidden());
-        QCOMPARE(QApplication::focusWidget(), f.Button("cmdStart"));
-    }
-
-    void escapeCancelsAndUnlocksAllFive() {
-        WindowFixture f;
-        Open(f, 0);
-        Type(f, QStringLiteral("300"));
-        Press(f, Qt::Key_Escape);
-        QCOMPARE(f.State().Credit, std::int64_t{0});
-        QVERIFY(f.CreditField()->isHidden());
-        for (const QString& name : FiveButtons())
-            QVERIFY2(f.Button(name)->isEnabled(), qPrintable(name));
-        QCOMPARE(QApplication::focusWidget(), f.Button("cmdStart"));
-    }
-
-    void amountsPastTheRangeAreIgnored() {
-        WindowFixture f;
-        Open(f, 10);
-        Type(f, QStringLiteral("99999999999"));
-        Press(f, Qt::Key_Return);
-        QCOMPARE(f.State().Credit, std::int64_t{10});
-        QCOMPARE(f.State().CreditTotal, std::int64_t{1000000});
+        auto* entry = f.Find<CreditEntry>("txtAddCredit");
+        QVERIFY(entry->isVisible() && entry->text().isEmpty());
+        for (const QString& name : kFiveButtons) QVERIFY(!f.Button(name)->isEnabled());
+        Type(entry, QString::fromLatin1(c.keys));
+        QCOMPARE(f.State().Credit, std::int64_t{c.booked});
+        QCOMPARE(f.State().CreditTotal, 1000000 + c.booked - c.credit);
+        if (c.field != nullptr) {
+            QCOMPARE(entry->text(), QString::fromLatin1(c.field));
+            QCOMPARE(QApplication::focusWidget(), entry);
+            return;
+        }
+        QVERIFY(entry->isHidden());
+        for (const QString& name : kFiveButtons)
+            QCOMPARE(f.Button(name)->isEnabled(), c.step || name != QStringLiteral("cmdStart"));
+        QCOMPARE(QApplication::focusWidget(), f.Button(c.step ? "cmdStart" : "cmdAdd"));
     }
 
     void stepWithoutCreditAsksForIt() {
@@ -137,18 +89,10 @@ class CreditEntryTest : public QObject {
         f.ShowActive();
         f.Control().MutableState().Credit = 19;
         f.Button("cmdStart")->click();
-        QCOMPARE(f.Messages().Texts(), QStringList{QStringLiteral(" Add Credit ! ")});
-        QCOMPARE(f.Messages().Titles(), QStringList{QStringLiteral("Kragmoor")});
+        QCOMPARE(f.messages.texts, QStringList{QStringLiteral(" Add Credit ! ")});
         QCOMPARE(f.State().Games, std::int64_t{0});
         QVERIFY(!f.Button("cmdStart")->isEnabled());
         QCOMPARE(QApplication::focusWidget(), f.Button("cmdAdd"));
-        // Credit entry brings Step back.
-        f.Button("cmdAdd")->click();
-        Type(f, QStringLiteral("100"));
-        Press(f, Qt::Key_Return);
-        QVERIFY(f.Button("cmdStart")->isEnabled());
-        f.Button("cmdStart")->click();
-        QCOMPARE(f.State().Games, std::int64_t{1});
     }
 };
 

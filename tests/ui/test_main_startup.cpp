@@ -4,8 +4,7 @@
 #include <QApplication>
 #include <QtTest>
 
-#include "helpers/ui_test_support.h"
-#include "ui/main/frm_reelvik.h"
+#include "helpers/fixtures.h"
 #include "ui/main/start_up.h"
 
 using namespace kragmoor;
@@ -15,56 +14,44 @@ using kragmoor::testing::MessageRecorder;
 class StartUpTest : public QObject {
     Q_OBJECT
 
-  private:
-    static int OpenWindows() {
-        int n = 0;
-        for (QWidget* w : QApplication::topLevelWidgets()) n += w->isVisible() ? 1 : 0;
-        return n;
+  private slots:
+    void badDefinitionIsRefused_data() {
+        QTest::addColumn<QString>("cut_from");  // the definition ends before this; null: no file
+        QTest::addColumn<QString>("message");   // %1 stands for the definition's path
+        QTest::newRow("no definition")
+            << QString() << "%1: no such file: expected the game definition here";
+        QTest::newRow("no paytable") << "PAYTABLE DESCRIPTION"
+                                     << "%1: expected a line \"PAYTABLE DESCRIPTION\" after line "
+                                        "64, reached the end of the file";
     }
 
-  private slots:
-    void brokenDefinitionIsRefusedWithOneMessage() {
-        GameDir dir;
-        dir.CopyReferenceGame();
-        std::string text = dir.Read("ReelSetup.ini");
-        text.erase(text.find("PAYTABLE DESCRIPTION"));  // the paytable never comes
-        dir.Write("ReelSetup.ini", text);
+    void badDefinitionIsRefused() {
+        QFETCH(QString, cut_from);
+        QFETCH(QString, message);
+        GameDir dir(!cut_from.isNull());
+        if (!cut_from.isNull()) {
+            std::string text = dir.Read("ReelSetup.ini");
+            text.erase(text.find(cut_from.toStdString()));
+            dir.Write("ReelSetup.ini", text);
+        }
         dir.Write("readme.txt", "left over");
         const QStringList before = dir.Files();
-
-        MessageRecorder messages;
-        const auto app = StartUp(dir.Path());
-        QVERIFY(app == nullptr);
-        QCOMPARE(messages.Texts().size(), 1);
-        QCOMPARE(messages.Titles().first(), QStringLiteral("Kragmoor"));
-        // The reader's own words: the file, the line and what it expected there.
-        QVERIFY2(messages.Texts().first().contains(QStringLiteral("ReelSetup.ini:")),
-                 qPrintable(messages.Texts().first()));
-        QVERIFY(messages.Texts().first().contains(QStringLiteral("PAYTABLE DESCRIPTION")));
-        QCOMPARE(dir.Files(), before);  // nothing written, nothing deleted
-        QCOMPARE(OpenWindows(), 0);
-    }
-
-    void missingDefinitionIsRefused() {
-        GameDir dir;
         MessageRecorder messages;
         QVERIFY(StartUp(dir.Path()) == nullptr);
-        QCOMPARE(messages.Texts().size(), 1);
-        QVERIFY(messages.Texts().first().contains(QStringLiteral("ReelSetup.ini")));
-        QVERIFY(dir.Files().isEmpty());
+        QCOMPARE(messages.texts, QStringList{message.arg(QString::fromStdString(
+                                     (dir.Path() / "ReelSetup.ini").string()))});
+        QCOMPARE(messages.titles, QStringList{QStringLiteral("Kragmoor")});
+        QCOMPARE(dir.Files(), before);  // nothing written, nothing deleted
+        for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!w->isVisible());
     }
 
     void goodDefinitionOpensTheWindow() {
-        GameDir dir;
-        dir.CopyReferenceGame();
+        GameDir dir(true);
         dir.Write("readme.txt", "left over");
-        dir.Write("setup.bat", "left over");
-        MessageRecorder messages;
+        MessageRecorder messages;  // none expected, but never a modal box in a test
         const auto app = StartUp(dir.Path());
-        QVERIFY(app != nullptr);
-        QVERIFY(messages.Texts().isEmpty());
+        QVERIFY(app != nullptr && messages.texts.isEmpty());
         QVERIFY(app->main->isVisible());
-        QVERIFY(app->main->windowTitle().startsWith(QStringLiteral(" SLOT  Simulator RTP = 96")));
         QCOMPARE(dir.Files(), (QStringList{"FreeSpins.txt", "Jackpot.txt", "Percent_10000.txt",
                                            "ReelSetup.ini", "Temp1.txt"}));
         app->main->SetQuitFunction([] {});
