@@ -31,9 +31,6 @@ class frmAboutMath : public QDialog {
   public:
     explicit frmAboutMath(QWidget* parent = nullptr);
 
-    // The mathematics designer's address as the form keeps it after loading.
-    const QString& MathEmail() const { return math_email_; }
-
   private slots:
     void lblSalesLink_Click();
     void lblMathLink_Click();

@@ -123,10 +123,6 @@ void frmSlotChart::SetAsk(Ask ask) {
     ask_ = ask ? std::move(ask) : Ask(AskQuestion);
 }
 
-void frmSlotChart::SetRepaintPeriod(std::chrono::milliseconds period) {
-    throttle_->SetPeriod(period);
-}
-
 void frmSlotChart::OnChartCleared() {
     canvas_.Clear(run_.ChartData().Scale());
 }

@@ -44,15 +44,10 @@ class frmSlotChart : public QWidget {
     void SetDirectory(std::filesystem::path dir) { dir_ = std::move(dir); }
     const std::filesystem::path& Directory() const { return dir_; }
     void SetAsk(Ask ask);
-    // Repaints of the window are at least this far apart during a run (single steps repaint at
-    // once).
-    void SetRepaintPeriod(std::chrono::milliseconds period);
 
     // The persistent picture: the frame and every curve drawn so far, the size of the window.
     const QImage& Picture();
     ChartSetupFrame& Setup() { return *fraCharSetup_; }
-    QPushButton& SetupButton() { return *cmdCharSetup_; }
-    bool SetupChanged() const { return SetupChanged_; }
 
     // --- event handlers ---
     void cmdCharSetup_Click();

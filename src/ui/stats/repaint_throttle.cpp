@@ -1,6 +1,5 @@
 #include "ui/stats/repaint_throttle.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace kragmoor {
@@ -24,13 +23,6 @@ void RepaintThrottle::Request(bool fold) {
     } else {
         timer_.start(static_cast<int>(period_.count() - elapsed));
     }
-}
-
-void RepaintThrottle::SetPeriod(std::chrono::milliseconds period) {
-    period_ = period;
-    if (!timer_.isActive()) return;
-    const qint64 elapsed = since_last_.isValid() ? since_last_.elapsed() : period_.count();
-    timer_.start(static_cast<int>(std::max<qint64>(0, period_.count() - elapsed)));
 }
 
 void RepaintThrottle::Now() {

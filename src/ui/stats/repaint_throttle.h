@@ -25,10 +25,6 @@ class RepaintThrottle : public QObject {
     // Repaints now, cancelling a pending one.
     void Now();
 
-    // A pending repaint comes at the end of the new period.
-    void SetPeriod(std::chrono::milliseconds period);
-    bool Pending() const { return timer_.isActive(); }
-
   private:
     std::chrono::milliseconds period_;
     std::function<void()> repaint_;

@@ -131,10 +131,6 @@ void StatisticsHits::OnHitsRefreshed() {
     throttle_->Request(run_.Running());
 }
 
-void StatisticsHits::SetRepaintPeriod(std::chrono::milliseconds period) {
-    throttle_->SetPeriod(period);
-}
-
 void StatisticsHits::Repaint() {
     // Nothing paints between the engine's refresh and this call (there is one thread), so the
     // grid never shows a half-refreshed table; the column check and the one dataChanged are

@@ -30,11 +30,9 @@ class StatisticsHits : public QWidget {
 
     // The click on the grid: the clipboard copy with its two pauses.
     void MSFlexGrid1_Click();
-    bool CopyInProgress() const { return copying_; }
 
     // Length of each of the copy's two pauses (one second; tests shorten it).
     void SetClipboardPause(std::chrono::milliseconds pause) { pause_ = pause; }
-    void SetRepaintPeriod(std::chrono::milliseconds period);
 
     QTableView& Grid() { return *MSFlexGrid1_; }
     QLabel& StatusLabel() { return *Label1_; }
