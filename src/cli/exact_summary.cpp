@@ -11,7 +11,7 @@ namespace kragmoor::cli {
 namespace {
 
 // A figure with enough digits to compare with a long run; "infinite" where retriggers never die
-// out. JSON has no infinity, so there it is null.
+// out.
 std::string Figure(double value, int decimals) {
     if (std::isinf(value)) return "infinite";
     char buffer[64];
@@ -21,13 +21,6 @@ std::string Figure(double value, int decimals) {
 
 std::string OneIn(double p) {
     return p > 0 ? "1 in " + Figure(1.0 / p, 2) : "never";
-}
-
-std::string JsonNumber(double value) {
-    if (!std::isfinite(value)) return "null";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
 }
 
 void Row(std::string& out, const char* label, const std::string& value) {
@@ -57,21 +50,22 @@ std::string ExactSummaryText(const GameDefinition& def, const ExactReturn& x) {
 }
 
 std::string ExactSummaryJson(const GameDefinition& def, const ExactReturn& x) {
-    std::string out = "{\n  \"version\": ";
-    AppendJsonString(out, def.GameVersion);
-    out += ",\n  \"designed_rtp_percent\": " + text::SingleText(def.GameRTP);
-    out += ",\n  \"rtp_percent\": " + JsonNumber(x.total_percent);
-    out += ",\n  \"base_lines_percent\": " + JsonNumber(x.base_lines_percent);
-    out += ",\n  \"base_scatter_percent\": " + JsonNumber(x.base_scatter_percent);
-    out += ",\n  \"feature_percent\": " + JsonNumber(x.feature_percent);
-    out += ",\n  \"trigger_probability\": " + JsonNumber(x.trigger_probability);
-    out += ",\n  \"retrigger_probability\": " + JsonNumber(x.retrigger_probability);
-    out += ",\n  \"free_spins_per_feature\": " + JsonNumber(x.free_spins_per_feature);
-    out += ",\n  \"free_spin_win\": " + JsonNumber(x.free_spin_win);
-    out += ",\n  \"win_events_per_game\": " + JsonNumber(x.win_events_per_game);
-    out += ",\n  \"jackpot_lines_per_game\": " + JsonNumber(x.jackpot_lines_per_game);
-    out += "\n}\n";
-    return out;
+    std::string version;
+    AppendJsonString(version, def.GameVersion);
+    JsonObject json;
+    json.Add("version", version);
+    json.Add("designed_rtp_percent", text::SingleText(def.GameRTP));
+    json.Add("rtp_percent", JsonNumber(x.total_percent));
+    json.Add("base_lines_percent", JsonNumber(x.base_lines_percent));
+    json.Add("base_scatter_percent", JsonNumber(x.base_scatter_percent));
+    json.Add("feature_percent", JsonNumber(x.feature_percent));
+    json.Add("trigger_probability", JsonNumber(x.trigger_probability));
+    json.Add("retrigger_probability", JsonNumber(x.retrigger_probability));
+    json.Add("free_spins_per_feature", JsonNumber(x.free_spins_per_feature));
+    json.Add("free_spin_win", JsonNumber(x.free_spin_win));
+    json.Add("win_events_per_game", JsonNumber(x.win_events_per_game));
+    json.Add("jackpot_lines_per_game", JsonNumber(x.jackpot_lines_per_game));
+    return json.Text();
 }
 
 }  // namespace kragmoor::cli

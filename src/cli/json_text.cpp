@@ -1,5 +1,8 @@
 #include "cli/json_text.h"
 
+#include <cmath>
+#include <cstdio>
+
 namespace kragmoor::cli {
 
 namespace {
@@ -69,6 +72,24 @@ void AppendJsonString(std::string& out, std::string_view s) {
         ++i;
     }
     out.push_back('"');
+}
+
+std::string JsonNumber(double value) {
+    if (!std::isfinite(value)) return "null";
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+void JsonObject::Add(std::string_view key, std::string_view json_value) {
+    fields_ += fields_.empty() ? "  " : ",\n  ";
+    AppendJsonString(fields_, key);
+    fields_ += ": ";
+    fields_ += json_value;
+}
+
+std::string JsonObject::Text() const {
+    return "{\n" + fields_ + "\n}\n";
 }
 
 }  // namespace kragmoor::cli

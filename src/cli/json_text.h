@@ -11,4 +11,18 @@ namespace kragmoor::cli {
 // is written as the Latin-1 character of the same number, so the output is always valid JSON.
 void AppendJsonString(std::string& out, std::string_view s);
 
+// A number as JSON text with up to 15 significant digits; null when it is not finite, for JSON
+// has no infinity.
+std::string JsonNumber(double value);
+
+// A flat JSON object written one field at a time, one field a line; values are JSON text.
+class JsonObject {
+  public:
+    void Add(std::string_view key, std::string_view json_value);
+    std::string Text() const;  // the object, ended by a line end
+
+  private:
+    std::string fields_;
+};
+
 }  // namespace kragmoor::cli

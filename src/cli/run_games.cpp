@@ -34,12 +34,6 @@ std::string Percent(double ratio) {
     return text::Trimmed(text::Mask(ratio, "##0.000%"));
 }
 
-std::string Number(double v) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", v);
-    return buffer;
-}
-
 void Row(std::string& out, const char* label, const std::string& value) {
     text::AppendLeft(out, label, 22);
     out += value;
@@ -72,26 +66,20 @@ std::string SummaryText(const RunResult& r) {
 
 std::string SummaryJson(const RunResult& r) {
     const double gps = r.seconds > 0 ? static_cast<double>(r.games) / r.seconds : 0.0;
-    std::string out = "{\n";
-    auto field = [&out](const char* key, const std::string& value, bool last = false) {
-        out += "  ";
-        AppendJsonString(out, key);
-        out += ": " + value + (last ? "\n" : ",\n");
-    };
-    field("games", text::Decimal(r.games));
-    field("total_bet", text::Decimal(r.total_bet));
-    field("total_win", text::Decimal(r.total_win));
-    field("rtp_percent", Number(100.0 * Share(r.total_win, r.total_bet)));
-    field("win_events", text::Decimal(r.win_events));
-    field("hit_rate", Number(Share(20 * r.games, r.win_events)));
-    field("free_games", text::Decimal(r.free_games));
-    field("free_win", text::Decimal(r.free_win));
-    field("free_spins", text::Decimal(r.free_spins));
-    field("jackpots", text::Decimal(r.jackpots));
-    field("seconds", Number(r.seconds));
-    field("games_per_second", Number(gps), true);
-    out += "}\n";
-    return out;
+    JsonObject json;
+    json.Add("games", text::Decimal(r.games));
+    json.Add("total_bet", text::Decimal(r.total_bet));
+    json.Add("total_win", text::Decimal(r.total_win));
+    json.Add("rtp_percent", JsonNumber(100.0 * Share(r.total_win, r.total_bet)));
+    json.Add("win_events", text::Decimal(r.win_events));
+    json.Add("hit_rate", JsonNumber(Share(20 * r.games, r.win_events)));
+    json.Add("free_games", text::Decimal(r.free_games));
+    json.Add("free_win", text::Decimal(r.free_win));
+    json.Add("free_spins", text::Decimal(r.free_spins));
+    json.Add("jackpots", text::Decimal(r.jackpots));
+    json.Add("seconds", JsonNumber(r.seconds));
+    json.Add("games_per_second", JsonNumber(gps));
+    return json.Text();
 }
 
 }  // namespace

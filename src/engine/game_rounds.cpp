@@ -34,6 +34,31 @@ inline void LineCodes(const LineCodeTable& table,
     LineCodes(table, column, codes, std::make_index_sequence<kLines>());
 }
 
+// The columns the five stops show and the codes of the 20 lines they make.
+struct WindowLookup {
+    const StripColumns::Column* column[kReels];
+    std::uint8_t codes[kLines];
+};
+
+inline void LookUp(const LineCodeTable& table, const StripColumns& columns,
+                   const std::int16_t (&stops)[kReels], WindowLookup& w) {
+    for (int r = 0; r < kReels; ++r) w.column[r] = &columns.reel[r][stops[r]];
+    LineCodes(table, w.column, w.codes);
+}
+
+// Scatters count anywhere in the window, at most 5.
+inline int CountScatters(const WindowLookup& w) {
+    int scatters = 0;
+    for (int r = 0; r < kReels; ++r) scatters += w.column[r]->scatters;
+    return scatters > 5 ? 5 : scatters;
+}
+
+inline void StoreLineResult(RunState& st, int line, const LineCodeInfo& info) {
+    st.LineResult[line][0] = info.symbol;
+    st.LineResult[line][1] = info.count;
+    st.LineResult[line][2] = info.win;
+}
+
 std::string WinText(int line, std::int64_t win, int count, const std::string& name) {
     std::string s = "Line :";
     text::AppendTextMask(s, text::Decimal(line + 1), "@@@");
@@ -77,10 +102,21 @@ void RunControl::FillWindow(const StripColumns& columns, const std::int16_t (&st
     }
 }
 
-void RunControl::ShowGame() {
-    observer_->ShowReels();
-    observer_->SetText("");
-    state_.SkipDisplay = 0;
+// Every game is shown while no run goes on; of a run, every 10000th.
+void RunControl::DecideShown() {
+    if (!running_ || state_.Games % kShowEvery == 0) [[unlikely]] {
+        observer_->ShowReels();
+        observer_->SetText("");
+        state_.SkipDisplay = 0;
+    } else {
+        state_.SkipDisplay = 1;
+    }
+}
+
+void RunControl::StoreScatterResult(int count) {
+    state_.LineResult[kScatterLine][0] = kScatter;
+    state_.LineResult[kScatterLine][1] = count;
+    state_.LineResult[kScatterLine][2] = def_.PayTable[kScatter][count];
 }
 
 void RunControl::ShowLineWin(int line, std::int32_t win, int count, int symbol) {
@@ -155,23 +191,15 @@ void RunControl::PlayBaseGame() {
         for (int r = 0; r < kReels; ++r) observer_->ReelCaption(r, st.ReelStop[r]);
     }
     FillWindow(*base_columns_, st.ReelStop);
-    if (!running_ || st.Games % kShowEvery == 0) [[unlikely]] {
-        ShowGame();
-    } else {
-        st.SkipDisplay = 1;
-    }
+    DecideShown();
 
-    const StripColumns::Column* column[kReels];
-    for (int r = 0; r < kReels; ++r) column[r] = &base_columns_->reel[r][st.ReelStop[r]];
-    std::uint8_t codes[kLines];
-    LineCodes(codes_, column, codes);
+    WindowLookup w;
+    LookUp(codes_, *base_columns_, st.ReelStop, w);
     for (int line = 0; line < kLines; ++line) {
-        const LineCodeInfo& info = codes_.Info(codes[line]);
-        st.LineResult[line][0] = info.symbol;
-        st.LineResult[line][1] = info.count;
-        st.LineResult[line][2] = info.win;
+        const LineCodeInfo& info = codes_.Info(w.codes[line]);
+        StoreLineResult(st, line, info);
         ++st.HitCount[line][info.count][info.symbol];
-        if (codes[line] == LineCodeTable::kJackpotCode) [[unlikely]] {
+        if (w.codes[line] == LineCodeTable::kJackpotCode) [[unlikely]] {
             BaseJackpot(line, info);
         } else if (info.pays) {
             if (st.SkipDisplay == 0) [[unlikely]]
@@ -182,12 +210,8 @@ void RunControl::PlayBaseGame() {
         }
     }
 
-    int scatters = 0;
-    for (int r = 0; r < kReels; ++r) scatters += column[r]->scatters;
-    if (scatters > 5) scatters = 5;
-    st.LineResult[kScatterLine][0] = kScatter;
-    st.LineResult[kScatterLine][1] = scatters;
-    st.LineResult[kScatterLine][2] = def_.PayTable[kScatter][scatters];
+    const int scatters = CountScatters(w);
+    StoreScatterResult(scatters);
     ++st.HitCount[kScatterLine][scatters][kScatter];
     if (scatters >= kScatterWinFrom) [[unlikely]]
         BaseScatters();
@@ -224,23 +248,15 @@ void RunControl::PlayFreeSpin() {
         for (int r = 0; r < kReels; ++r) observer_->ReelCaption(r, st.FsReelStop[r]);
     }
     FillWindow(*free_columns_, st.FsReelStop);
-    if (!running_ || st.Games % kShowEvery == 0) [[unlikely]] {
-        ShowGame();
-    } else {
-        st.SkipDisplay = 1;
-    }
+    DecideShown();
 
     std::int64_t spin_win = 0;
-    const StripColumns::Column* column[kReels];
-    for (int r = 0; r < kReels; ++r) column[r] = &free_columns_->reel[r][st.FsReelStop[r]];
-    std::uint8_t codes[kLines];
-    LineCodes(codes_, column, codes);
+    WindowLookup w;
+    LookUp(codes_, *free_columns_, st.FsReelStop, w);
     for (int line = 0; line < kLines; ++line) {
-        const LineCodeInfo& info = codes_.Info(codes[line]);
-        st.LineResult[line][0] = info.symbol;
-        st.LineResult[line][1] = info.count;
-        st.LineResult[line][2] = info.win;
-        if (codes[line] == LineCodeTable::kJackpotCode) [[unlikely]]
+        const LineCodeInfo& info = codes_.Info(w.codes[line]);
+        StoreLineResult(st, line, info);
+        if (w.codes[line] == LineCodeTable::kJackpotCode) [[unlikely]]
             FreeSpinJackpot(line);
         if (info.pays) {
             const std::int64_t win = static_cast<std::int64_t>(info.win) * kFreeSpinMultiplier;
@@ -252,12 +268,8 @@ void RunControl::PlayFreeSpin() {
         }
     }
 
-    int scatters = 0;
-    for (int r = 0; r < kReels; ++r) scatters += column[r]->scatters;
-    if (scatters > 5) scatters = 5;
-    st.LineResult[kScatterLine][0] = kScatter;
-    st.LineResult[kScatterLine][1] = scatters;
-    st.LineResult[kScatterLine][2] = def_.PayTable[kScatter][scatters];
+    const int scatters = CountScatters(w);
+    StoreScatterResult(scatters);
     if (scatters >= kScatterWinFrom) [[unlikely]] {
         const std::int64_t win = static_cast<std::int64_t>(def_.PayTable[kScatter][scatters]) *
                                  kFreeSpinMultiplier * kBet;

@@ -120,7 +120,8 @@ class RunControl {
     // game_rounds.cpp
     void StepOdometer();
     void FillWindow(const StripColumns& columns, const std::int16_t (&stops)[kReels]);
-    void ShowGame();
+    void DecideShown();
+    void StoreScatterResult(int count);
     void ShowLineWin(int line, std::int32_t win, int count, int symbol);
     void ShowScatters(int count, std::int64_t win);
     void BaseJackpot(int line, const LineCodeInfo& info);
