@@ -14,6 +14,15 @@ WindowFixture::WindowFixture(const std::string& definition) : dir(definition.emp
     if (!definition.empty()) dir.Write("ReelSetup.ini", definition);
     window_ = std::make_unique<frmReelvik>(OpenSession(dir.Path(), SessionOptions{}));
     window_->SetQuitFunction([this] { ++quit_calls; });
+    // A run that a broken rule never ends is stopped after a while, so that the test fails on
+    // its counts instead of hanging until CTest gives up.
+    watchdog_.setInterval(20000);
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+        if (!Control().Running()) return;
+        qWarning("a run did not end by itself: stopped by the test's watchdog");
+        Control().cmdAUTO_Click();
+    });
+    watchdog_.start();
 }
 
 void WindowFixture::ShowActive() {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -81,6 +82,7 @@ class WindowFixture {
 
   private:
     std::unique_ptr<frmReelvik> window_;
+    QTimer watchdog_;
 };
 
 // The reference game's run control with the two statistics windows over it, its hooks forwarded
