@@ -23,22 +23,28 @@ std::int16_t SymbolCode(const GameDefinition& def, std::string_view name) {
     return kGap;  // not a symbol name: the reel has ended
 }
 
+// The fields of the next row, or a refusal that says where and what was expected there.
+void NextRowFields(LineCursor& cursor, const std::string& where, const char* row_kind, int count,
+                   std::string_view* fields) {
+    const auto row = cursor.Next();
+    if (!row) {
+        cursor.Fail(cursor.LineNumber(),
+                    where + "expected a " + row_kind + ", reached the end of the file");
+    }
+    if (!SplitRowFields(*row, count, fields)) {
+        cursor.Fail(cursor.LineNumber(),
+                    where + "expected " + std::to_string(count) + " fields each ended by a comma");
+    }
+}
+
 void LoadStripRows(LineCursor& cursor, const GameDefinition& def, const StripSection& section) {
     int first_gap_line[kReels] = {};
     std::string first_gap_text[kReels];
     for (int pos = 0; pos <= section.max_index; ++pos) {
         const std::string where =
             std::string(section.label) + " strip row " + std::to_string(pos) + ": ";
-        const auto row = cursor.Next();
-        if (!row) {
-            cursor.Fail(cursor.LineNumber(), where +
-                                                 "expected a strip row, reached the end of "
-                                                 "the file");
-        }
         std::string_view fields[kReels];
-        if (!SplitRowFields(*row, kReels, fields)) {
-            cursor.Fail(cursor.LineNumber(), where + "expected 5 fields each ended by a comma");
-        }
+        NextRowFields(cursor, where, "strip row", kReels, fields);
         for (int reel = 0; reel < kReels; ++reel) {
             const std::int16_t k = SymbolCode(def, fields[reel]);
             // Only the first field that is no symbol name ends the reel; names after it are
@@ -69,16 +75,8 @@ void LoadPaytable(LineCursor& cursor, GameDefinition& def) {
     cursor.SkipTo("PAYTABLE DESCRIPTION");
     for (int sym = 0; sym < kSymbols; ++sym) {
         const std::string where = "paytable row of symbol " + std::to_string(sym) + ": ";
-        const auto row = cursor.Next();
-        if (!row) {
-            cursor.Fail(cursor.LineNumber(), where +
-                                                 "expected a paytable row, reached the end "
-                                                 "of the file");
-        }
         std::string_view fields[kRunLengths];
-        if (!SplitRowFields(*row, kRunLengths, fields)) {
-            cursor.Fail(cursor.LineNumber(), where + "expected 6 fields each ended by a comma");
-        }
+        NextRowFields(cursor, where, "paytable row", kRunLengths, fields);
         for (int j = 0; j < kRunLengths; ++j) {
             const auto pay = text::RoundToInt16(text::ValueOfText(fields[j]));
             if (!pay) {
