@@ -68,6 +68,12 @@ std::optional<std::string_view> LineCursor::Next() {
     return lines_[next_++];
 }
 
+std::string_view LineCursor::NextOrFail(const std::string& expected) {
+    const auto line = Next();
+    if (!line) Fail(LineNumber(), expected + ", reached the end of the file");
+    return *line;
+}
+
 int LineCursor::SkipTo(std::string_view header) {
     const std::size_t from = next_;
     while (auto line = Next()) {

@@ -24,6 +24,10 @@ class LineCursor {
     // The next line, or nothing at the end of the file.
     std::optional<std::string_view> Next();
 
+    // The next line; at the end of the file a refusal at the last line read: `expected`, then
+    // ", reached the end of the file".
+    std::string_view NextOrFail(const std::string& expected);
+
     // Reads on until a line equal to `header` and returns its line number. Throws
     // DefinitionError naming the header when the file ends first.
     int SkipTo(std::string_view header);

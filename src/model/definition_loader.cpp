@@ -26,12 +26,8 @@ std::int16_t SymbolCode(const GameDefinition& def, std::string_view name) {
 // The fields of the next row, or a refusal that says where and what was expected there.
 void NextRowFields(LineCursor& cursor, const std::string& where, const char* row_kind, int count,
                    std::string_view* fields) {
-    const auto row = cursor.Next();
-    if (!row) {
-        cursor.Fail(cursor.LineNumber(),
-                    where + "expected a " + row_kind + ", reached the end of the file");
-    }
-    if (!SplitRowFields(*row, count, fields)) {
+    const std::string_view row = cursor.NextOrFail(where + "expected a " + row_kind);
+    if (!SplitRowFields(row, count, fields)) {
         cursor.Fail(cursor.LineNumber(),
                     where + "expected " + std::to_string(count) + " fields each ended by a comma");
     }

@@ -88,15 +88,10 @@ void ReadSymbolNames(LineCursor& cursor, StartupFields& fields) {
     fields.paytable_first_line = cursor.LineNumber() + 1;
     for (int code = 0; code < kSymbols; ++code) {
         const std::string where = "paytable row of symbol " + std::to_string(code) + ": ";
-        const auto row = cursor.Next();
-        if (!row) {
-            cursor.Fail(cursor.LineNumber(),
-                        where +
-                            "expected 13 paytable rows after \"PAYTABLE DESCRIPTION\", "
-                            "reached the end of the file");
-        }
+        const std::string_view row =
+            cursor.NextOrFail(where + "expected 13 paytable rows after \"PAYTABLE DESCRIPTION\"");
         std::string& name = fields.SymbolName[static_cast<std::size_t>(code)];
-        switch (SymbolNameOf(*row, name)) {
+        switch (SymbolNameOf(row, name)) {
             case NameProblem::kBlank:
                 cursor.Fail(cursor.LineNumber(), where + "expected a symbol name, found none");
             case NameProblem::kCommaOutside:
@@ -166,13 +161,8 @@ StartupFields ReadStartupFields(LineCursor& cursor) {
     cursor.SkipToPrefix(kVersionPrefix, "the version line");
     fields.GameVersion = TrimBlanks(cursor.Current().substr(kVersionPrefix.size()));
 
-    const auto rtp_line = cursor.Next();
-    if (!rtp_line) {
-        cursor.Fail(cursor.LineNumber(),
-                    "expected the \" Game RTP: \" line after the version "
-                    "line, reached the end of the file");
-    }
-    const auto rtp = ParseRtpLine(*rtp_line);
+    const auto rtp =
+        ParseRtpLine(cursor.NextOrFail("expected the \" Game RTP: \" line after the version line"));
     if (!rtp) {
         cursor.Fail(cursor.LineNumber(),
                     "RTP line: expected the whole percent (0 to 99) and its separator in "
@@ -182,13 +172,8 @@ StartupFields ReadStartupFields(LineCursor& cursor) {
     fields.GameRTP = *rtp;
 
     cursor.SkipTo("RNG DESCRIPTION");
-    const auto seed_line = cursor.Next();
-    if (!seed_line) {
-        cursor.Fail(cursor.LineNumber(),
-                    "expected the seed line \"SEED = \" after \"RNG "
-                    "DESCRIPTION\", reached the end of the file");
-    }
-    const auto seed = ParseSeedLine(*seed_line);
+    const auto seed = ParseSeedLine(
+        cursor.NextOrFail("expected the seed line \"SEED = \" after \"RNG DESCRIPTION\""));
     if (!seed) {
         cursor.Fail(cursor.LineNumber(),
                     "seed line: expected \"SEED = \" followed by a whole "
