@@ -1,88 +1,71 @@
 #include "rng.h"
 
-/* The generator's whole state: four words of xoshiro256** and the number of draws made. It starts
- * as rng_Init(0) leaves it, so that a draw before any seeding is still a draw: the all-zero state
- * is the one xoshiro never leaves, and a bounded draw from it would reject forever. */
-static uint64_t s[4] = {0xe220a8397b1dcdafULL, 0x6e789e6aa1b965f4ULL, 0x06c45d188009454fULL,
-                        0xf88bb8a8724c81ecULL};
-static uint64_t generation_count;
+/* The stream behind the six entry points. It starts as rng_Init(0) leaves it, so that a draw
+ * before any seeding is still a draw: the all-zero state is the one xoshiro never leaves, and a
+ * bounded draw from it would reject forever. */
+static rng_Stream process_stream = {
+    {0xe220a8397b1dcdafULL, 0x6e789e6aa1b965f4ULL, 0x06c45d188009454fULL, 0xf88bb8a8724c81ecULL},
+    0};
 
-uint64_t rng_SplitMix64(uint64_t* x) {
+/* One SplitMix64 step: spreads the few bits of a seed over a whole word, so that nearby seeds
+ * give unrelated states. */
+static uint64_t split_mix64(uint64_t* x) {
     uint64_t z = (*x += 0x9e3779b97f4a7c15ULL);
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
     z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
     return z ^ (z >> 31);
 }
 
-static inline uint64_t rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
-
-/* One xoshiro256** 1.0 draw. */
-static inline uint64_t next(void) {
-    const uint64_t result = rotl(s[1] * 5, 7) * 9;
-    const uint64_t t = s[1] << 17;
-    s[2] ^= s[0];
-    s[3] ^= s[1];
-    s[1] ^= s[2];
-    s[0] ^= s[3];
-    s[2] ^= t;
-    s[3] = rotl(s[3], 45);
-    ++generation_count;
-    return result;
+void rng_StreamInit(rng_Stream* stream, int32_t seed) {
+    uint64_t x = (uint64_t)(uint32_t)seed;
+    for (int i = 0; i < 4; ++i) stream->s[i] = split_mix64(&x);
+    stream->generation_count = 0;
 }
 
-/* The high and low halves of a 64 x 64-bit product. */
-static inline uint64_t mul_high(uint64_t a, uint64_t b, uint64_t* low) {
-#if defined(__SIZEOF_INT128__)
-    __extension__ typedef unsigned __int128 u128;
-    const u128 m = (u128)a * b;
-    *low = (uint64_t)m;
-    return (uint64_t)(m >> 64);
-#else
-    const uint64_t a_lo = (uint32_t)a, a_hi = a >> 32, b_lo = (uint32_t)b, b_hi = b >> 32;
-    const uint64_t p0 = a_lo * b_lo, p1 = a_lo * b_hi, p2 = a_hi * b_lo, p3 = a_hi * b_hi;
-    const uint64_t middle = (p0 >> 32) + (uint32_t)p1 + (uint32_t)p2;
-    *low = (middle << 32) | (uint32_t)p0;
-    return p3 + (p1 >> 32) + (p2 >> 32) + (middle >> 32);
-#endif
+/* The state update of xoshiro256** is linear over GF(2): a draw multiplies the state by a
+ * 256 x 256 bit matrix T. T^(2^128) equals p(T) for the polynomial p(x) = x^(2^128) modulo T's
+ * characteristic polynomial, whose 256 coefficients are the published constants below (bit b of
+ * word i is the coefficient of x^(64i+b)). So the jumped state is the sum of T^j s over the set
+ * coefficients, walked with 256 ordinary steps. The walk runs on a copy, whose count is dropped. */
+void rng_StreamJump(rng_Stream* stream) {
+    static const uint64_t coefficients[4] = {0x180ec6d33cfd0abaULL, 0xd5a61266f0c9392cULL,
+                                             0xa9582618e03fc9aaULL, 0x39abdc4529b1661cULL};
+    uint64_t sum[4] = {0, 0, 0, 0};
+    rng_Stream walk = *stream;
+    for (int i = 0; i < 4; ++i) {
+        for (int b = 0; b < 64; ++b) {
+            if (coefficients[i] & (1ULL << b)) {
+                for (int w = 0; w < 4; ++w) sum[w] ^= walk.s[w];
+            }
+            (void)rng_StreamNext(&walk);
+        }
+    }
+    for (int w = 0; w < 4; ++w) stream->s[w] = sum[w];
 }
 
 int32_t rng_Init(int32_t seed) {
-    uint64_t x = (uint64_t)(uint32_t)seed;
-    for (int i = 0; i < 4; ++i) s[i] = rng_SplitMix64(&x);
-    generation_count = 0;
+    rng_StreamInit(&process_stream, seed);
     return 0;
 }
 
-/* Lemire's bounded draw: the high word of x * n is uniform in 0..n-1 once the few low words
- * below (2^64 - n) mod n are rejected. The modulo is only computed when a low word falls below n,
- * which for n <= 101 happens about once in 10^17 draws, so a draw costs one multiply. */
 int32_t rng_GenNumber(int32_t n) {
-    if (n < 1) return -1;
-    const uint64_t range = (uint64_t)n;
-    uint64_t low;
-    uint64_t high = mul_high(next(), range, &low);
-    if (low < range) {
-        const uint64_t threshold = (0 - range) % range;
-        while (low < threshold) high = mul_high(next(), range, &low);
-    }
-    return (int32_t)high;
+    return rng_StreamGenNumber(&process_stream, n);
 }
 
 int32_t rng_InitAndSkip(int32_t seed, uint32_t skip) {
-    rng_Init(seed);
-    for (uint32_t i = 0; i < skip; ++i) (void)next();
+    rng_StreamInit(&process_stream, seed);
+    for (uint32_t i = 0; i < skip; ++i) (void)rng_StreamNext(&process_stream);
     return 0;
 }
 
-uint32_t rng_GenInt32(void) { return (uint32_t)(next() >> 32); }
+uint32_t rng_GenInt32(void) {
+    return (uint32_t)(rng_StreamNext(&process_stream) >> 32);
+}
 
-int32_t rng_GenInt31(void) { return (int32_t)(next() >> 33); }
+int32_t rng_GenInt31(void) {
+    return (int32_t)(rng_StreamNext(&process_stream) >> 33);
+}
 
-uint64_t rng_GetGenerationCount(void) { return generation_count; }
-
-uint64_t rng_Draw64(void) { return next(); }
-
-void rng_SetState(const uint64_t state[4]) {
-    for (int i = 0; i < 4; ++i) s[i] = state[i];
-    generation_count = 0;
+uint64_t rng_GetGenerationCount(void) {
+    return process_stream.generation_count;
 }
