@@ -111,6 +111,26 @@ TEST_F(BaseGame, FiveWildsAreAJackpotEvenWhenTheyPayNothing) {
     for (const auto& [i, record] : want) EXPECT_EQ(records[i], record);
 }
 
+// Two scatters within three positions of a strip put six or more in the window: they count as
+// five, with the 5-scatter pay, booked in the cells of five (six on reels 0 and 1, then fifteen).
+TEST_F(BaseGame, SixOrMoreScattersCountAsFive) {
+    for (const int reels : {2, 5}) {
+        SCOPED_TRACE(reels);
+        def = test::SmallGame();
+        for (int r = 0; r < reels; ++r)
+            def.ReelStrip[6][r] = def.ReelStrip[7][r] = def.ReelStrip[8][r] = kScatter;
+        Start();
+        PlayBaseAt({7, 7, 7, 7, 7}, 9);
+        const RunState& s = rc().State();
+        const std::int32_t* result = s.LineResult[kScatterLine];
+        EXPECT_EQ(std::vector<int>(result, result + 3), (std::vector<int>{kScatter, 5, 1251}));
+        EXPECT_EQ(s.HitCount[kScatterLine][5][kScatter], 1);
+        EXPECT_EQ(s.WinSum[kScatterLine][kScatter][5], 1251 * 20);
+        EXPECT_EQ(s.Games, 9);
+        EXPECT_TRUE(s.InFreeSpins);
+    }
+}
+
 // Sequential stepping on five strips of 30: from the loader's stops the first game plays
 // 0 0 0 0 0 and ends the run; the next run ends when reel 4 wraps, in its 30th game.
 TEST_F(BaseGame, TheOdometerEndsARunWhenTheSelectedReelWraps) {
@@ -131,6 +151,22 @@ TEST_F(BaseGame, TheOdometerEndsARunWhenTheSelectedReelWraps) {
     rc().cmdAUTO_Click();
     EXPECT_EQ(rc().State().Games, 31 + 30 * 30 * 30 - 30);
     EXPECT_EQ(stops(), (std::vector<int>{0, 1, 0, 0, 0}));
+}
+
+// With reel 0 selected a run plays every combination once and ends when reel 0 wraps: on strips
+// of 2, 3, 2, 3 and 2 positions after 72 games. A run that missed the wrap is stopped at game 1000.
+TEST_F(BaseGame, WithReelZeroSelectedARunPlaysTheWholeCycle) {
+    for (int r = 0; r < kReels; ++r) test::SetStrip(def, r, r % 2 == 0 ? "01" : "012");
+    Start();
+    StopAt(1000);
+    rc().SetRandomStops(false);
+    rc().cmdReels_Click(0);
+    rc().cmdAUTO_Click();  // from the loader's stops, the first game reaches 0 0 0 0 0
+    EXPECT_EQ(rc().State().Games, 1);
+    rc().cmdAUTO_Click();
+    EXPECT_EQ(rc().State().Games, 1 + 72);
+    EXPECT_EQ(std::vector<int>(st().ReelStop, st().ReelStop + kReels),
+              (std::vector<int>{0, 0, 0, 0, 0}));
 }
 
 TEST_F(BaseGame, ARefusedDefinitionNamesTheProblem) {

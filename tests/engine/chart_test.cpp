@@ -82,6 +82,36 @@ TEST_F(ChartTest, WindowsRestartOnTheirPeriodsAndAPeriodOfOneHidesTheCurve) {
               static_cast<std::int32_t>(std::nearbyint(observer.points[2].blue.y)));
 }
 
+// Red is the RTP since the start, green since the green window restarted (every 2 points here,
+// its bet mark one above the bet), blue since the blue window restarted (every 3). On a scale of
+// 0 % at the bottom and 10 % per step, y is the percent. Point k has bet 2000 k and the wins
+// below; at point 3 green and blue part, at point 5 all three differ.
+TEST_F(ChartTest, EachCurveFollowsItsOwnWindow) {
+    Start();
+    rc().ReadChartSetup({"500", "0", "10", "95"}, {"0", "2", "3"});
+    const std::int64_t wins[] = {0, 0, 2000, 4000, 4000};
+    for (std::int64_t k = 1; k <= 5; ++k) {
+        st().Games = 100 * k;
+        st().TotalBet = 2000 * k;
+        st().TotalWin = wins[k - 1];
+        rc().DrawPercent();
+    }
+    const std::array<double, 3> want[] = {// red, green, blue
+                                          {0, 0, 0},
+                                          {0, 0, 0},
+                                          {100.0 / 3, 200000.0 / 1999, 100.0 / 3},
+                                          {50, 400000.0 / 3999, 100},
+                                          {40, 0, 50}};
+    ASSERT_EQ(observer.points.size(), 5u);
+    for (std::size_t k = 0; k < 5; ++k) {
+        const ChartPoint& p = observer.points[k];
+        SCOPED_TRACE(k + 1);
+        EXPECT_DOUBLE_EQ(p.red.y, want[k][0]);
+        EXPECT_DOUBLE_EQ(p.green.y, want[k][1]);
+        EXPECT_DOUBLE_EQ(p.blue.y, want[k][2]);
+    }
+}
+
 TEST_F(ChartTest, WithChartUncheckedPointsAreOnlyCounted) {
     Start();
     rc().ChartData().Options().Chart = false;

@@ -93,6 +93,33 @@ TEST_F(FreeSpins, ARetriggerOnTheLastSpinPlaysFifteenMore) {
     EXPECT_EQ(File("FreeSpins.txt").substr(0, 15), "       250   30");
 }
 
+// Reels 0 and 1 hold three scatters in a row on strips of 101, so a free spin shows six only
+// at stop 1 of both (rarely enough for features to end); a seed is chosen that draws it first.
+// Six count as five: the 5-scatter pay four-fold, and a retrigger.
+TEST_F(FreeSpins, SixScattersInAFreeSpinCountAsFive) {
+    PrepareTrigger('4');
+    for (int r = 0; r < 2; ++r) test::SetStrip(def, r, "SSS" + std::string(98, '4'), true);
+    std::int32_t seed = 0;
+    do {
+        ASSERT_LT(++seed, 1000000);
+        rng_Init(seed);
+    } while (rng_GenNumber(101) != 1 || rng_GenNumber(101) != 1);
+    Start();
+    PlayBaseAt(kTriggerStops, 5);
+    rng_Init(seed);
+    rc().cmdStart_Click();
+    RunState reference = rc().State();
+    std::int64_t want = 1251 * 80;
+    for (int line = 0; line < kLines; ++line) {
+        EvaluateLine(def, reference, line);
+        want += 4 * std::max(0, reference.LineResult[line][2]);
+    }
+    const std::int32_t* result = rc().State().LineResult[kScatterLine];
+    EXPECT_EQ(std::vector<int>(result, result + 3), (std::vector<int>{kScatter, 5, 1251}));
+    EXPECT_EQ(rc().State().FeatureWin, want);
+    EXPECT_EQ(rc().Label(1), " FreeGames = 29");
+}
+
 // Auto Stop at a jackpot of a free spin: the feature is played to its end, then the run ends.
 TEST_F(FreeSpins, FiveWildsInAFreeSpinAreRecordedAsAFreeSpinJackpot) {
     PrepareTrigger('W');
