@@ -137,6 +137,27 @@ class ChartWindowTest : public QObject {
         QVERIFY(CountColour(canvas.Image(), Qt::black, QRect(10, 760, 500, 40)) > 30);
     }
 
+    // Each curve in its own colour, flat at y 50 (red), 100 (green) and 150 (blue): rows 300,
+    // 200 and 100 of the picture.
+    void eachCurveHasItsOwnColour() {
+        ChartCanvas canvas{QFont()};
+        canvas.Resize(kSize, kScale);
+        for (int x = 1; x <= 100; ++x) {
+            ChartPoint p = Point(x, 50, 50);
+            p.green = {true, 100, 100};
+            p.blue = {true, 150, 150};
+            canvas.Add(p);
+        }
+        canvas.Flush();
+        const QColor colours[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
+        for (int curve = 0; curve < 3; ++curve) {
+            for (int other = 0; other < 3; ++other) {
+                QCOMPARE(Near(canvas.Image(), 100, 300 - 100 * curve, colours[other]),
+                         curve == other);
+            }
+        }
+    }
+
     void pointsAreDrawnWithoutTheWindowsTurns() {
         ChartCanvas canvas{QFont()};
         const std::size_t n = ChartCanvas::kPendingLimit + 10;
