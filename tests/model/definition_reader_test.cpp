@@ -198,7 +198,32 @@ TEST(RefuseTest, EveryBadInputWithItsMessage) {
     for (std::size_t i = 0; i < cases.size(); ++i) {
         EXPECT_EQ(Refusal(cases[i].first), cases[i].second) << "case " << i;
     }
-    EXPECT_THROW(ReadDefinition(kTestData), DefinitionError);  // a directory is no file
+}
+
+// Files refused as a whole, before any line is read: the message names the file. The small game
+// whose last line is padded to exactly 16 MiB is read; one byte more is not.
+TEST(RefuseTest, FilesThatCannotHoldADefinition) {
+    const ScratchDir dir;
+    const std::filesystem::path file = dir / "ReelSetup.ini";
+    const auto refusal = [&file] {
+        try {
+            ReadDefinition(file);
+        } catch (const DefinitionError& e) {
+            return std::string(e.what());
+        }
+        return std::string("accepted");
+    };
+    const std::string name = file.string();
+    EXPECT_EQ(refusal(), name + ": no such file: expected the game definition here");
+    std::string game = Join(SmallGame());
+    game.resize(16 * 1024 * 1024, 'x');
+    WriteFile(file, game);
+    EXPECT_EQ(refusal(), "accepted");
+    WriteFile(file, game + "x");
+    EXPECT_EQ(refusal(), name + ": larger than 16 MiB: expected a game definition");
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);  // unreadable as a file, for every user
+    EXPECT_EQ(refusal(), name + ": not a regular file: expected the game definition here");
 }
 
 }  // namespace
