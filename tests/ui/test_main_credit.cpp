@@ -1,6 +1,7 @@
 // Credit entry: Add opens the field and locks the buttons, the key filter, Enter books, Esc
 // cancels, and which buttons are usable and focused afterwards; Step without credit asks for it.
 #include <QApplication>
+#include <QClipboard>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -82,6 +83,39 @@ class CreditEntryTest : public QObject {
         for (const QString& name : kFiveButtons)
             QCOMPARE(f.Button(name)->isEnabled(), c.step || name != QStringLiteral("cmdStart"));
         QCOMPARE(QApplication::focusWidget(), f.Button(c.step ? "cmdStart" : "cmdAdd"));
+    }
+
+    // A paste (Ctrl+V or Shift+Insert) types its text through the same rule, blanks and line
+    // ends around it dropped: digits join the field at the cursor, any other character first
+    // empties it. The field held "12" with the cursor after the 1.
+    void pasteGoesThroughTheFilter_data() {
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("field");
+        for (const QKeyCombination key :
+             {Qt::ControlModifier | Qt::Key_V, Qt::ShiftModifier | Qt::Key_Insert}) {
+            const QString name = QKeySequence(key).toString() + ": ";
+            QTest::addRow("%s", qPrintable(name + "digits")) << key << " 300\r\n"
+                                                             << "13002";
+            QTest::addRow("%s", qPrintable(name + "a letter")) << key << "3a4"
+                                                               << "a4";
+            QTest::addRow("%s", qPrintable(name + "grouped")) << key << "1 000"
+                                                              << " 000";
+        }
+    }
+
+    void pasteGoesThroughTheFilter() {
+        QFETCH(QKeyCombination, key);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, field);
+        WindowFixture f;
+        f.ShowActive();
+        f.Button("cmdAdd")->click();
+        auto* entry = f.Find<CreditEntry>("txtAddCredit");
+        Type(entry, QStringLiteral("12[Left]"));
+        QGuiApplication::clipboard()->setText(clipboard);
+        QTest::keyClick(entry, key.key(), key.keyboardModifiers());
+        QCOMPARE(entry->text(), field);
     }
 
     void stepWithoutCreditAsksForIt() {
