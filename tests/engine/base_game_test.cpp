@@ -111,8 +111,8 @@ TEST_F(BaseGame, FiveWildsAreAJackpotEvenWhenTheyPayNothing) {
     for (const auto& [i, record] : want) EXPECT_EQ(records[i], record);
 }
 
-// Two scatters within three positions of a strip put six or more in the window: they count as
-// five, with the 5-scatter pay, booked in the cells of five (six on reels 0 and 1, then fifteen).
+// Scatters at three neighbouring positions of reels 0 and 1 show six in the window, of all five
+// reels fifteen: they count as five, with the 5-scatter pay, booked in the cells of five.
 TEST_F(BaseGame, SixOrMoreScattersCountAsFive) {
     for (const int reels : {2, 5}) {
         SCOPED_TRACE(reels);
