@@ -168,7 +168,11 @@ class MainWindowTest : public QObject {
         f.Button("cmdStart")->click();
         QCOMPARE(views.refreshed, 1);  // but not while minimized
         DuringRun(f, [] {});
-        QCOMPARE(views.points, static_cast<int>(f.State().Games / 100));  // a point every 100 games
+        // A point every 100 games. The run stops at the window's first turn, at a game that
+        // depends on the machine's speed; when that game triggered a feature, the point of its
+        // 100 games comes with the feature's pass, in the next run.
+        const int pending = f.State().InFreeSpins ? 1 : 0;
+        QCOMPARE(views.points, static_cast<int>(f.State().Games / 100) - pending);
         QVERIFY(views.turns > 0);  // and a turn to draw them when the window gets one
         f.Window().SetStatisticsViews(nullptr, nullptr);
     }
