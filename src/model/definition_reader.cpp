@@ -1,12 +1,13 @@
 #include "model/definition_reader.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <system_error>
 
 #include "model/definition_lines.h"
 #include "model/definition_loader.h"
+#include "model/output_file.h"
 #include "model/startup_pass.h"
 
 namespace kragmoor {
@@ -34,15 +35,20 @@ std::string ReadWholeFile(const std::filesystem::path& path, const std::string& 
     if (!ec && size > kMaxFileSize) {
         throw DefinitionError(name, 0, "larger than 16 MiB: expected a game definition");
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw DefinitionError(name, 0, std::string("cannot be opened: ") + std::strerror(errno));
+    std::FILE* in = OpenFile(path, "rb");
+    if (in == nullptr) {
+        const int error = errno;
+        throw DefinitionError(name, 0, std::string("cannot be opened: ") + std::strerror(error));
     }
     std::string content;
     content.resize(static_cast<std::size_t>(ec ? 0 : size));
-    in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    content.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) throw DefinitionError(name, 0, "cannot be read");
+    errno = 0;
+    content.resize(std::fread(content.data(), 1, content.size(), in));
+    const int error = std::ferror(in) != 0 ? (errno != 0 ? errno : EIO) : 0;
+    std::fclose(in);  // read only: nothing is lost when the close fails
+    if (error != 0) {
+        throw DefinitionError(name, 0, std::string("cannot be read: ") + std::strerror(error));
+    }
     return content;
 }
 

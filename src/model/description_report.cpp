@@ -1,8 +1,7 @@
 #include "model/description_report.h"
 
-#include <cstdio>
-
 #include "model/config.h"
+#include "model/output_file.h"
 #include "model/text_format.h"
 
 namespace kragmoor {
@@ -92,17 +91,13 @@ std::string DescriptionReport(const GameDefinition& def, const std::tm& load_tim
 }
 
 bool WriteDescriptionReport(const GameDefinition& def, const std::tm& load_time,
-                            const std::filesystem::path& file) {
+                            const std::filesystem::path& file, std::string* reason) {
     const std::string report = DescriptionReport(def, load_time);
-#ifdef _WIN32
-    std::FILE* f = _wfopen(file.c_str(), L"wb");
-#else
-    std::FILE* f = std::fopen(file.c_str(), "wb");
-#endif
-    if (f == nullptr) return false;
-    const bool written = std::fwrite(report.data(), 1, report.size(), f) == report.size();
-    const bool closed = std::fclose(f) == 0;
-    return written && closed;
+    OutputFile out;
+    const bool written = out.Open(file, OutputFile::Mode::kCreate) && out.Write(report);
+    if (out.Close() && written) return true;
+    if (reason != nullptr) *reason = out.Reason();
+    return false;
 }
 
 }  // namespace kragmoor

@@ -14,8 +14,9 @@ namespace kragmoor {
 // The whole report text, CR LF line ends.
 std::string DescriptionReport(const GameDefinition& def, const std::tm& load_time);
 
-// Writes the report to `file`, replacing an earlier one. False on failure, errno telling why.
+// Writes the report to `file`, replacing an earlier one. False on failure, with the system's
+// reason in `reason` when given.
 bool WriteDescriptionReport(const GameDefinition& def, const std::tm& load_time,
-                            const std::filesystem::path& file);
+                            const std::filesystem::path& file, std::string* reason = nullptr);
 
 }  // namespace kragmoor

@@ -1,7 +1,5 @@
 #include "model/log_file.h"
 
-#include <utility>
-
 namespace kragmoor {
 
 namespace {
@@ -9,60 +7,40 @@ namespace {
 constexpr std::size_t kBufferSize = 64 * 1024;
 }  // namespace
 
-LogFile::LogFile(LogFile&& other) noexcept : file_(std::exchange(other.file_, nullptr)) {}
-
-LogFile& LogFile::operator=(LogFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        file_ = std::exchange(other.file_, nullptr);
-    }
-    return *this;
-}
-
-LogFile::~LogFile() {
-    Close();
-}
-
 bool LogFile::Create(const std::filesystem::path& path) {
-    Close();
-    // Binary: the records carry their own CR LF line ends on every platform.
-#ifdef _WIN32
-    std::FILE* f = _wfopen(path.c_str(), L"wb");
-#else
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-#endif
-    if (f == nullptr) return false;
-    std::setvbuf(f, nullptr, _IOFBF, kBufferSize);
-    file_ = f;
-    return true;
+    name_ = path.filename().string();
+    return file_.Open(path, OutputFile::Mode::kCreate, kBufferSize);
 }
 
-void LogFile::Write(std::string_view text) {
-    if (file_ == nullptr || text.empty()) return;
-    std::fwrite(text.data(), 1, text.size(), file_);
+bool LogFile::Write(std::string_view text) {
+    if (!file_.IsOpen() || text.empty()) return !file_.Failed();
+    return file_.Write(text);
 }
 
-void LogFile::Flush() {
-    if (file_ != nullptr) std::fflush(file_);
+bool LogFile::Flush() {
+    return file_.Flush();
 }
 
-void LogFile::Close() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
-        file_ = nullptr;
-    }
+bool LogFile::Close() {
+    return file_.Close();
 }
 
-void LogFiles::FlushAll() {
-    Percent.Flush();
-    Jackpot.Flush();
-    FreeSpins.Flush();
+std::string LogFile::FailureMessage() const {
+    return "Cannot write " + name_ + ": " + file_.Reason();
 }
 
-void LogFiles::CloseAll() {
-    Percent.Close();
-    Jackpot.Close();
-    FreeSpins.Close();
+bool LogFiles::FlushAll() {
+    const bool percent = Percent.Flush();
+    const bool jackpot = Jackpot.Flush();
+    const bool free_spins = FreeSpins.Flush();
+    return percent && jackpot && free_spins;
+}
+
+bool LogFiles::CloseAll() {
+    const bool percent = Percent.Close();
+    const bool jackpot = Jackpot.Close();
+    const bool free_spins = FreeSpins.Close();
+    return percent && jackpot && free_spins;
 }
 
 }  // namespace kragmoor
