@@ -1,13 +1,12 @@
 #include "engine/session.h"
 
-#include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <ctime>
 #include <random>
 #include <stdexcept>
 #include <system_error>
 
+#include "engine/feature_bound.h"
 #include "model/definition_reader.h"
 #include "model/description_report.h"
 #include "rng/rng.h"
@@ -23,9 +22,8 @@ std::filesystem::path InDir(const std::filesystem::path& dir, const char* name) 
     return dir / name;
 }
 
-[[noreturn]] void CannotCreate(const std::filesystem::path& file, int error) {
-    throw std::runtime_error("cannot create " + file.string() + ": " +
-                             (error != 0 ? std::strerror(error) : "the write failed"));
+[[noreturn]] void CannotCreate(const std::filesystem::path& file, const std::string& reason) {
+    throw std::runtime_error("cannot create " + file.string() + ": " + reason);
 }
 
 std::tm LocalNow() {
@@ -41,8 +39,7 @@ std::tm LocalNow() {
 
 void CreateLog(LogFile& log, const std::filesystem::path& dir, const char* name) {
     const std::filesystem::path file = InDir(dir, name);
-    errno = 0;
-    if (!log.Create(file)) CannotCreate(file, errno);
+    if (!log.Create(file)) CannotCreate(file, log.Reason());
 }
 
 }  // namespace
@@ -68,8 +65,10 @@ GameDefinition ReadGameDefinition(const std::filesystem::path& dir) {
 Session OpenSession(const std::filesystem::path& dir, const SessionOptions& options) {
     Session session;
     session.dir = dir;
-    // Everything is read and checked before any file is touched.
+    // Everything is read and checked before any file is touched; a game whose features never
+    // end is refused like one that cannot be read.
     session.definition = ReadGameDefinition(dir);
+    CheckFeaturesEnd(session.definition, InDir(dir, "ReelSetup.ini").string());
 
     if (options.delete_leftovers) {
         std::error_code ignored;
@@ -83,8 +82,8 @@ Session OpenSession(const std::filesystem::path& dir, const SessionOptions& opti
     rng_Init(def.Seed);  // the only seeding in the life of the session
 
     const std::filesystem::path report = InDir(dir, def.ReportFileName.c_str());
-    errno = 0;
-    if (!WriteDescriptionReport(def, LocalNow(), report)) CannotCreate(report, errno);
+    std::string reason;
+    if (!WriteDescriptionReport(def, LocalNow(), report, &reason)) CannotCreate(report, reason);
 
     CreateLog(session.logs.Percent, dir, "Percent_10000.txt");
     CreateLog(session.logs.Jackpot, dir, "Jackpot.txt");

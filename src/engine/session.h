@@ -23,14 +23,15 @@ struct Session {
     LogFiles logs;                     // open, empty
 };
 
-// Reads dir/ReelSetup.ini completely first; a definition that cannot be read throws
-// DefinitionError before anything is written or deleted. Then deletes the leftovers when asked,
-// resolves a negative seed from the clock (0..65535), seeds the random number library once,
-// writes dir/Temp1.txt and creates the three logs. A file that cannot be created throws
-// std::runtime_error naming the file and the reason.
+// Reads dir/ReelSetup.ini completely first; a definition that cannot be read, or whose features
+// never end (feature_bound.h), throws DefinitionError before anything is written or deleted.
+// Then deletes the leftovers when asked, resolves a negative seed from the clock (0..65535),
+// seeds the random number library once, writes dir/Temp1.txt and creates the three logs. A file
+// that cannot be created throws std::runtime_error naming the file and the reason.
 Session OpenSession(const std::filesystem::path& dir, const SessionOptions& options);
 
-// Reads and checks dir/ReelSetup.ini alone, writing nothing (throws DefinitionError).
+// Reads and checks dir/ReelSetup.ini alone, writing nothing (throws DefinitionError). A game
+// whose features never end is read all the same, so that its exact return can be computed.
 GameDefinition ReadGameDefinition(const std::filesystem::path& dir);
 
 // A negative seed asks for one from the clock: 0..65535, different from start to start.
