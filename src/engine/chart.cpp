@@ -131,17 +131,19 @@ void RunControl::DrawPercent() {
         m.WinMark1 = st.TotalWin;
     }
     if (IsMultiple(c.chart_points_, c.counter_reset_[2])) {
-        // The blue window's RTP in percent: the product is exact, the quotient rounded once.
+        // The blue window's RTP in percent. The product is taken in floating point, so that no
+        // win overflows it; it is exact below 2^53 / 100 credits, and the quotient rounded once.
         const std::int64_t bet = st.TotalBet - m.BetMark2;
         const double percent = bet == 0 ? 0.0
-                                        : static_cast<double>(100 * (st.TotalWin - m.WinMark2)) /
+                                        : 100.0 * static_cast<double>(st.TotalWin - m.WinMark2) /
                                               static_cast<double>(bet);
         record_.clear();
         text::AppendMask(record_, percent, "00.000000");
         text::PadToNextZone(record_);
         text::AppendNumberField(record_, st.Games);
         record_ += "\r\n";
-        logs_->Percent.Write(record_);
+        if (!logs_->Percent.Write(record_)) [[unlikely]]
+            CheckLogs();
         m.BetMark2 = st.TotalBet;
         m.WinMark2 = st.TotalWin;
     }

@@ -1,5 +1,7 @@
 #include "engine/headless_run.h"
 
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace kragmoor {
@@ -8,15 +10,18 @@ namespace {
 
 constexpr std::int64_t kYieldEvery = 100;
 
-std::int64_t RoundUp(std::int64_t games) {
-    if (games <= 0) return 0;
+}  // namespace
+
+std::int64_t HeadlessRun::StopsAt(std::int64_t games) {
+    if (games < 0 || games > kMaxGames) {
+        throw std::out_of_range("a run plays 0 to " + std::to_string(kMaxGames) + " games, not " +
+                                std::to_string(games));
+    }
     return (games + kYieldEvery - 1) / kYieldEvery * kYieldEvery;
 }
 
-}  // namespace
-
 HeadlessRun::HeadlessRun(RunControl& control, std::int64_t games, Progress progress)
-    : control_(control), target_(RoundUp(games)), progress_(std::move(progress)) {
+    : control_(control), target_(StopsAt(games)), progress_(std::move(progress)) {
     control_.SetObserver(this);
 }
 
@@ -26,7 +31,10 @@ HeadlessRun::~HeadlessRun() {
 
 void HeadlessRun::Play() {
     stopped_ = false;
-    while (!stopped_ && !control_.Exited() && control_.State().Games < target_) {
+    for (bool first = true; !stopped_ && !control_.Exited() && !control_.WriteFailed() &&
+                            control_.State().Games < target_;
+         first = false) {
+        if (!first) ++restarts_;
         control_.cmdAUTO_Click();
     }
 }

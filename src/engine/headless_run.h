@@ -1,7 +1,8 @@
 // An automatic run with nothing shown, as the headless runner and the whole-run tests play it:
 // Run is clicked as the window's button would be; at the first yield at or after the requested
 // game count a Stop click ends the run; a run that ends by itself before that (sequential
-// stepping past the selected reel, the CycleGames end with its save) is started again.
+// stepping past the selected reel, the CycleGames end with its save) is started again. A file
+// that cannot be written ends it for good.
 #pragma once
 
 #include <cstdint>
@@ -19,19 +20,28 @@ class HeadlessRun : public RunObserver {
     // Called at every yield (every 100 games) with the run control; keep it cheap.
     using Progress = std::function<void(const RunControl&)>;
 
+    // The most games a run can be asked for.
+    static constexpr std::int64_t kMaxGames = 1'000'000'000'000;
+
+    // The game count at which a run asked for `games` (0..kMaxGames) stops: yields come every
+    // 100 games, so it is rounded up to a multiple of 100. std::out_of_range for other counts.
+    static std::int64_t StopsAt(std::int64_t games);
+
     // Installs itself as the run control's observer for the life of the object.
     HeadlessRun(RunControl& control, std::int64_t games, Progress progress = {});
     ~HeadlessRun() override;
     HeadlessRun(const HeadlessRun&) = delete;
     HeadlessRun& operator=(const HeadlessRun&) = delete;
 
-    // Plays until the yield at or after the requested count (rounded up to a multiple of 100).
-    // Returns at once when the count has already been reached.
+    // Plays until the yield at StopsAt(games), or until a file could not be written. Returns at
+    // once when the count has already been reached.
     void Play();
 
     // The notices the run showed (" Games!" at a CycleGames end, a file that could not be
     // written), in order.
     const std::vector<std::string>& Messages() const { return messages_; }
+    // How often a run that had ended by itself was started again.
+    std::int64_t Restarts() const { return restarts_; }
 
     void Yield() override;
     void Message(std::string_view text) override;
@@ -41,6 +51,7 @@ class HeadlessRun : public RunObserver {
     std::int64_t target_;
     Progress progress_;
     bool stopped_ = false;
+    std::int64_t restarts_ = 0;
     std::vector<std::string> messages_;
 };
 

@@ -30,8 +30,9 @@ void RunControl::WriteJackpotRecord(int line, bool free_spin) {
         record_ += "  Free Spin";
     }
     record_ += "\r\n";
-    logs_->Jackpot.Write(record_);
     ++jackpot_count_;
+    if (!logs_->Jackpot.Write(record_)) [[unlikely]]
+        CheckLogs();
 }
 
 // The triggering game (the one before this base game), the spins played and the feature's win
@@ -45,7 +46,8 @@ void RunControl::WriteFeatureRecord() {
     // A short text: no allocation.
     text::AppendRight(record_, text::MaskSingle(state_.LastFeatureWin, "###0.000"), 9);
     record_ += "\r\n";
-    logs_->FreeSpins.Write(record_);
+    if (!logs_->FreeSpins.Write(record_)) [[unlikely]]
+        CheckLogs();
 }
 
 }  // namespace kragmoor

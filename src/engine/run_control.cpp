@@ -15,6 +15,7 @@ namespace {
 constexpr std::int64_t kStartingCredit = 1000000;
 constexpr std::int64_t kShowEvery = 10000;  // games of a run shown and hit-table refreshes
 constexpr std::int64_t kYieldEvery = 100;   // games between label refreshes, points and yields
+constexpr std::int64_t kFeatureTurnEvery = 100;  // free spins between turns inside a feature
 constexpr int kStreakSlots = 50;
 
 RunObserver& NullObserver() {
@@ -98,9 +99,31 @@ void RunControl::cmdReels_Click(int index) {
 
 void RunControl::cmdExit_Click() {
     if (exited_) return;
-    logs_->CloseAll();
+    const bool closed = logs_->CloseAll();
     exited_ = true;
     SetRunning(false);
+    if (!closed) CheckLogs();
+}
+
+// A log that cannot be written is told once, and a run going on ends (as Auto Stop ends it, so a
+// feature being played is played to its end); what has been played is kept, the other logs go
+// on, and the failed log takes no more records.
+void RunControl::CheckLogs() {
+    const LogFile* logs[] = {&logs_->Percent, &logs_->Jackpot, &logs_->FreeSpins};
+    for (std::size_t i = 0; i < log_failure_told_.size(); ++i) {
+        if (!logs[i]->Failed() || log_failure_told_[i]) continue;
+        log_failure_told_[i] = true;
+        TellWriteFailure(logs[i]->FailureMessage());
+    }
+}
+
+void RunControl::TellWriteFailure(const std::string& message) {
+    write_failed_ = true;
+    if (running_) {
+        EndRunAt(message);
+    } else {
+        observer_->Message(message);
+    }
 }
 
 void RunControl::EndFeature() {
@@ -143,7 +166,8 @@ void RunControl::SetCash() {
 }
 
 void RunControl::cmdStart_Click() {
-    if (exited_) return;
+    // At a turn inside a feature pass the run is playing that feature: Step waits for it.
+    if (exited_ || in_feature_turn_) return;
     RunState& st = state_;
     if (st.Credit < kBet) {
         observer_->Message(" Add Credit ! ");
@@ -178,19 +202,34 @@ void RunControl::cmdStart_Click() {
     observer_->LabelsChanged();
 }
 
-void RunControl::PlayFeaturePass() {
+// The whole pending feature in one pass of an automatic run. Every 100 free spins the window gets
+// a turn; a Stop or Exit there leaves the feature pending (false): the next Step or Run goes on
+// with it where it stands.
+bool RunControl::PlayFeaturePass() {
     RunState& st = state_;
     // The test comes before each spin: a retrigger on the 15th spin brings 15 more.
     while (FreeSpinNo_ != kFreeSpinsAward) {
         ++FreeSpinNo_;
         PlayFreeSpin();
         ++st.FreeSpinsPlayed;
+        if (st.FreeSpinsPlayed % kFeatureTurnEvery == 0 && running_) [[unlikely]] {
+            if (!FeatureTurn()) return false;
+        }
     }
     EndFeature();
     labels_.free_kind = 2;
     labels_.free_games = st.FreeGames;
     labels_.free_win = st.FreeWin;
     labels_.free_bet = st.TotalBet;
+    return true;
+}
+
+// False when the run ended at this turn (Stop or Exit).
+bool RunControl::FeatureTurn() {
+    in_feature_turn_ = true;
+    observer_->FeatureYield();
+    in_feature_turn_ = false;
+    return running_ && !exited_;
 }
 
 void RunControl::cmdAUTO_Click() {
@@ -213,8 +252,9 @@ void RunControl::cmdAUTO_Click() {
             ++st.Games;
             PlayBaseGame();
             AfterBaseGame();
-        } else {
-            PlayFeaturePass();
+        } else if (!PlayFeaturePass()) {
+            if (exited_) return;
+            continue;  // stopped inside the feature, which stays pending
         }
         st.SkipDisplay = 1;
         if (!st.InFreeSpins) UpdateLossStreak();
@@ -228,7 +268,8 @@ void RunControl::cmdAUTO_Click() {
             if (st.Games % kShowEvery == 0) {
                 st.SkipDisplay = 0;
                 ShowHits();
-                logs_->FlushAll();  // the logs can be read while the run goes on
+                // The logs can be read while the run goes on.
+                if (!logs_->FlushAll()) CheckLogs();
             }
             observer_->LabelsChanged();
             observer_->Yield();
@@ -248,7 +289,7 @@ void RunControl::cmdAUTO_Click() {
         }
     }
     // However the run ended, the window is idle again: Add is available.
-    logs_->FlushAll();
+    if (!logs_->FlushAll()) CheckLogs();
     observer_->EnableAdd(true);
     observer_->LabelsChanged();
 }

@@ -45,7 +45,8 @@ class RunControl {
     // Appends the save block to Temp1.txt and rewrites empty.txt. False (after a Message naming
     // the file) when a file could not be written.
     bool cmdSave_Click();
-    void cmdExit_Click();            // closes the three logs and ends any run
+    // Closes the three logs (a log whose last records cannot be written is told) and ends any run.
+    void cmdExit_Click();
     void cmdReels_Click(int index);  // selects the reel that ends a sequential run (0..4)
     // Enter in the credit entry: books the text as an amount when it is a whole number that
     // keeps Credit and CreditTotal within range. True when Credit is then at least 20.
@@ -60,6 +61,9 @@ class RunControl {
     // An automatic run is going: the Run/Stop button shows "Stop".
     bool Running() const { return running_; }
     bool Exited() const { return exited_; }
+    // A file could not be written: a log (told once per log, and a run going on then ended) or a
+    // file of a save (told at each save).
+    bool WriteFailed() const { return write_failed_; }
 
     // The counter labels Label1(0..6) as a person would read them now.
     std::string Label(int index) const;
@@ -70,7 +74,7 @@ class RunControl {
 
     // The main window's own two fields: the free spin being played within the feature (0 when
     // none; lowered by 15 by each retrigger) and TotalWin as it stood when the base game began.
-    std::int32_t FreeSpinNo() const { return FreeSpinNo_; }
+    std::int64_t FreeSpinNo() const { return FreeSpinNo_; }
     std::int64_t WinAtGameStart() const { return WinAtGameStart_; }
 
     // Totals for summaries beyond the model's counters: lines of five wilds (base games and free
@@ -129,7 +133,10 @@ class RunControl {
     void FreeSpinJackpot(int line);
     void EndRunAt(std::string_view message);
     // run_control.cpp
-    void PlayFeaturePass();
+    bool PlayFeaturePass();
+    bool FeatureTurn();
+    void CheckLogs();
+    void TellWriteFailure(const std::string& message);
     void AfterBaseGame();
     void UpdateLossStreak();
     void SetRunning(bool running);
@@ -140,6 +147,7 @@ class RunControl {
     // save_report.cpp
     void SaveHits(std::string& out);
     bool WriteLossStreakTable();
+    void TellSaveFailure(const std::string& message);
 
     GameDefinition def_;
     LogFiles* logs_;
@@ -157,7 +165,10 @@ class RunControl {
     bool auto_stop_ = false;
     bool running_ = false;
     bool exited_ = false;
-    std::int32_t FreeSpinNo_ = 0;
+    bool in_feature_turn_ = false;  // the window has its turn inside a feature pass
+    bool write_failed_ = false;
+    std::array<bool, 3> log_failure_told_{};  // Percent, Jackpot, FreeSpins
+    std::int64_t FreeSpinNo_ = 0;
     std::int64_t WinAtGameStart_ = 0;
     std::int64_t jackpot_count_ = 0;
     std::int64_t free_spins_total_ = 0;

@@ -1,9 +1,10 @@
 // What the run control asks of the windows. Every hook has an empty body: the headless runner
 // overrides only Yield and Message, the main window what it shows. Hooks are called for games
 // that are shown (single steps and every 10000th game of an automatic run), at the yields and
-// chart points (every 100 games), when a run starts or ends and for Auto Stop notices, never
-// for the millions of games in between. A hook may call back into the RunControl only from
-// Yield (and the commands the windows call themselves).
+// chart points (every 100 games), inside long features (every 100 free spins), when a run starts
+// or ends and for Auto Stop notices, never for the millions of games in between. A hook may call
+// back into the RunControl only from Yield and FeatureYield (and the commands the windows call
+// themselves).
 #pragma once
 
 #include <cstdint>
@@ -50,6 +51,11 @@ class RunObserver {
     // Called every 100 games of an automatic run: the window processes pending input here, and
     // only here (a click may call back into RunControl: Stop, Step, Save, Exit, the options).
     virtual void Yield() {}
+    // Called every 100 free spins of a feature that an automatic run plays in one pass, while the
+    // run goes on, so that a long feature does not shut the window out. Stop here ends the run
+    // with the feature pending (the next Step or Run goes on with it); Exit ends it at once;
+    // Step does nothing while the run plays the feature.
+    virtual void FeatureYield() {}
 
     // --- the hit statistics window ---
     // A minimized table is not refreshed.

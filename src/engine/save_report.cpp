@@ -1,11 +1,9 @@
 // Save: the totals and the hit table appended to the report file, and the loss-streak table
 // rewritten record by record in empty.txt.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "engine/run_control.h"
+#include "model/output_file.h"
 #include "model/text_format.h"
 
 namespace kragmoor {
@@ -14,9 +12,8 @@ namespace {
 
 constexpr std::size_t kStreakRecord = 25;
 
-std::string Failure(const std::filesystem::path& file, const char* doing) {
-    return "Cannot " + std::string(doing) + " " + file.filename().string() + ": " +
-           std::strerror(errno);
+std::string Failure(const char* doing, const std::filesystem::path& file, const OutputFile& out) {
+    return "Cannot " + std::string(doing) + " " + file.filename().string() + ": " + out.Reason();
 }
 
 }  // namespace
@@ -34,27 +31,26 @@ void RunControl::SaveHits(std::string& out) {
 bool RunControl::WriteLossStreakTable() {
     const std::filesystem::path file = dir_ / "empty.txt";
     // Written in place: a longer older file keeps its bytes after record 50.
-    std::FILE* f = std::fopen(file.string().c_str(), "r+b");
-    if (f == nullptr) f = std::fopen(file.string().c_str(), "w+b");
-    if (f == nullptr) {
-        observer_->Message(Failure(file, "write"));
-        return false;
-    }
+    OutputFile out;
+    bool ok = out.Open(file, OutputFile::Mode::kUpdate);
     std::string record;
-    bool ok = true;
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; ok && i < 50; ++i) {
         const std::int64_t hits = state_.LossStreakHits[i];
         record.clear();
         text::AppendRight(record, text::Decimal(i), 4);
         text::AppendRight(record, text::Decimal(hits), 10);
         text::AppendRight(record, text::Mask(Chart::Ratio(hits, state_.Games), "0.0000%"), 9);
         record += "\r\n";
-        ok = ok && std::fseek(f, static_cast<long>(i * kStreakRecord), SEEK_SET) == 0 &&
-             std::fwrite(record.data(), 1, record.size(), f) == record.size();
+        ok = out.WriteAt(static_cast<std::uint64_t>(i) * kStreakRecord, record);
     }
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok) observer_->Message(Failure(file, "write"));
+    ok = out.Close() && ok;
+    if (!ok) TellSaveFailure(Failure("write", file, out));
     return ok;
+}
+
+void RunControl::TellSaveFailure(const std::string& message) {
+    write_failed_ = true;
+    observer_->Message(message);
 }
 
 bool RunControl::cmdSave_Click() {
@@ -74,10 +70,10 @@ bool RunControl::cmdSave_Click() {
     SaveHits(block);
 
     const std::filesystem::path report = dir_ / def_.ReportFileName;
-    std::FILE* f = std::fopen(report.string().c_str(), "ab");
-    bool ok = f != nullptr && std::fwrite(block.data(), 1, block.size(), f) == block.size();
-    if (f != nullptr) ok = std::fclose(f) == 0 && ok;
-    if (!ok) observer_->Message(Failure(report, "append to"));
+    OutputFile out;
+    bool ok = out.Open(report, OutputFile::Mode::kAppend) && out.Write(block);
+    ok = out.Close() && ok;
+    if (!ok) TellSaveFailure(Failure("append to", report, out));
 
     ok = WriteLossStreakTable() && ok;
     observer_->SetText("LOG DONE !!!");
