@@ -1,6 +1,9 @@
 #include "cli/options.h"
 
 #include <charconv>
+#include <string>
+
+#include "engine/headless_run.h"
 
 namespace kragmoor::cli {
 
@@ -60,9 +63,9 @@ bool ParseOne(const std::vector<std::string_view>& args, std::size_t& i, Options
         o.exact = true;
     } else if (IsOption(arg, "--games")) {
         if (!TakeValue(args, i, "--games", value, error)) return false;
-        if (!ParseWhole(value, o.games)) {
-            error = "--games needs a whole number of games (0 or more), not \"" +
-                    std::string(value) + "\"";
+        if (!ParseWhole(value, o.games) || o.games > HeadlessRun::kMaxGames) {
+            error = "--games needs a whole number of games from 0 to " +
+                    std::to_string(HeadlessRun::kMaxGames) + ", not \"" + std::string(value) + "\"";
             return false;
         }
     } else if (IsOption(arg, "--selected-reel")) {
@@ -111,8 +114,9 @@ std::string UsageText() {
            "the save report), Jackpot.txt, FreeSpins.txt, Percent_10000.txt and empty.txt.\n"
            "Nothing is deleted.\n"
            "\n"
-           "  --games N          games to play (default 1000000); 0 only loads the game, writes\n"
-           "                     the report and the empty logs and describes the game\n"
+           "  --games N          games to play, 0 to 1000000000000 (default 1000000), rounded up\n"
+           "                     to a multiple of 100; 0 only loads the game, writes the report\n"
+           "                     and the empty logs and describes the game\n"
            "  --sequential       step the reels like an odometer instead of drawing random stops\n"
            "  --selected-reel K  the reel (0 leftmost .. 4, default 4) whose wrap ends an\n"
            "                     odometer run\n"

@@ -3,7 +3,6 @@
 #include "cli/run_games.h"
 
 #include <chrono>
-#include <cstdio>
 #include <string>
 
 #include "cli/json_text.h"
@@ -18,7 +17,7 @@ namespace {
 
 struct RunResult {
     std::int64_t games, total_bet, total_win, win_events, free_games, free_win, free_spins,
-        jackpots;
+        jackpots, restarts;
     double seconds;
 };
 
@@ -58,6 +57,7 @@ std::string SummaryText(const RunResult& r) {
             Percent(Share(r.free_win, r.total_bet)) + " of the bet)");
     Row(out, "Free spins played", Grouped(r.free_spins));
     Row(out, "Jackpots", Grouped(r.jackpots));
+    Row(out, "Runs restarted", Grouped(r.restarts));
     Row(out, "Seconds", text::Trimmed(text::Mask(r.seconds, "### ##0.000")));
     const double gps = r.seconds > 0 ? static_cast<double>(r.games) / r.seconds : 0.0;
     Row(out, "Games per second", Grouped(static_cast<std::int64_t>(gps)));
@@ -77,6 +77,7 @@ std::string SummaryJson(const RunResult& r) {
     json.Add("free_win", text::Decimal(r.free_win));
     json.Add("free_spins", text::Decimal(r.free_spins));
     json.Add("jackpots", text::Decimal(r.jackpots));
+    json.Add("restarts", text::Decimal(r.restarts));
     json.Add("seconds", JsonNumber(r.seconds));
     json.Add("games_per_second", JsonNumber(gps));
     return json.Text();
@@ -84,14 +85,13 @@ std::string SummaryJson(const RunResult& r) {
 
 }  // namespace
 
-int RunGames(const Options& options, Session& session) {
+int RunGames(const Options& options, Session& session, const Streams& streams) {
     RunControl control(session.definition, session.logs, session.dir);
     if (options.sequential) {
         control.SetRandomStops(false);
         control.cmdReels_Click(options.selected_reel);
     }
-    const std::int64_t target = (options.games + 99) / 100 * 100;
-    ProgressBar bar(stderr, target);
+    ProgressBar bar(streams.terminal, HeadlessRun::StopsAt(options.games));
     HeadlessRun::Progress progress;
     if (bar.Active()) {
         progress = [&bar](const RunControl& c) {
@@ -106,10 +106,12 @@ int RunGames(const Options& options, Session& session) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     bar.Finish();
 
-    const bool saved = control.cmdSave_Click();
+    // What was played is kept, also after a log failed: the save and the logs' close report
+    // their own failures.
+    control.cmdSave_Click();
     control.cmdExit_Click();
     for (const std::string& message : run.Messages()) {
-        std::fprintf(stderr, "kragmoor-sim: %s\n", message.c_str());
+        streams.err << "kragmoor-sim: " << message << '\n';
     }
 
     const RunState& st = control.State();
@@ -121,11 +123,10 @@ int RunGames(const Options& options, Session& session) {
                            st.FreeWin,
                            control.FreeSpinsTotal(),
                            control.JackpotCount(),
+                           run.Restarts(),
                            seconds};
-    const std::string summary = options.json ? SummaryJson(result) : SummaryText(result);
-    std::fwrite(summary.data(), 1, summary.size(), stdout);
-    std::fflush(stdout);
-    return saved ? 0 : 1;
+    streams.out << (options.json ? SummaryJson(result) : SummaryText(result));
+    return control.WriteFailed() ? 1 : 0;
 }
 
 }  // namespace kragmoor::cli

@@ -1,11 +1,16 @@
-// Runs the built kragmoor-sim in a directory of its own, with the model tests' file helpers.
+// Runs kragmoor-sim in this process (the runner library) or as the built program, on a directory
+// of its own, with the model tests' file helpers.
 #pragma once
 
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "../model/definition_text.h"
+#include "cli/runner.h"
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -25,13 +30,30 @@ inline void WriteReferenceGameWith(const ScratchDir& dir, const std::string& fro
     WriteFile(dir / "ReelSetup.ini", game);
 }
 
+// One of the games beside the reference game, as dir/ReelSetup.ini: "endless" (reels 0..2 of
+// the free spins all scatters), "at-bound" (they retrigger once in exactly 15 spins) and
+// "just-under" (once in 15.01 spins).
+inline void CopyFeatureBoundGame(const ScratchDir& dir, const std::string& name) {
+    std::filesystem::copy_file(kTestData + "/feature-bound/" + name + ".ini", dir / "ReelSetup.ini",
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
 struct RunResult {
     int exit_code = -1;
     std::string out;
     std::string err;
 };
 
-// Runs kragmoor-sim with `args` (already quoted for the shell) in `dir`, or from `cwd` when given.
+// kragmoor-sim with `args` (the directory among them), run in this process.
+inline RunResult RunInProcess(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const std::vector<std::string_view> views(args.begin(), args.end());
+    const int exit_code = cli::Main(views, {out, err, nullptr});
+    return {exit_code, out.str(), err.str()};
+}
+
+// Runs the built kragmoor-sim with `args` (already quoted for the shell) in `dir`, or from `cwd`
+// when given.
 inline RunResult RunSim(const ScratchDir& dir, const std::string& args,
                         std::filesystem::path cwd = {}) {
     if (cwd.empty()) cwd = dir.path();

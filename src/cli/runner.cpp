@@ -1,0 +1,73 @@
+#include "cli/runner.h"
+
+#include <exception>
+#include <string>
+
+#include "cli/exact_summary.h"
+#include "cli/load_summary.h"
+#include "cli/options.h"
+#include "cli/run_games.h"
+#include "engine/exact_return.h"
+#include "engine/session.h"
+
+namespace kragmoor::cli {
+
+namespace {
+
+// A computation on the definition alone: nothing is written, and a game whose features never
+// end is valued all the same ("infinite" spins per feature).
+int Exact(const Options& options, const Streams& streams) {
+    try {
+        const GameDefinition def = ReadGameDefinition(options.dir);
+        const ExactReturn x = ComputeExactReturn(def);
+        streams.out << (options.json ? ExactSummaryJson(def, x) : ExactSummaryText(def, x));
+        return 0;
+    } catch (const std::exception& e) {
+        streams.err << e.what() << '\n';
+        return 1;
+    }
+}
+
+// --games 0: the game as loaded, with the report written and the logs created empty.
+int Describe(const Options& options, Session& session, const Streams& streams) {
+    streams.out << (options.json ? LoadSummaryJson(session) : LoadSummaryText(session));
+    if (session.logs.CloseAll()) return 0;
+    for (const LogFile* log :
+         {&session.logs.Percent, &session.logs.Jackpot, &session.logs.FreeSpins}) {
+        if (log->Failed()) streams.err << "kragmoor-sim: " << log->FailureMessage() << '\n';
+    }
+    return 1;
+}
+
+}  // namespace
+
+int Main(const std::vector<std::string_view>& args, const Streams& streams) {
+    const ParsedOptions parsed = ParseOptions(args);
+    if (!parsed.error.empty()) {
+        streams.err << "kragmoor-sim: " << parsed.error << "\n\n" << UsageText();
+        return 2;
+    }
+    const Options& options = parsed.options;
+    if (options.help) {
+        streams.out << UsageText();
+        return 0;
+    }
+    if (options.version) {
+        streams.out << "kragmoor-sim " << KRAGMOOR_VERSION << '\n';
+        return 0;
+    }
+    if (options.exact) return Exact(options, streams);
+
+    Session session;
+    try {
+        session = OpenSession(options.dir, SessionOptions{});
+    } catch (const std::exception& e) {
+        // The reader's message as it stands: "ReelSetup.ini:112: paytable row of symbol 4: ...".
+        streams.err << e.what() << '\n';
+        return 1;
+    }
+    if (options.games == 0) return Describe(options, session, streams);
+    return RunGames(options, session, streams);
+}
+
+}  // namespace kragmoor::cli
