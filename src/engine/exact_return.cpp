@@ -4,6 +4,7 @@
 #include <limits>
 #include <vector>
 
+#include "engine/feature_bound.h"
 #include "engine/line_evaluator.h"
 
 namespace kragmoor {
@@ -154,11 +155,15 @@ double AtLeastThree(const std::array<double, 6>& odds) {
     return odds[3] + odds[4] + odds[5];
 }
 
-// Each award brings 15 spins and each spin retriggers with probability q, so the expected number
-// of spins N solves N = 15 + 15 q N; it is finite only while 15 q < 1.
-double SpinsPerFeature(double retrigger) {
-    const double bred = kFreeSpinsAward * retrigger;
-    return bred < 1.0 ? kFreeSpinsAward / (1.0 - bred) : std::numeric_limits<double>::infinity();
+// Each award brings 15 spins and each spin retriggers with probability q = C / W (C of the W
+// stop combinations retrigger), so the expected number of spins N solves N = 15 + 15 q N: it is
+// 15 W / (W - 15 C), taken from whole numbers so that a game near the bound keeps its digits,
+// and finite only while 15 q < 1.
+double SpinsPerFeature(const RetriggerCount& count) {
+    if (!count.FeaturesEnd()) return std::numeric_limits<double>::infinity();
+    const std::uint64_t award = kFreeSpinsAward;
+    return static_cast<double>(award * count.windows) /
+           static_cast<double>(count.windows - award * count.retriggering);
 }
 
 }  // namespace
@@ -174,7 +179,7 @@ ExactReturn ComputeExactReturn(const GameDefinition& def) {
     const auto free_scatter_odds = ScatterOdds(free);
     x.trigger_probability = AtLeastThree(x.base_scatter_odds);
     x.retrigger_probability = AtLeastThree(free_scatter_odds);
-    x.free_spins_per_feature = SpinsPerFeature(x.retrigger_probability);
+    x.free_spins_per_feature = SpinsPerFeature(CountRetriggers(def));
     x.free_spin_win = kFreeSpinMultiplier * free_lines.free_spin_win +
                       ScatterWin(free_scatter_odds, def, kBet * kFreeSpinMultiplier);
     x.win_events_per_game = base_lines.win_events + x.base_scatter_odds[2] +

@@ -56,6 +56,10 @@ class RecordingObserver : public RunObserver {
     void Yield() override {
         if (on_yield) on_yield();
     }
+    void FeatureYield() override {
+        ++feature_turns;
+        if (on_feature_yield) on_feature_yield();
+    }
     bool HitsMinimized() override { return minimized; }
     void ChartCleared() override { ++chart_cleared; }
     void ChartPointAdded(const ChartPoint& p) override { points.push_back(p); }
@@ -70,6 +74,8 @@ class RecordingObserver : public RunObserver {
     std::vector<std::string> messages;
     bool minimized = false;
     std::function<void()> on_yield;
+    std::function<void()> on_feature_yield;
+    int feature_turns = 0;
     std::vector<ChartPoint> points;
     std::vector<std::array<std::string, 2>> full;
 };

@@ -41,6 +41,33 @@ TEST(LogFileTest, RecordsArriveByteForByteInOrderUntilClose) {
     EXPECT_TRUE(ReadFile(dir / "FreeSpins.txt") == expected + "x\ny") << "not kept in order";
     EXPECT_FALSE(c.Create(dir / "missing" / "Jackpot.txt"));
     EXPECT_FALSE(c.IsOpen());
+    EXPECT_TRUE(c.Failed());
+}
+
+// A log on a full disk takes records into its buffer until the buffer goes to the disk; from the
+// first failure on it takes nothing, and keeps that failure's reason for the message.
+TEST(LogFileTest, TheFirstFailureIsKeptWithItsReason) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const testing::ScratchDir dir;
+    std::filesystem::create_symlink("/dev/full", dir / "FreeSpins.txt");
+    LogFile log;
+    ASSERT_TRUE(log.Create(dir / "FreeSpins.txt"));
+    EXPECT_TRUE(log.Write("        41   15 Free_Spins_Won = 21060.000\r\n"));
+    EXPECT_FALSE(log.Failed());
+    EXPECT_FALSE(log.Flush());
+    EXPECT_TRUE(log.Failed());
+    EXPECT_EQ(log.FailureMessage(), "Cannot write FreeSpins.txt: No space left on device");
+    EXPECT_FALSE(log.Write("x"));
+    EXPECT_FALSE(log.Close());
+    EXPECT_EQ(log.FailureMessage(), "Cannot write FreeSpins.txt: No space left on device");
+
+    // A failure found only at the close, and one at the open.
+    ASSERT_TRUE(log.Create(dir / "FreeSpins.txt"));
+    EXPECT_TRUE(log.Write("x"));
+    EXPECT_FALSE(log.Close());
+    EXPECT_TRUE(log.Failed());
+    EXPECT_FALSE(log.Create(dir / "missing" / "Jackpot.txt"));
+    EXPECT_EQ(log.FailureMessage(), "Cannot write Jackpot.txt: No such file or directory");
 }
 
 }  // namespace

@@ -1,0 +1,91 @@
+// The bound beyond which a feature never ends: the free spins' retriggers counted exactly over
+// the stop combinations of the free-spins reels, as a free spin counts its scatters.
+#include "engine/feature_bound.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/exact_return.h"
+#include "engine_fixture.h"
+#include "model/definition_reader.h"
+
+namespace kragmoor {
+namespace {
+
+// A free-spins reel with scatters at the given positions; other positions hold symbol 3.
+std::string Reel(std::size_t length, std::initializer_list<std::size_t> scatters) {
+    std::string strip(length, '3');
+    for (std::size_t p : scatters) strip[p] = 'S';
+    return strip;
+}
+
+struct Case {
+    const char* name;
+    std::vector<std::string> reels;  // free-spins reels 0, 1, ...; the others 30 positions, no S
+    std::uint64_t retriggering;      // combinations of the listed reels' stops that retrigger
+    bool ends;
+};
+
+TEST(FeatureBound, RetriggersAreCountedOverEveryStopCombination) {
+    const Case cases[] = {
+        {"no scatter", {}, 0, true},
+        {"all scatters",
+         {std::string(30, 'S'), std::string(30, 'S'), std::string(30, 'S')},
+         30 * 30 * 30,
+         false},
+        // One scatter on each of reels of 5, 9 and 9 positions: 27 of 405 windows, 15 q = 1.
+        {"at the bound", {Reel(5, {0}), Reel(9, {0}), Reel(9, {0})}, 27, false},
+        // 81 of 1216: 15 q = 1215 / 1216.
+        {"just under", {Reel(8, {0}), Reel(8, {0}), Reel(19, {0, 3, 6})}, 81, true},
+        // A reel of two positions wraps onto itself: stop 1 shows position 0 above and below it,
+        // two scatters, which with the one scatter every stop of a three-position reel shows
+        // make three in half the windows.
+        {"two positions", {Reel(2, {0}), Reel(3, {0})}, 3, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameDefinition def = test::SmallGame();
+        std::uint64_t windows = 1, rest = 1;
+        for (int r = 0; r < kReels; ++r) {
+            const auto listed = static_cast<std::size_t>(r);
+            if (listed < c.reels.size()) {
+                test::SetStrip(def, r, c.reels[listed], true);
+                windows *= c.reels[listed].size();
+            } else {
+                rest *= 30;
+            }
+        }
+        const RetriggerCount count = CountRetriggers(def);
+        EXPECT_EQ(count.windows, windows * rest);
+        EXPECT_EQ(count.retriggering, c.retriggering * rest);
+        EXPECT_EQ(count.FeaturesEnd(), c.ends);
+    }
+}
+
+// The refusal names the file and the rate; the exact return keeps the bound's digits.
+TEST(FeatureBound, AGameAtTheBoundIsRefusedAndOneJustUnderIsValuedExactly) {
+    GameDefinition def = test::SmallGame();
+    test::SetStrip(def, 0, Reel(5, {0}), true);
+    test::SetStrip(def, 1, Reel(9, {0}), true);
+    test::SetStrip(def, 2, Reel(9, {0}), true);
+    try {
+        CheckFeaturesEnd(def, "dir/ReelSetup.ini");
+        FAIL() << "accepted";
+    } catch (const DefinitionError& e) {
+        EXPECT_STREQ(e.what(),
+                     "dir/ReelSetup.ini: free-spins reels: the free spins retrigger once in 15.00 "
+                     "spins, so a feature never ends (15 \u00d7 chance \u2265 1)");
+    }
+    EXPECT_TRUE(std::isinf(ComputeExactReturn(def).free_spins_per_feature));
+
+    test::SetStrip(def, 0, Reel(8, {0}), true);
+    test::SetStrip(def, 1, Reel(8, {0}), true);
+    test::SetStrip(def, 2, Reel(19, {0, 3, 6}), true);
+    EXPECT_NO_THROW(CheckFeaturesEnd(def, "dir/ReelSetup.ini"));
+    // 15 / (1 - 15 q) with q = 81 / 1216: 15 x 1216 spins.
+    EXPECT_EQ(ComputeExactReturn(def).free_spins_per_feature, 18240.0);
+}
+
+}  // namespace
+}  // namespace kragmoor

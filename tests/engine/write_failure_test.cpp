@@ -1,0 +1,48 @@
+// A log that cannot be written: told once, with the file and the system's reason, and the run
+// going on then ends; later runs go on with the other logs and tell it no more.
+#include <gtest/gtest.h>
+
+#include "engine_fixture.h"
+
+namespace kragmoor {
+namespace {
+
+using WriteFailure = test::EngineTest;
+
+// Percent_10000.txt lies on a full disk: its first line (at game 10000) fails when the logs are
+// flushed there.
+TEST_F(WriteFailure, AFullLogIsToldOnceAndEndsTheRun) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    std::filesystem::create_symlink("/dev/full", dir.path() / "Percent_10000.txt");
+    Start();
+    StopAt(30000);
+    rc().cmdAUTO_Click();
+    const std::vector<std::string> told = {
+        "Cannot write Percent_10000.txt: No space left on device"};
+    EXPECT_EQ(observer.messages, told);
+    EXPECT_FALSE(rc().Running());
+    EXPECT_TRUE(rc().WriteFailed());
+    EXPECT_EQ(rc().State().Games, 10000);
+
+    rc().cmdAUTO_Click();
+    EXPECT_EQ(rc().State().Games, 30000);
+    rc().cmdStart_Click();
+    rc().cmdExit_Click();
+    EXPECT_EQ(observer.messages, told);
+}
+
+// Step mode: the failure is told when the logs are closed at Exit.
+TEST_F(WriteFailure, ALogThatFailsAtItsCloseIsToldAtExit) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    std::filesystem::create_symlink("/dev/full", dir.path() / "Jackpot.txt");
+    for (int r = 0; r < kReels; ++r) test::SetStrip(def, r, "WWW");
+    Start();
+    rc().cmdStart_Click();  // twenty lines of five wilds, twenty records
+    EXPECT_TRUE(observer.messages.empty());
+    rc().cmdExit_Click();
+    EXPECT_EQ(observer.messages,
+              std::vector<std::string>{"Cannot write Jackpot.txt: No space left on device"});
+}
+
+}  // namespace
+}  // namespace kragmoor
