@@ -21,6 +21,7 @@ std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
     : file_(std::exchange(other.file_, nullptr)),
+      buffer_(std::move(other.buffer_)),
       failed_(std::exchange(other.failed_, false)),
       error_(std::exchange(other.error_, 0)) {}
 
@@ -28,6 +29,7 @@ OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
     if (this != &other) {
         if (file_ != nullptr) std::fclose(file_);
         file_ = std::exchange(other.file_, nullptr);
+        buffer_ = std::move(other.buffer_);
         failed_ = std::exchange(other.failed_, false);
         error_ = std::exchange(other.error_, 0);
     }
@@ -49,6 +51,8 @@ bool OutputFile::Fail(int error) {
 
 bool OutputFile::Open(const std::filesystem::path& path, Mode mode, std::size_t buffer) {
     if (file_ != nullptr) std::fclose(file_);
+    file_ = nullptr;
+    buffer_.reset();
     failed_ = false;
     error_ = 0;
     errno = 0;
@@ -65,7 +69,11 @@ bool OutputFile::Open(const std::filesystem::path& path, Mode mode, std::size_t 
             break;
     }
     if (file_ == nullptr) return Fail(errno);
-    if (buffer != 0 && std::setvbuf(file_, nullptr, _IOFBF, buffer) != 0) return Fail(errno);
+    if (buffer != 0) {
+        // The C library takes a size only together with a buffer of the caller's.
+        buffer_ = std::make_unique<char[]>(buffer);
+        if (std::setvbuf(file_, buffer_.get(), _IOFBF, buffer) != 0) return Fail(errno);
+    }
     return true;
 }
 
@@ -102,6 +110,7 @@ bool OutputFile::Close() {
     const int closed = std::fclose(file_);
     const int error = errno;
     file_ = nullptr;
+    buffer_.reset();
     if (closed != 0) Fail(error);
     return !failed_;
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,7 @@ class OutputFile {
     bool Fail(int error);
 
     std::FILE* file_ = nullptr;
+    std::unique_ptr<char[]> buffer_;  // outlives the file it buffers
     bool failed_ = false;
     int error_ = 0;  // errno at the first failure; 0 when the system gave none
 };
