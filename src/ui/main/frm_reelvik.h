@@ -4,9 +4,10 @@
 // tells it what to show through the RunObserver hooks.
 //
 // An automatic run is a loop inside the Run handler on this one thread. The run control offers
-// the window a turn every 100 games (Yield); the window takes one only every few milliseconds,
-// and only then do clicks run and the counters and cells repaint. Shown games of a run are
-// recorded in the display models and reach the widgets at those turns.
+// the window a turn every 100 games (Yield) and every 100 free spins of a long feature
+// (FeatureYield); the window takes one only every few milliseconds, and only then do clicks run
+// and the counters and cells repaint. Shown games of a run are recorded in the display models
+// and reach the widgets at those turns.
 #pragma once
 
 #include <QPointer>
@@ -107,6 +108,7 @@ class frmReelvik : public QWidget, private RunObserver {
     void FocusAdd() override;
     void LabelsChanged() override;
     void Yield() override;
+    void FeatureYield() override;
     bool HitsMinimized() override;
     void HitsRefreshed() override;
     void ChartCleared() override;

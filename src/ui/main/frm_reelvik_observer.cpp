@@ -103,6 +103,12 @@ void frmReelvik::Yield() {
     throttle_.Restart();
 }
 
+// Inside a long feature the window takes its turns on the same rule, so that Stop and Exit work
+// there too.
+void frmReelvik::FeatureYield() {
+    Yield();
+}
+
 bool frmReelvik::HitsMinimized() {
     return hits_view_ != nullptr && hits_view_->IsMinimized();
 }

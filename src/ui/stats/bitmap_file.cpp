@@ -1,7 +1,11 @@
 #include "ui/stats/bitmap_file.h"
 
-#include <QFile>
 #include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "model/output_file.h"
 
 namespace kragmoor {
 namespace {
@@ -64,17 +68,20 @@ QByteArray EncodeBitmap(const QImage& image) {
 }
 
 bool SaveBitmap(const QImage& image, const QString& path, QString* error) {
-    QFile file(path);
     const QByteArray bytes = EncodeBitmap(image);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
-        if (error) {
-            *error = QStringLiteral("The chart picture could not be written to %1: %2")
-                         .arg(path, file.errorString());
-        }
-        return false;
+    const QByteArray utf8 = path.toUtf8();
+    const std::filesystem::path file(std::u8string(
+        reinterpret_cast<const char8_t*>(utf8.constData()), static_cast<std::size_t>(utf8.size())));
+    OutputFile out;
+    const bool written =
+        out.Open(file, OutputFile::Mode::kCreate) &&
+        out.Write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (out.Close() && written) return true;
+    if (error) {
+        *error = QStringLiteral("The chart picture could not be written to %1: %2")
+                     .arg(path, QString::fromLocal8Bit(out.Reason()));
     }
-    return true;
+    return false;
 }
 
 }  // namespace kragmoor
