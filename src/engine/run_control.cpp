@@ -232,6 +232,43 @@ bool RunControl::FeatureTurn() {
     return running_ && !exited_;
 }
 
+// Every 100 games of a run: the counter labels, a chart point, every 10000 games the hit table
+// and the logs handed to the disk, and the window's turn.
+void RunControl::AtYield() {
+    RunState& st = state_;
+    labels_.games_kind = 1;
+    labels_.games_value = st.Games;
+    labels_.game_win_set = true;
+    labels_.game_win = st.TotalWin - WinAtGameStart_;
+    if (!st.InFreeSpins) DrawPercent();
+    SetCash();
+    if (st.Games % kShowEvery == 0) {
+        st.SkipDisplay = 0;
+        ShowHits();
+        // The logs can be read while the run goes on.
+        if (!logs_->FlushAll()) CheckLogs();
+    }
+    observer_->LabelsChanged();
+    observer_->Yield();
+}
+
+// The run ends itself with a save at a multiple of CycleGames. The test divides only when Games
+// has reached the next multiple; it stays armed while Games stays on a multiple, as a feature
+// pass leaves it.
+void RunControl::CheckCycleEnd(std::int64_t& cycle_mark) {
+    RunState& st = state_;
+    if (st.Games % def_.CycleGames == 0) {
+        cycle_mark = st.Games;
+        st.SkipDisplay = 0;
+        ShowHits();
+        cmdSave_Click();
+        observer_->Message(text::Decimal(st.Games) + " Games!");
+        SetRunning(false);
+    } else {
+        cycle_mark = (st.Games / def_.CycleGames + 1) * def_.CycleGames;
+    }
+}
+
 void RunControl::cmdAUTO_Click() {
     if (exited_) return;
     RunState& st = state_;
@@ -244,9 +281,7 @@ void RunControl::cmdAUTO_Click() {
     }
     SetRunning(true);
     observer_->EnableAdd(false);
-    // The CycleGames test divides only when Games has reached the next multiple; it stays armed
-    // while Games stays on a multiple, as a feature pass leaves it.
-    std::int64_t cycle_mark = 0;
+    std::int64_t cycle_mark = 0;  // the next multiple of CycleGames (CheckCycleEnd)
     while (running_) {
         if (!st.InFreeSpins) [[likely]] {
             ++st.Games;
@@ -259,34 +294,11 @@ void RunControl::cmdAUTO_Click() {
         st.SkipDisplay = 1;
         if (!st.InFreeSpins) UpdateLossStreak();
         if (st.Games % kYieldEvery == 0) [[unlikely]] {
-            labels_.games_kind = 1;
-            labels_.games_value = st.Games;
-            labels_.game_win_set = true;
-            labels_.game_win = st.TotalWin - WinAtGameStart_;
-            if (!st.InFreeSpins) DrawPercent();
-            SetCash();
-            if (st.Games % kShowEvery == 0) {
-                st.SkipDisplay = 0;
-                ShowHits();
-                // The logs can be read while the run goes on.
-                if (!logs_->FlushAll()) CheckLogs();
-            }
-            observer_->LabelsChanged();
-            observer_->Yield();
+            AtYield();
             if (exited_) return;
         }
-        if (st.Games >= cycle_mark && def_.CycleGames > 0) [[unlikely]] {
-            if (st.Games % def_.CycleGames == 0) {
-                cycle_mark = st.Games;
-                st.SkipDisplay = 0;
-                ShowHits();
-                cmdSave_Click();
-                observer_->Message(text::Decimal(st.Games) + " Games!");
-                SetRunning(false);
-            } else {
-                cycle_mark = (st.Games / def_.CycleGames + 1) * def_.CycleGames;
-            }
-        }
+        if (st.Games >= cycle_mark && def_.CycleGames > 0) [[unlikely]]
+            CheckCycleEnd(cycle_mark);
     }
     // However the run ended, the window is idle again: Add is available.
     if (!logs_->FlushAll()) CheckLogs();

@@ -135,6 +135,8 @@ class RunControl {
     // run_control.cpp
     bool PlayFeaturePass();
     bool FeatureTurn();
+    void AtYield();
+    void CheckCycleEnd(std::int64_t& cycle_mark);
     void CheckLogs();
     void TellWriteFailure(const std::string& message);
     void AfterBaseGame();
