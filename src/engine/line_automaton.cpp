@@ -1,6 +1,8 @@
 #include "engine/line_automaton.h"
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
 namespace kragmoor {
 
@@ -35,6 +37,28 @@ std::vector<std::uint8_t> CodesOfAllLines(PayTableRef pay) {
     return codes;
 }
 
+using Row = std::array<std::int16_t, kSymbols>;
+
+// Prefixes whose transitions agree have the same future. Children come after their parents in
+// `rows`, so walking backwards meets every child's merged number before its parents need it.
+// Returns the merged rows and the number of the first prefix's state.
+std::int16_t Merge(std::vector<Row>& rows) {
+    std::vector<std::int16_t> merged(rows.size());
+    std::map<Row, std::int16_t> seen;
+    std::vector<Row> kept;
+    for (std::size_t i = rows.size(); i-- > 0;) {
+        Row row = rows[i];
+        for (std::int16_t& next : row) {
+            if (next >= 0) next = merged[static_cast<std::size_t>(next)];
+        }
+        const auto [at, added] = seen.emplace(row, static_cast<std::int16_t>(kept.size()));
+        if (added) kept.push_back(row);
+        merged[i] = at->second;
+    }
+    rows = std::move(kept);
+    return merged[0];
+}
+
 }  // namespace
 
 LineAutomaton::LineAutomaton(PayTableRef pay) {
@@ -59,21 +83,27 @@ LineAutomaton::LineAutomaton(PayTableRef pay) {
         int size;
     };
     std::vector<Prefix> prefixes{{0, kLinesOfSymbols}};
+    std::vector<Row> rows;
     for (std::size_t state = 0; state < prefixes.size(); ++state) {
         const int size = prefixes[state].size / kSymbols;
+        Row row{};
         for (int symbol = 0; symbol < kSymbols; ++symbol) {
             const int first = prefixes[state].first + symbol * size;
             const auto range = codes.begin() + first;
             const bool decided =
                 std::all_of(range, range + size, [&](std::uint8_t c) { return c == *range; });
             if (decided) {
-                next_.push_back(static_cast<std::int16_t>(~static_cast<int>(*range)));
+                row[static_cast<std::size_t>(symbol)] =
+                    static_cast<std::int16_t>(~static_cast<int>(*range));
             } else {
-                next_.push_back(static_cast<std::int16_t>(prefixes.size()));
+                row[static_cast<std::size_t>(symbol)] = static_cast<std::int16_t>(prefixes.size());
                 prefixes.push_back({first, size});
             }
         }
+        rows.push_back(row);
     }
+    start_ = Merge(rows);
+    for (const Row& row : rows) next_.insert(next_.end(), row.begin(), row.end());
 }
 
 }  // namespace kragmoor

@@ -1,7 +1,9 @@
 // A line's result read reel by reel. Most lines are decided by their first two or three symbols
 // (a run that breaks pays whatever follows), so the analysis of a game follows each line through
-// the reels only while its result still depends on the symbols to come. The states are the
-// prefixes of a line that do not yet decide it; a prefix that decides it leads to its result.
+// the reels only while its result still depends on the symbols to come. The states stand for
+// the prefixes of a line that do not yet decide it, prefixes with the same future sharing one
+// state ("5 W 5" and "W 5 5" both continue a doubled run of 5s); a prefix that decides the line
+// leads to its result.
 #pragma once
 
 #include <array>
@@ -26,9 +28,10 @@ class LineAutomaton {
   public:
     // Codes number the results: (symbol x 6 + count) x 2 + doubled.
     static constexpr int kCodes = kSymbols * kRunLengths * 2;
-    static constexpr std::int16_t kStart = 0;  // no symbol read yet
 
     explicit LineAutomaton(PayTableRef pay);
+
+    std::int16_t Start() const { return start_; }  // no symbol read yet
 
     // The state after one more symbol (0..12): a state >= 0 while the line is undecided,
     // otherwise ~code of its result.
@@ -48,6 +51,7 @@ class LineAutomaton {
 
   private:
     std::vector<std::int16_t> next_;  // States() x 13
+    std::int16_t start_ = 0;
     std::array<LineResultCode, kCodes> results_{};
 };
 

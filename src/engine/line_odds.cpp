@@ -25,7 +25,7 @@ class LineCounter {
         }
     }
 
-    void Count(int line) { Walk<0>(line, LineAutomaton::kStart, 1); }
+    void Count(int line) { Walk<0>(line, automaton_.Start(), 1); }
     const std::array<std::uint64_t, LineAutomaton::kCodes>& Counts() const { return counts_; }
 
   private:

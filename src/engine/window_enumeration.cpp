@@ -4,22 +4,14 @@
 #include <limits>
 #include <vector>
 
+#include "engine/window_tails.h"
+
 namespace kragmoor {
 
 namespace {
 
-// Sums of squared wins over 10^10 windows need more than 64 bits.
-__extension__ typedef __int128 Int128;
-
-constexpr int kCappedScatters = 5;
-constexpr int kTriggerScatters = 3;
-
-// A column a reel can show (rows 0..2) and how many of its stops show it.
-struct ColumnGroup {
-    std::array<std::int16_t, kRows> symbol;
-    int scatters;
-    std::uint64_t stops;
-};
+// Reels 0..3 are walked column group by column group; reel 4 comes as a tail.
+constexpr int kWalkedReels = 4;
 
 std::vector<ColumnGroup> DistinctColumns(const std::int16_t (&strip)[kMaxPositions][kReels],
                                          int reel, int last) {
@@ -48,22 +40,20 @@ int BinOf(std::int64_t win) {
     return bin;
 }
 
-// Weighted sums of the wins of windows. `Big` holds the sums of wins and squared wins: 64 bits
-// for the windows of one reel's columns, 128 bits for the whole game.
-template <typename Big>
+// Weighted sums over windows of their win, exact.
 struct Sums {
-    Big win = 0;
-    Big square = 0;
-    Big trigger_win = 0;
+    Int128 win = 0;
+    Int128 square = 0;
+    Int128 trigger_win = 0;
     std::uint64_t hits = 0;
     std::uint64_t triggers = 0;
     std::array<std::uint64_t, kWinBins> bins{};
     std::int64_t max = std::numeric_limits<std::int64_t>::min();
 
     void Add(std::int64_t v, bool hit, bool trigger, std::uint64_t weight) {
-        const Big w = static_cast<Big>(weight);
+        const Int128 w = weight;
         win += w * v;
-        square += w * (v * v);
+        square += w * v * v;
         if (trigger) {
             triggers += weight;
             trigger_win += w * v;
@@ -72,18 +62,30 @@ struct Sums {
         bins[static_cast<std::size_t>(BinOf(v))] += weight;
         max = std::max(max, v);
     }
-};
 
-void Merge(Sums<Int128>& into, const Sums<std::int64_t>& part, std::uint64_t weight) {
-    const Int128 w = weight;
-    into.win += w * part.win;
-    into.square += w * part.square;
-    into.trigger_win += w * part.trigger_win;
-    into.hits += weight * part.hits;
-    into.triggers += weight * part.triggers;
-    for (std::size_t b = 0; b < part.bins.size(); ++b) into.bins[b] += weight * part.bins[b];
-    into.max = std::max(into.max, part.max);
-}
+    // `weight` windows whose first reels win `v` (and a win if `hit`), each followed by every
+    // window of the tail.
+    void Add(std::int64_t v, bool hit, std::uint64_t weight, const Tail& t) {
+        const Int128 w = weight;
+        const Int128 a = v;
+        win += w * (a * t.weight + t.win_sum);
+        square += w * (a * a * t.weight + 2 * a * t.win_sum + t.square_sum);
+        trigger_win += w * (a * t.trigger_weight + t.trigger_win_sum);
+        hits += weight * (hit ? t.weight : t.hit_weight);
+        triggers += weight * t.trigger_weight;
+        std::uint64_t below = 0;  // the tail's weight up to the previous bin's top
+        for (std::size_t b = 0; b < kWinBinTops.size(); ++b) {
+            const std::int64_t top = static_cast<std::int64_t>(kWinBinTops[b]) * kBet - v;
+            const auto end = std::upper_bound(t.wins.begin(), t.wins.end(), top) - t.wins.begin();
+            const std::uint64_t up_to =
+                end > 0 ? t.weight_up_to[static_cast<std::size_t>(end - 1)] : 0;
+            bins[b] += weight * (up_to - below);
+            below = up_to;
+        }
+        bins[kWinBinTops.size()] += weight * (t.weight - below);
+        max = std::max(max, v + t.max_win);
+    }
+};
 
 // A window's first reels: the credits of the lines they decide, whether any of those wins, the
 // scatters so far, how many stop combinations show these columns, and the undecided lines.
@@ -121,7 +123,7 @@ class Enumerator {
         root.running = kLines;
         for (int line = 0; line < kLines; ++line) {
             root.line[line] = static_cast<std::uint8_t>(line);
-            root.state[line] = LineAutomaton::kStart;
+            root.state[line] = automaton_.Start();
         }
         // Progress counts the pairs of columns of reels 0 and 1 done.
         const double pairs = static_cast<double>(columns_[0].size() * columns_[1].size());
@@ -163,7 +165,14 @@ class Enumerator {
 
     void Visit(int reel, const Node& node) {
         if (node.running == 0) return Settle(reel, node);
-        if (reel == kReels - 1) return LastReel(node);
+        if (reel == kWalkedReels) {
+            std::array<OpenLine, kLines> open;
+            for (int i = 0; i < node.running; ++i) {
+                open[static_cast<std::size_t>(i)] = {node.state[i], kLineRows[node.line[i]][reel]};
+            }
+            const Tail& tail = tails_.Of(open.data(), node.running, node.scatters);
+            return sums_.Add(node.win, node.hit, node.weight, tail);
+        }
         for (const ColumnGroup& c : columns_[reel]) Visit(reel + 1, Advance(reel, node, c));
     }
 
@@ -172,31 +181,10 @@ class Enumerator {
         for (int j = 0; j <= kCappedScatters; ++j) {
             const std::uint64_t combinations = scatters_from_[reel][j];
             if (combinations == 0) continue;
-            const int n = std::min(node.scatters + j, kCappedScatters);
+            const auto n = static_cast<std::size_t>(std::min(node.scatters + j, kCappedScatters));
             sums_.Add(node.win + rules_.scatter_win[n], node.hit || rules_.scatter_hit[n],
                       n >= kTriggerScatters, node.weight * combinations);
         }
-    }
-
-    // The last reel decides every line still undecided.
-    void LastReel(const Node& node) {
-        std::array<int, kLines> row{};
-        for (int i = 0; i < node.running; ++i) row[i] = kLineRows[node.line[i]][kReels - 1];
-        Sums<std::int64_t> part;
-        for (const ColumnGroup& c : columns_[kReels - 1]) {
-            std::int64_t win = node.win;
-            bool hit = node.hit;
-            for (int i = 0; i < node.running; ++i) {
-                const auto code = static_cast<std::size_t>(
-                    LineAutomaton::CodeOf(automaton_.Next(node.state[i], c.symbol[row[i]])));
-                win += rules_.line_win[code];
-                hit = hit || rules_.line_hit[code];
-            }
-            const int n = std::min(node.scatters + c.scatters, kCappedScatters);
-            part.Add(win + rules_.scatter_win[n], hit || rules_.scatter_hit[n],
-                     n >= kTriggerScatters, c.stops);
-        }
-        Merge(sums_, part, node.weight);
     }
 
     WindowLaw Law() const {
@@ -221,7 +209,8 @@ class Enumerator {
     const WindowRules& rules_;
     std::array<std::vector<ColumnGroup>, kReels> columns_;
     std::array<std::array<std::uint64_t, kCappedScatters + 1>, kReels + 1> scatters_from_{};
-    Sums<Int128> sums_;
+    TailTable tails_{columns_[kWalkedReels], automaton_, rules_};
+    Sums sums_;
 };
 
 }  // namespace
