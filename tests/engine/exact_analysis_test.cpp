@@ -1,0 +1,190 @@
+// The exact analysis against whole reel cycles of small games: the engine plays every stop
+// combination once (the odometer) and books each base game's win, and every line of every
+// window is valued again by the reference evaluator. Whatever a base game's law is, the cycle
+// shows it exactly.
+#include "engine/exact_analysis.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+#include "engine/line_evaluator.h"
+#include "engine_fixture.h"
+
+namespace kragmoor::test {
+namespace {
+
+// Modest pays, so that the wins of a window spread over the bins.
+void ModestPays(GameDefinition& def, bool short_pays) {
+    for (int s = 0; s < kWild; ++s) {
+        const std::int16_t pays[kRunLengths] = {0,
+                                                0,
+                                                1,
+                                                static_cast<std::int16_t>(3 + s),
+                                                static_cast<std::int16_t>(10 + 2 * s),
+                                                static_cast<std::int16_t>(40 + 10 * s)};
+        std::copy(pays, pays + kRunLengths, def.PayTable[s]);
+        if (short_pays) def.PayTable[s][1] = 1;
+    }
+    const std::int16_t wild[kRunLengths] = {0, 0, 2, 20, 100, 500};
+    const std::int16_t scatter[kRunLengths] = {
+        short_pays ? std::int16_t{2} : std::int16_t{0}, 0, 1, 3, 10, 50};
+    std::copy(wild, wild + kRunLengths, def.PayTable[kWild]);
+    std::copy(scatter, scatter + kRunLengths, def.PayTable[kScatter]);
+}
+
+struct CycleCase {
+    const char* name;
+    std::array<const char*, kReels> strips;
+    bool short_pays;  // runs of one pay, and so does a line that starts with a scatter
+};
+
+// What the base games of one whole cycle booked, per game.
+struct CycleLaw {
+    double games = 0, win = 0, square = 0, trigger_win = 0, hits = 0, triggers = 0;
+    std::int64_t max = 0;
+    std::array<double, kWinBins> bins{};
+};
+
+class WholeCycle : public EngineTest, public ::testing::WithParamInterface<CycleCase> {
+  protected:
+    void SetUp() override {
+        ModestPays(def, GetParam().short_pays);
+        for (int r = 0; r < kReels; ++r) SetStrip(def, r, GetParam().strips[r]);
+    }
+
+    // The odometer plays every combination once; a trigger is noted and its feature dropped.
+    CycleLaw PlayCycle() {
+        Start();
+        rc().SetRandomStops(false);
+        std::int64_t cycle = 1;
+        for (const std::int16_t last : def.ReelLen) cycle *= last + 1;
+        CycleLaw law;
+        for (std::int64_t g = 0; g < cycle; ++g) {
+            const std::int64_t events = st().WinEvents;
+            ++st().Games;
+            rc().PlayBaseGame();
+            const std::int64_t b = st().TotalWin - rc().WinAtGameStart();
+            const bool trigger = st().InFreeSpins;
+            st().InFreeSpins = false;
+            law.win += static_cast<double>(b);
+            law.square += static_cast<double>(b * b);
+            law.trigger_win += trigger ? static_cast<double>(b) : 0.0;
+            law.triggers += trigger ? 1 : 0;
+            law.hits += st().WinEvents != events || trigger ? 1 : 0;
+            law.max = std::max(law.max, b);
+            const auto bin = std::count_if(kWinBinTops.begin(), kWinBinTops.end(),
+                                           [&](int top) { return b > top * kBet; });
+            law.bins[static_cast<std::size_t>(bin)] += 1;
+        }
+        law.games = static_cast<double>(cycle);
+        return law;
+    }
+
+    // (symbol, count, doubled) -> lines per game, every line of every window valued alone.
+    std::map<std::tuple<int, int, bool>, double> LineResultsPerGame() const {
+        std::map<std::tuple<int, int, bool>, double> lines;
+        std::array<int, kReels> stop{};
+        double games = 0;
+        do {
+            games += 1;
+            for (int line = 0; line < kLines; ++line) {
+                std::array<std::int16_t, kReels> s{};
+                for (int r = 0; r < kReels; ++r) {
+                    const int length = def.ReelLen[r] + 1;
+                    const int at = (stop[r] + kLineRows[line][r] - 1 + length) % length;
+                    s[r] = def.ReelStrip[at][r];
+                }
+                const LineOutcome out = EvaluateLineSymbols(s, def.PayTable);
+                const bool doubled =
+                    out.symbol < kWild && out.count >= 2 &&
+                    std::find(s.begin(), s.begin() + out.count, kWild) != s.begin() + out.count;
+                lines[{out.symbol, out.count, doubled}] += 1;
+            }
+        } while (NextStops(stop));
+        for (auto& [result, n] : lines) n /= games;
+        return lines;
+    }
+
+    bool NextStops(std::array<int, kReels>& stop) const {
+        for (int r = kReels - 1; r >= 0; --r) {
+            if (++stop[r] <= def.ReelLen[r]) return true;
+            stop[r] = 0;
+        }
+        return false;
+    }
+};
+
+TEST_P(WholeCycle, BaseGameLawIsTheCycles) {
+    const ExactAnalysis a = AnalyseGame(def);
+    const CycleLaw law = PlayCycle();
+    const double n = law.games;
+    EXPECT_NEAR(a.base_win_mean, law.win / n, 1e-9 * law.win / n);
+    // Lines share cells: the second moment holds every pair of lines of a window.
+    EXPECT_NEAR(a.base_win_second_moment, law.square / n, 1e-9 * law.square / n);
+    EXPECT_NEAR(a.base_win_if_trigger, law.trigger_win / n, 1e-9 * law.win / n);
+    EXPECT_NEAR(a.rtp.trigger_probability, law.triggers / n, 1e-12);
+    EXPECT_NEAR(a.hit_frequency, law.hits / n, 1e-12);
+    EXPECT_EQ(a.max_base_win, law.max);
+    for (std::size_t b = 0; b < kWinBins; ++b) {
+        EXPECT_NEAR(a.base_win_distribution[b], law.bins[b] / n, 1e-12) << "bin " << b;
+    }
+    // The return from the strips' symbol frequencies is the same base game.
+    EXPECT_NEAR(a.base_win_mean * 100.0 / kBet,
+                a.rtp.base_lines_percent + a.rtp.base_scatter_percent, 1e-9);
+}
+
+// A paid game wins W = B + T F, its feature F independent of its window: over the cycle,
+// E[W^2] = E[B^2 + 2 B T E[F] + T E[F^2]] with the feature's own moments.
+TEST_P(WholeCycle, SpreadOfAPaidGameHoldsItsFeature) {
+    const ExactAnalysis a = AnalyseGame(def);
+    ASSERT_GT(a.feature.win_mean, 0);
+    const CycleLaw law = PlayCycle();
+    const double n = law.games;
+    const double mean = (law.win + law.triggers * a.feature.win_mean) / n;
+    const double square = (law.square + 2 * law.trigger_win * a.feature.win_mean +
+                           law.triggers * a.feature.win_second_moment) /
+                          n;
+    const double sd = std::sqrt(square - mean * mean) / kBet;
+    EXPECT_NEAR(a.sd_per_game, sd, 1e-9 * sd);
+    EXPECT_NEAR(a.rtp.total_percent, mean * 100.0 / kBet, 1e-9 * a.rtp.total_percent);
+    for (std::size_t k = 0; k < kConfidenceZ.size(); ++k) {
+        EXPECT_DOUBLE_EQ(a.volatility_index[k], kConfidenceZ[k] * a.sd_per_game);
+    }
+}
+
+TEST_P(WholeCycle, EveryLineResultThatPaysIsAComboRowWithItsOdds) {
+    const ExactAnalysis a = AnalyseGame(def);
+    auto lines = LineResultsPerGame();
+    double line_share = 0;
+    for (const Combination& c : a.combinations) {
+        if (c.kind == CombinationKind::kScatters || c.kind == CombinationKind::kFeature) continue;
+        const auto at = lines.find({c.symbol, c.count, c.kind == CombinationKind::kLineWithWild});
+        const double want = at == lines.end() ? 0.0 : at->second;
+        EXPECT_NEAR(c.hits_per_game, want, 1e-12) << c.symbol << " x" << c.count;
+        line_share += c.rtp_share_percent;
+        if (at != lines.end()) lines.erase(at);
+    }
+    for (const auto& [result, per_game] : lines) {
+        const auto [symbol, count, doubled] = result;
+        const bool jackpot = symbol == kWild && count == kReels;
+        const int pay = def.PayTable[symbol][count] * (doubled ? 2 : 1);
+        EXPECT_FALSE(pay > 0 || jackpot) << "no row for " << symbol << " x" << count;
+    }
+    EXPECT_NEAR(line_share, a.rtp.base_lines_percent, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SmallGames, WholeCycle,
+    ::testing::Values(CycleCase{"mixed", {"W1S2345", "6W7S8", "S1W2W1", "21W30", "1W24"}, false},
+                      CycleCase{
+                          "short_pays", {"W1S23W4", "1W2S3", "S1W2W1", "21WS0", "1W2S"}, true},
+                      CycleCase{"wild_heavy", {"WW1WS2", "W1WW", "WWS1W", "1WW2W", "W2W1S"}, false},
+                      CycleCase{"scatter_heavy", {"SS1W2", "S1S2", "1SSW", "S2S1", "SW1S"}, false}),
+    [](const ::testing::TestParamInfo<CycleCase>& p) { return std::string(p.param.name); });
+
+}  // namespace
+}  // namespace kragmoor::test
