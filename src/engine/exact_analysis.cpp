@@ -150,8 +150,9 @@ void SetVolatility(ExactAnalysis& a, double trigger) {
         range.games = static_cast<std::int64_t>(games);
         for (std::size_t k = 0; k < kConfidenceZ.size(); ++k) {
             const double half = 100.0 * a.volatility_index[k] / std::sqrt(games);
-            range.low_percent[k] = a.rtp.total_percent - half;
-            range.high_percent[k] = a.rtp.total_percent + half;
+            const bool bounded = std::isfinite(half);  // an infinite RTP has an infinite sd
+            range.low_percent[k] = bounded ? a.rtp.total_percent - half : -kInfinity;
+            range.high_percent[k] = bounded ? a.rtp.total_percent + half : kInfinity;
         }
         games *= 10;
     }
@@ -181,7 +182,9 @@ FeatureLaw FeatureFromSpin(double spin_mean, double spin_second_moment, double s
     constexpr double k = kFreeSpinsAward;
     const double q = retrigger_probability;
     const double kept = 1.0 - k * q;
-    if (kept <= 0) {
+    // q is a count of windows over at most 101^5 of them, so unless 15 q is exactly 1 it is at
+    // least 1 / 101^5 away from it, far more than the rounding of 15 q.
+    if (kept < 1e-12) {
         f.spins_mean = kInfinity;
         const bool wins = spin_second_moment > 0;
         f.win_mean = wins ? kInfinity : 0.0;

@@ -8,11 +8,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
+#include <stdexcept>
+#include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "engine/line_evaluator.h"
+#include "engine/par_sheet.h"
 #include "engine_fixture.h"
+#include "model/definition_reader.h"
 
 namespace kragmoor::test {
 namespace {
@@ -175,6 +182,60 @@ TEST_P(WholeCycle, EveryLineResultThatPaysIsAComboRowWithItsOdds) {
         EXPECT_FALSE(pay > 0 || jackpot) << "no row for " << symbol << " x" << count;
     }
     EXPECT_NEAR(line_share, a.rtp.base_lines_percent, 1e-9);
+}
+
+// Every free spin shows scatters on every reel and retriggers: the feature never ends. The
+// analysis says so with infinities and ends.
+TEST(ExactAnalysis, EndlessFeaturesGiveInfiniteFiguresAndNoHang) {
+    GameDefinition def = SmallGame();
+    for (int r = 0; r < kReels; ++r) SetStrip(def, r, "S0", true);
+    for (int r = 0; r < 3; ++r) SetStrip(def, r, "S12");
+    const ExactAnalysis a = AnalyseGame(def);
+    EXPECT_TRUE(std::isinf(a.feature.spins_mean));
+    EXPECT_TRUE(std::isinf(a.sd_per_game));
+    EXPECT_EQ(a.rtp_ranges[6].low_percent[2], -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(a.rtp_ranges[6].high_percent[2], std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isinf(a.combinations.back().pay));
+    EXPECT_NE(ParSheetCsv(def, a).find("Free spins feature,3+,inf,"), std::string::npos);
+    EXPECT_NE(a.designed_rtp_note.find("infinite"), std::string::npos);
+
+    for (auto& row : def.PayTable) std::fill(row, row + kRunLengths, std::int16_t{0});
+    const ExactAnalysis silent = AnalyseGame(def);  // nothing pays: endless spins are worth 0
+    EXPECT_EQ(silent.feature.win_mean, 0.0);
+    EXPECT_TRUE(std::isfinite(silent.sd_per_game));
+}
+
+TEST(ExactAnalysis, DesignedRtpNoteBeyondAHundredthOfAPercent) {
+    GameDefinition def = ReadDefinition(KRAGMOOR_SOURCE_DIR "/games/ReelSetup.ini");
+    const std::pair<float, bool> designed[] = {
+        {95.74f, false}, {95.75f, false}, {95.73f, true}, {96.5f, true}};
+    for (const auto& [rtp, noted] : designed) {
+        def.GameRTP = rtp;
+        const std::string note = AnalyseGame(def).designed_rtp_note;
+        EXPECT_EQ(!note.empty(), noted) << rtp;
+    }
+    EXPECT_EQ(AnalyseGame(def).designed_rtp_note,
+              "The designed RTP of 96.50 % differs from the exact RTP of 95.744479 % by "
+              "-0.755521 percentage points.");
+}
+
+TEST(ExactAnalysis, RefusesGamesTheReaderWouldRefuse) {
+    GameDefinition gap = SmallGame();
+    gap.FsReelStrip[3][2] = kGap;
+    GameDefinition lines = SmallGame();
+    lines.LineTable[7][1] = 2;
+    for (const GameDefinition& def : {gap, lines}) {
+        EXPECT_THROW(AnalyseGame(def), std::invalid_argument);
+    }
+}
+
+TEST(ExactAnalysis, ProgressRisesToOne) {
+    std::vector<double> told;
+    AnalyseGame(SmallGame(), [&](double f) { told.push_back(f); });
+    ASSERT_FALSE(told.empty());
+    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+    EXPECT_GE(told.front(), 0.0);
+    EXPECT_EQ(told.back(), 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

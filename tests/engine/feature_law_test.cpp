@@ -71,6 +71,14 @@ TEST(FeatureLaw, RetriggersThatNeverDieOutHaveNoFiniteMean) {
     EXPECT_TRUE(std::isinf(winning.spins_mean));
     EXPECT_TRUE(std::isinf(winning.win_mean));
     EXPECT_TRUE(std::isinf(winning.win_second_moment));
+    // q as the analysis finds it, a count of windows over their number: exactly 1/15 is endless
+    // whatever the rounding, anything below it is not.
+    for (const double windows :
+         {15.0, 105.0, 3.0 * 7 * 11 * 13 * 15, 15.0 * 101 * 101 * 101 * 101}) {
+        EXPECT_TRUE(std::isinf(FeatureFromSpin(10, 400, 10, windows / 15 / windows).spins_mean));
+        EXPECT_TRUE(
+            std::isfinite(FeatureFromSpin(10, 400, 10, (windows / 15 - 1) / windows).spins_mean));
+    }
     const FeatureLaw silent = FeatureFromSpin(0, 0, 0, 0.5);
     EXPECT_TRUE(std::isinf(silent.spins_mean));
     EXPECT_EQ(silent.win_mean, 0.0);

@@ -1,0 +1,149 @@
+// The par sheet: its CSV text read back field by field, names quoted as RFC 4180 asks, the
+// regulators' odds rules, and a run's verdict against theory.
+#include "engine/par_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "engine/exact_analysis.h"
+#include "engine/run_verdict.h"
+#include "engine_fixture.h"
+#include "model/definition_reader.h"
+
+namespace kragmoor::test {
+namespace {
+
+// Splits one CSV record (no line end) into its fields, undoing RFC 4180 quoting.
+std::vector<std::string> Fields(const std::string& record) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        const char c = record[i];
+        if (quoted && c == '"' && i + 1 < record.size() && record[i + 1] == '"') {
+            fields.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+double Number(const std::string& field) {
+    char* end = nullptr;
+    const double value = std::strtod(field.c_str(), &end);
+    EXPECT_EQ(*end, '\0') << field;
+    return value;
+}
+
+TEST(ParSheet, EveryCombinationReadsBackFromTheCsvAndTheSharesMakeTheRtp) {
+    GameDefinition def = ReadDefinition(KRAGMOOR_SOURCE_DIR "/games/ReelSetup.ini");
+    def.Figures[0] = "Moss, \"old\"";
+    const ExactAnalysis a = AnalyseGame(def);
+    const std::string csv = ParSheetCsv(def, a);
+    ASSERT_EQ(csv.substr(csv.size() - 2), "\r\n");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), std::count(csv.begin(), csv.end(), '\r'));
+    const std::vector<std::string> records = Lines(csv);
+    ASSERT_EQ(records.size(), a.combinations.size() + 4);
+    EXPECT_EQ(records[0],
+              "symbol,count,pay,hits_per_game,one_in_games,rtp_share_percent,odds_flag");
+    EXPECT_EQ(records[1].substr(0, 18), "\"Moss, \"\"old\"\"\",3,");
+    double shares = 0;
+    for (std::size_t i = 0; i < a.combinations.size(); ++i) {
+        const Combination& c = a.combinations[i];
+        const auto f = Fields(records[i + 1]);
+        ASSERT_EQ(f.size(), 7u) << records[i + 1];
+        EXPECT_EQ(f[0], CombinationLabel(def, c));
+        EXPECT_EQ(Number(f[2]), c.pay);
+        EXPECT_EQ(Number(f[3]), c.hits_per_game);
+        EXPECT_EQ(Number(f[4]), c.one_in_games);
+        EXPECT_EQ(Number(f[5]), c.rtp_share_percent);
+        EXPECT_EQ(f[6], OddsFlagText(c.odds_flags));
+        shares += c.rtp_share_percent;
+    }
+    EXPECT_NEAR(shares, a.rtp.total_percent, 1e-9);
+    const auto lines = Fields(records[records.size() - 3]);
+    const auto total = Fields(records.back());
+    EXPECT_EQ(lines[0], "Total lines");
+    EXPECT_NEAR(Number(lines[5]), a.rtp.base_lines_percent, 1e-9);
+    EXPECT_EQ(total[0], "Total");
+    EXPECT_EQ(Number(total[3]), a.hit_frequency);
+    EXPECT_EQ(Number(total[5]), a.rtp.total_percent);
+    EXPECT_EQ(a.designed_rtp_note, "") << "the header states 95,74 %";
+}
+
+// Every reel holds one wild, so five wilds come 20 / L^5 times a game on reels of L positions;
+// no reel shows a scatter, so the feature never comes.
+TEST(ParSheet, OddsRulesFlagRareAwards) {
+    struct Case {
+        int positions;
+        unsigned jackpot_flags;
+    };
+    const Case cases[] = {{40, 0u},
+                          {50, kRarerThanBasePatternLimit},
+                          {101, kRarerThanBasePatternLimit | kRarerThanAwardLimit}};
+    for (const Case& c : cases) {
+        GameDefinition def = SmallGame();
+        std::string strip(static_cast<std::size_t>(c.positions), '1');
+        for (std::size_t p = 1; p < strip.size(); ++p) strip[p] = "0123456789A"[p % 11];
+        strip[0] = 'W';
+        for (int r = 0; r < kReels; ++r) SetStrip(def, r, strip);
+        const ExactAnalysis a = AnalyseGame(def);
+        const auto jackpot =
+            std::find_if(a.combinations.begin(), a.combinations.end(),
+                         [](auto& x) { return x.kind == CombinationKind::kJackpot; });
+        ASSERT_NE(jackpot, a.combinations.end());
+        EXPECT_NEAR(jackpot->one_in_games, std::pow(c.positions, 5) / 20, 1e-6);
+        EXPECT_EQ(jackpot->odds_flags, c.jackpot_flags) << c.positions;
+        const Combination& feature = a.combinations.back();
+        EXPECT_EQ(feature.kind, CombinationKind::kFeature);
+        EXPECT_TRUE(std::isinf(feature.one_in_games));
+        EXPECT_EQ(feature.odds_flags, kRarerThanAwardLimit) << "not a base-game pattern";
+        EXPECT_EQ(feature.rtp_share_percent, 0.0);
+    }
+    EXPECT_EQ(OddsFlagText(kRarerThanAwardLimit | kRarerThanBasePatternLimit),
+              "award rarer than 1 in 100000000 (GLI-11); "
+              "base-game pattern rarer than 1 in 7000000 (AU/NZ)");
+}
+
+TEST(RunVerdict, ZScoreAgainstTheExactRtp) {
+    struct Case {
+        double sd, simulated;
+        std::int64_t games;
+        double z;
+        Verdict verdict;
+    };
+    // sd 5 bets over 10^6 games: the standard error of the RTP is 0.5 percentage points.
+    const Case cases[] = {
+        {5, 95.0, 1000000, 0, Verdict::kPass},      {5, 95.97, 1000000, 1.94, Verdict::kPass},
+        {5, 94.0, 1000000, -2, Verdict::kWarn},     {5, 96.28, 1000000, 2.56, Verdict::kWarn},
+        {5, 93.7, 1000000, -2.6, Verdict::kFail},   {0, 95.0, 100, 0, Verdict::kPass},
+        {0, 95.1, 100, INFINITY, Verdict::kFail},   {5, 95.0, 0, NAN, Verdict::kNone},
+        {INFINITY, 95.0, 100, NAN, Verdict::kNone},
+    };
+    for (const Case& c : cases) {
+        const RunVerdict v = JudgeRun(95.0, c.sd, c.simulated, c.games);
+        EXPECT_EQ(v.verdict, c.verdict) << c.simulated;
+        if (std::isnan(c.z)) {
+            EXPECT_TRUE(std::isnan(v.z_score));
+        } else if (std::isinf(c.z)) {
+            EXPECT_EQ(v.z_score, c.z);
+        } else {
+            EXPECT_NEAR(v.z_score, c.z, 1e-9) << c.simulated;
+        }
+        EXPECT_EQ(v.exact_rtp_percent, 95.0);
+    }
+    EXPECT_STREQ(VerdictText(Verdict::kWarn), "warn");
+    EXPECT_STREQ(VerdictText(Verdict::kNone), "none");
+}
+
+}  // namespace
+}  // namespace kragmoor::test
