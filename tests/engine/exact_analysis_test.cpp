@@ -205,16 +205,27 @@ TEST(ExactAnalysis, EndlessFeaturesGiveInfiniteFiguresAndNoHang) {
     EXPECT_TRUE(std::isfinite(silent.sd_per_game));
 }
 
+// The header states the designed RTP to the hundredth.
 TEST(ExactAnalysis, DesignedRtpNoteBeyondAHundredthOfAPercent) {
-    GameDefinition def = ReadDefinition(KRAGMOOR_SOURCE_DIR "/games/ReelSetup.ini");
-    const std::pair<float, bool> designed[] = {
-        {95.74f, false}, {95.75f, false}, {95.73f, true}, {96.5f, true}};
-    for (const auto& [rtp, noted] : designed) {
-        def.GameRTP = rtp;
-        const std::string note = AnalyseGame(def).designed_rtp_note;
-        EXPECT_EQ(!note.empty(), noted) << rtp;
+    GameDefinition def = SmallGame();
+    ModestPays(def, false);
+    for (int r = 0; r < kReels; ++r) {
+        SetStrip(def, r, "01W2S34");
+        SetStrip(def, r, "01W2334", true);
     }
-    EXPECT_EQ(AnalyseGame(def).designed_rtp_note,
+    const double exact = AnalyseGame(def).rtp.total_percent;
+    ASSERT_LT(exact, 100000) << "a single holds the hundredths below 2^17";
+    const double stated = std::round(exact * 100) / 100;
+    const double toward = exact > stated ? 0.01 : -0.01;  // the other hundredth within 0.01
+    const std::pair<double, bool> designed[] = {
+        {stated, false}, {stated + toward, false}, {stated - 2 * toward, true}, {stated + 1, true}};
+    for (const auto& [rtp, noted] : designed) {
+        def.GameRTP = static_cast<float>(rtp);
+        EXPECT_EQ(AnalyseGame(def).designed_rtp_note.empty(), !noted) << rtp - exact;
+    }
+    GameDefinition bundled = ReadDefinition(KRAGMOOR_SOURCE_DIR "/games/ReelSetup.ini");
+    bundled.GameRTP = 96.5f;
+    EXPECT_EQ(AnalyseGame(bundled).designed_rtp_note,
               "The designed RTP of 96.50 % differs from the exact RTP of 95.744479 % by "
               "-0.755521 percentage points.");
 }
