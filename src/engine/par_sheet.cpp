@@ -10,15 +10,21 @@ namespace kragmoor {
 namespace {
 
 // RFC 4180: a field holding a comma, a quote or a line end is quoted, its quotes doubled;
-// blanks at either end are quoted too, so that no spreadsheet trims them.
+// blanks at either end are quoted too, so that no spreadsheet trims them. A text that a
+// spreadsheet would take for a formula (a symbol named "=1+1" or "@SUM") is led by an
+// apostrophe, so that it stays text; numbers are never written through here.
 void AppendField(std::string& out, std::string_view text) {
+    const bool formula =
+        !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
     const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
                        (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     if (!quote) {
+        if (formula) out += '\'';
         out += text;
         return;
     }
     out += '"';
+    if (formula) out += '\'';
     for (const char c : text) {
         if (c == '"') out += '"';
         out += c;

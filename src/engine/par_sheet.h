@@ -3,7 +3,8 @@
 // one row per paying combination of ExactAnalysis::combinations, then the totals: the lines,
 // the scatters, and the game ("Total": hits_per_game is then the hit frequency, the share the
 // RTP). Pays are credits of a 20-credit game (the feature's its expected win); numbers are
-// written with the fewest digits that read back as the same double, "inf" when infinite.
+// written with the fewest digits that read back as the same double, "inf" when infinite. A name
+// that a spreadsheet would read as a formula (= + - @ first) is led by an apostrophe.
 #pragma once
 
 #include <string>
