@@ -1,15 +1,27 @@
-// What kragmoor-sim --exact prints: the game's exact return, computed from its strips and
-// paytable, as text or as one JSON object.
+// What kragmoor-sim --exact prints: the game's exact analysis, computed from its strips and
+// paytable, as aligned text or as one JSON object.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
-#include "engine/exact_return.h"
+#include "engine/exact_analysis.h"
 #include "model/game_model.h"
 
 namespace kragmoor::cli {
 
-std::string ExactSummaryText(const GameDefinition& def, const ExactReturn& x);
-std::string ExactSummaryJson(const GameDefinition& def, const ExactReturn& x);
+std::string ExactSummaryText(const GameDefinition& def, const ExactAnalysis& a);
+std::string ExactSummaryJson(const GameDefinition& def, const ExactAnalysis& a);
+
+// A bin of the base-game win distribution by its bounds in bets: "<=0" (no win), "<=1",
+// "<=2", ..., "<=100", ">100".
+std::string WinBinLabel(std::size_t bin);
+
+// A combination's count as the par sheet writes it: the run length or scatters, "3+" for the
+// feature.
+std::string CombinationCount(const Combination& c);
+
+// The standard deviation of a feature's win in credits; infinite with its mean.
+double FeatureWinSd(const FeatureLaw& feature);
 
 }  // namespace kragmoor::cli

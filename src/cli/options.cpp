@@ -68,6 +68,13 @@ bool ParseOne(const std::vector<std::string_view>& args, std::size_t& i, Options
                     std::to_string(HeadlessRun::kMaxGames) + ", not \"" + std::string(value) + "\"";
             return false;
         }
+    } else if (IsOption(arg, "--par")) {
+        if (!TakeValue(args, i, "--par", value, error)) return false;
+        if (value.empty()) {
+            error = "--par needs a file name";
+            return false;
+        }
+        o.par = std::filesystem::path(value);
     } else if (IsOption(arg, "--selected-reel")) {
         if (!TakeValue(args, i, "--selected-reel", value, error)) return false;
         std::int64_t reel = -1;
@@ -95,18 +102,23 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args) {
         if (args[i] == "--") {
             // Everything after "--" is a directory, even one whose name begins with "-".
             for (++i; i < args.size(); ++i) {
-                if (!AddDirectory(args[i], parsed.options, dir_given, parsed.error)) break;
+                if (!AddDirectory(args[i], parsed.options, dir_given, parsed.error)) return parsed;
             }
-            return parsed;
+            break;
         }
         if (!ParseOne(args, i, parsed.options, dir_given, parsed.error)) return parsed;
+    }
+    // The par sheet comes from the exact analysis: asked for alone it would be mistaken for a
+    // run's output.
+    if (!parsed.options.par.empty() && !parsed.options.exact) {
+        parsed.error = "--par needs --exact (the par sheet is written by the exact analysis)";
     }
     return parsed;
 }
 
 std::string UsageText() {
     return "Usage: kragmoor-sim [DIR] [--games N] [--sequential] [--selected-reel K] [--json]\n"
-           "       kragmoor-sim [DIR] --exact [--json]\n"
+           "       kragmoor-sim [DIR] --exact [--json] [--par FILE]\n"
            "       kragmoor-sim --help | --version\n"
            "\n"
            "Plays the slot game defined by DIR/ReelSetup.ini (DIR: the current directory when\n"
@@ -121,10 +133,14 @@ std::string UsageText() {
            "  --selected-reel K  the reel (0 leftmost .. 4, default 4) whose wrap ends an\n"
            "                     odometer run\n"
            "  --json             print one JSON object instead of text\n"
-           "  --exact            compute the game's exact return from its strips and paytable\n"
-           "                     (what an endless random run converges on) and write no file\n"
+           "  --exact            analyse the game exactly from its strips and paytable (what an\n"
+           "                     endless random run converges on: RTP, volatility, the odds of\n"
+           "                     every paying combination) and write no file in DIR\n"
+           "  --par FILE         with --exact: also write the par sheet to FILE as CSV\n"
            "  --help             print this text\n"
            "  --version          print the version\n"
+           "\n"
+           "A run ends with its verdict against the exact RTP: pass, warn or fail.\n"
            "\n"
            "Exit status: 0 done, 1 the definition cannot be read or a file cannot be written,\n"
            "2 a usage error.\n";

@@ -1,5 +1,5 @@
 // The command line of kragmoor-sim: [DIR] [--games N] [--sequential] [--selected-reel K]
-// [--json] [--exact] [--help] [--version].
+// [--json] [--exact [--par FILE]] [--help] [--version].
 #pragma once
 
 #include <cstdint>
@@ -16,7 +16,8 @@ struct Options {
     bool sequential = false;          // odometer stops instead of random ones
     int selected_reel = 4;            // the reel the odometer run watches (0..4)
     bool json = false;                // one JSON object on standard output instead of text
-    bool exact = false;               // print the exact return instead of playing
+    bool exact = false;               // print the exact analysis instead of playing
+    std::filesystem::path par;        // with exact: the par sheet's CSV file; empty for none
     bool help = false;
     bool version = false;
 };

@@ -1,5 +1,6 @@
 #include "cli/progress.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/text_format.h"
@@ -21,6 +22,21 @@ namespace {
 constexpr auto kRedrawEvery = std::chrono::milliseconds(200);
 constexpr unsigned kClockEvery = 64;  // yields between two readings of the clock
 constexpr std::size_t kBarWidth = 24;
+constexpr auto kAnalysisQuietFor = std::chrono::seconds(1);
+
+bool IsTerminal(std::FILE* stream) {
+    return stream != nullptr && KRAGMOOR_ISATTY(KRAGMOOR_FILENO(stream)) != 0;
+}
+
+// "[####....] " for a share done of 0..1.
+void AppendBar(std::string& line, double done, std::size_t width) {
+    const auto filled =
+        static_cast<std::size_t>(std::clamp(done, 0.0, 1.0) * static_cast<double>(width));
+    line += '[';
+    line.append(filled, '#');
+    line.append(width - filled, '.');
+    line += "] ";
+}
 
 std::string Duration(double seconds) {
     if (!std::isfinite(seconds) || seconds < 0) return "--:--";
@@ -38,7 +54,7 @@ std::string Duration(double seconds) {
 
 ProgressBar::ProgressBar(std::FILE* stream, std::int64_t target_games)
     : stream_(stream), target_(target_games) {
-    active_ = stream_ != nullptr && KRAGMOOR_ISATTY(KRAGMOOR_FILENO(stream_)) != 0;
+    active_ = IsTerminal(stream_);
     start_ = std::chrono::steady_clock::now();
     last_draw_ = start_;
 }
@@ -51,12 +67,9 @@ std::string ProgressBar::Line(std::int64_t games, std::int64_t target, std::int6
                               std::int64_t total_bet, double seconds, std::size_t width) {
     const double done =
         target > 0 ? std::min(1.0, static_cast<double>(games) / static_cast<double>(target)) : 1.0;
-    const auto filled = static_cast<std::size_t>(done * static_cast<double>(width));
     // Built by appending: GCC 12 warns falsely about a literal + a temporary string at -O3.
-    std::string line = "[";
-    line.append(filled, '#');
-    line.append(width - filled, '.');
-    line += "] ";
+    std::string line;
+    AppendBar(line, done, width);
     line += text::Trimmed(text::Mask(games, "# ### ### ##0"));
     line += " / ";
     line += text::Trimmed(text::Mask(target, "# ### ### ##0"));
@@ -93,6 +106,44 @@ void ProgressBar::Finish() {
     std::fputs("\r\033[K", stream_);
     std::fflush(stream_);
     active_ = false;
+}
+
+AnalysisBar::AnalysisBar(std::FILE* stream, std::chrono::steady_clock::time_point start)
+    : stream_(stream), active_(IsTerminal(stream)), start_(start), last_draw_(start) {}
+
+AnalysisBar::~AnalysisBar() {
+    Finish();
+}
+
+std::string AnalysisBar::Line(double fraction, double seconds, std::size_t width) {
+    std::string line = "Exact analysis ";
+    AppendBar(line, fraction, width);
+    line += text::Trimmed(text::Mask(std::clamp(fraction, 0.0, 1.0), "##0%"));
+    line += "  ";
+    // The work is spread evenly over the stop combinations, so time goes with the share done.
+    const double left = fraction > 0 ? seconds * (1.0 - fraction) / fraction : NAN;
+    line += Duration(left);
+    line += " left";
+    return line;
+}
+
+void AnalysisBar::Update(double fraction) {
+    if (!active_) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - start_ < kAnalysisQuietFor || (drawn_ && now - last_draw_ < kRedrawEvery)) return;
+    last_draw_ = now;
+    drawn_ = true;
+    const double seconds = std::chrono::duration<double>(now - start_).count();
+    const std::string line = Line(fraction, seconds, kBarWidth);
+    std::fprintf(stream_, "\r%s\033[K", line.c_str());
+    std::fflush(stream_);
+}
+
+void AnalysisBar::Finish() {
+    if (!drawn_) return;
+    std::fputs("\r\033[K", stream_);
+    std::fflush(stream_);
+    drawn_ = false;
 }
 
 }  // namespace kragmoor::cli

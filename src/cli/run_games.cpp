@@ -1,14 +1,20 @@
 // kragmoor-sim DIR --games N: an automatic run with nothing shown, stopped at the yield after
-// game N, then saved and the logs closed, and a summary of what was played.
+// game N, then saved and the logs closed, and a summary of what was played with its verdict
+// against the exact RTP. The exact analysis runs on a thread of its own while the games play.
 #include "cli/run_games.h"
 
 #include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <limits>
 #include <string>
 
+#include "cli/background_analysis.h"
 #include "cli/json_text.h"
 #include "cli/progress.h"
 #include "engine/headless_run.h"
 #include "engine/run_control.h"
+#include "engine/run_verdict.h"
 #include "model/text_format.h"
 
 namespace kragmoor::cli {
@@ -19,6 +25,14 @@ struct RunResult {
     std::int64_t games, total_bet, total_win, win_events, free_games, free_win, free_spins,
         jackpots, restarts;
     double seconds;
+};
+
+// The run against theory: the exact analysis's standard deviation of a game and the verdict.
+struct Theory {
+    double sd_per_game = std::numeric_limits<double>::quiet_NaN();
+    RunVerdict verdict{std::numeric_limits<double>::quiet_NaN(),
+                       std::numeric_limits<double>::quiet_NaN(), Verdict::kNone};
+    const char* why_none = "";  // what keeps a verdict of none from being given
 };
 
 double Share(std::int64_t a, std::int64_t b) {
@@ -39,7 +53,38 @@ void Row(std::string& out, const char* label, const std::string& value) {
     out += '\n';
 }
 
-std::string SummaryText(const RunResult& r) {
+std::string Decimals(double value, int decimals) {
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "-" : value > 0 ? "infinite" : "-infinite";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return buffer;
+}
+
+void TheoryText(std::string& out, const Theory& t) {
+    Row(out, "Exact RTP",
+        Decimals(t.verdict.exact_rtp_percent, 6) + "% (standard deviation " +
+            Decimals(t.sd_per_game, 6) + " bets a game)");
+    Row(out, "z-score", Decimals(t.verdict.z_score, 4));
+    std::string verdict = VerdictText(t.verdict.verdict);
+    switch (t.verdict.verdict) {
+        case Verdict::kPass:
+            verdict += " (|z| <= 1.96)";
+            break;
+        case Verdict::kWarn:
+            verdict += " (1.96 < |z| <= 2.576)";
+            break;
+        case Verdict::kFail:
+            verdict += " (|z| > 2.576)";
+            break;
+        case Verdict::kNone:
+            verdict += std::string(" (") + t.why_none + ")";
+            break;
+    }
+    Row(out, "Verdict", verdict);
+}
+
+std::string SummaryText(const RunResult& r, const Theory& t) {
     std::string out;
     Row(out, "Games", Grouped(r.games));
     Row(out, "Total bet", Grouped(r.total_bet));
@@ -61,10 +106,11 @@ std::string SummaryText(const RunResult& r) {
     Row(out, "Seconds", text::Trimmed(text::Mask(r.seconds, "### ##0.000")));
     const double gps = r.seconds > 0 ? static_cast<double>(r.games) / r.seconds : 0.0;
     Row(out, "Games per second", Grouped(static_cast<std::int64_t>(gps)));
+    TheoryText(out, t);
     return out;
 }
 
-std::string SummaryJson(const RunResult& r) {
+std::string SummaryJson(const RunResult& r, const Theory& t) {
     const double gps = r.seconds > 0 ? static_cast<double>(r.games) / r.seconds : 0.0;
     JsonObject json;
     json.Add("games", text::Decimal(r.games));
@@ -80,12 +126,41 @@ std::string SummaryJson(const RunResult& r) {
     json.Add("restarts", text::Decimal(r.restarts));
     json.Add("seconds", JsonNumber(r.seconds));
     json.Add("games_per_second", JsonNumber(gps));
+    json.Add("exact_rtp_percent", JsonNumber(t.verdict.exact_rtp_percent));
+    json.Add("sd_per_game", JsonNumber(t.sd_per_game));
+    json.Add("z_score", JsonNumber(t.verdict.z_score));
+    json.Add("verdict", std::string("\"") + VerdictText(t.verdict.verdict) + "\"");
     return json.Text();
+}
+
+// The verdict of a run of random stops. An odometer run is no random sample (its base games
+// walk the reel cycle in order), so it gets none.
+Theory Judge(BackgroundAnalysis& analysis, bool sequential, const RunResult& r,
+             const Streams& streams) {
+    Theory t;
+    try {
+        const ExactAnalysis a = analysis.Wait(streams.terminal);
+        t.sd_per_game = a.sd_per_game;
+        if (sequential) {
+            t.verdict.exact_rtp_percent = a.rtp.total_percent;
+            t.why_none = "odometer stops are no random sample";
+            return t;
+        }
+        t.verdict = JudgeRun(a.rtp.total_percent, a.sd_per_game,
+                             100.0 * Share(r.total_win, r.total_bet), r.games);
+        t.why_none = r.games == 0 ? "no game played" : "the exact RTP or its spread is infinite";
+    } catch (const std::exception& e) {
+        streams.err << "kragmoor-sim: no verdict, the exact analysis failed: " << e.what() << '\n';
+        t.why_none = "the exact analysis failed";
+    }
+    return t;
 }
 
 }  // namespace
 
 int RunGames(const Options& options, Session& session, const Streams& streams) {
+    // Its own copy of the definition: nothing is shared with the games.
+    BackgroundAnalysis analysis(session.definition);
     RunControl control(session.definition, session.logs, session.dir);
     if (options.sequential) {
         control.SetRandomStops(false);
@@ -125,7 +200,8 @@ int RunGames(const Options& options, Session& session, const Streams& streams) {
                            control.JackpotCount(),
                            run.Restarts(),
                            seconds};
-    streams.out << (options.json ? SummaryJson(result) : SummaryText(result));
+    const Theory theory = Judge(analysis, options.sequential, result, streams);
+    streams.out << (options.json ? SummaryJson(result, theory) : SummaryText(result, theory));
     return control.WriteFailed() ? 1 : 0;
 }
 

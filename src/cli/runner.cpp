@@ -3,29 +3,49 @@
 #include <exception>
 #include <string>
 
+#include "cli/background_analysis.h"
 #include "cli/exact_summary.h"
 #include "cli/load_summary.h"
 #include "cli/options.h"
 #include "cli/run_games.h"
-#include "engine/exact_return.h"
+#include "engine/par_sheet.h"
 #include "engine/session.h"
+#include "model/output_file.h"
 
 namespace kragmoor::cli {
 
 namespace {
 
-// A computation on the definition alone: nothing is written, and a game whose features never
-// end is valued all the same ("infinite" spins per feature).
+// The par sheet through the checked file helper: every write and the close checked. Returns
+// the system's reason when it could not be written, "" when it was.
+std::string WriteParSheet(const std::filesystem::path& path, const std::string& csv) {
+    OutputFile file;
+    if (file.Open(path, OutputFile::Mode::kCreate)) file.Write(csv);
+    return file.Close() ? std::string() : file.Reason();
+}
+
+// A computation on the definition alone: nothing is written in the game's directory, and a
+// game whose features never end is valued all the same ("infinite" spins per feature). The
+// summary is printed also when the par sheet cannot be written.
 int Exact(const Options& options, const Streams& streams) {
+    GameDefinition def;
+    ExactAnalysis analysis;
     try {
-        const GameDefinition def = ReadGameDefinition(options.dir);
-        const ExactReturn x = ComputeExactReturn(def);
-        streams.out << (options.json ? ExactSummaryJson(def, x) : ExactSummaryText(def, x));
-        return 0;
+        def = ReadGameDefinition(options.dir);
+        BackgroundAnalysis background(def);
+        analysis = background.Wait(streams.terminal);
     } catch (const std::exception& e) {
         streams.err << e.what() << '\n';
         return 1;
     }
+    std::string failure;
+    if (!options.par.empty()) failure = WriteParSheet(options.par, ParSheetCsv(def, analysis));
+    streams.out << (options.json ? ExactSummaryJson(def, analysis)
+                                 : ExactSummaryText(def, analysis));
+    if (failure.empty()) return 0;
+    streams.err << "kragmoor-sim: cannot write the par sheet " << options.par.string() << ": "
+                << failure << '\n';
+    return 1;
 }
 
 // --games 0: the game as loaded, with the report written and the logs created empty.

@@ -32,6 +32,11 @@ TEST(CliTest, HelpVersionAndUsageErrorsTouchNothing) {
          2,
          "kragmoor-sim: --selected-reel needs a reel from 0 (leftmost) to 4, not \"5\"\n"},
         {{"a", "b"}, 2, "kragmoor-sim: one directory only, found \"a\" and \"b\"\n"},
+        {{"--par", "par.csv"},
+         2,
+         "kragmoor-sim: --par needs --exact (the par sheet is written by the exact analysis)\n"},
+        {{"--exact", "--par="}, 2, "kragmoor-sim: --par needs a file name\n"},
+        {{"--exact", "--par"}, 2, "kragmoor-sim: --par needs a value\n"},
     };
     for (const auto& [args, exit_code, text] : cases) {
         SCOPED_TRACE(args.front());

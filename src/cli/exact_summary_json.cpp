@@ -1,0 +1,132 @@
+// kragmoor-sim --exact --json: the exact analysis as one JSON object, its nested values (the
+// win distribution, the ranges, the combinations) written compactly, one element a line.
+#include <cmath>
+#include <vector>
+
+#include "cli/exact_summary.h"
+#include "cli/json_text.h"
+#include "engine/par_sheet.h"
+#include "model/text_format.h"
+
+namespace kragmoor::cli {
+
+namespace {
+
+std::string String(std::string_view s) {
+    std::string json;
+    AppendJsonString(json, s);
+    return json;
+}
+
+// Elements one a line, indented within the object.
+std::string List(const std::vector<std::string>& elements) {
+    if (elements.empty()) return "[]";
+    std::string json = "[";
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        json += (i > 0 ? ",\n    " : "\n    ") + elements[i];
+    }
+    return json + "\n  ]";
+}
+
+std::string Triple(const std::array<double, 3>& values) {
+    return "[" + JsonNumber(values[0]) + ", " + JsonNumber(values[1]) + ", " +
+           JsonNumber(values[2]) + "]";
+}
+
+const char* KindName(CombinationKind kind) {
+    switch (kind) {
+        case CombinationKind::kLine:
+            return "line";
+        case CombinationKind::kLineWithWild:
+            return "line_with_wild";
+        case CombinationKind::kJackpot:
+            return "jackpot";
+        case CombinationKind::kScatters:
+            return "scatters";
+        case CombinationKind::kFeature:
+            break;
+    }
+    return "feature";
+}
+
+std::string Distribution(const ExactAnalysis& a) {
+    std::string json = "{";
+    for (std::size_t b = 0; b < a.base_win_distribution.size(); ++b) {
+        json += (b > 0 ? ", " : "") + String(WinBinLabel(b)) + ": " +
+                JsonNumber(a.base_win_distribution[b]);
+    }
+    return json + "}";
+}
+
+std::string Ranges(const ExactAnalysis& a) {
+    std::vector<std::string> rows;
+    for (const RtpRange& r : a.rtp_ranges) {
+        rows.push_back("{\"games\": " + text::Decimal(r.games) +
+                       ", \"low_percent\": " + Triple(r.low_percent) +
+                       ", \"high_percent\": " + Triple(r.high_percent) + "}");
+    }
+    return List(rows);
+}
+
+std::string Combinations(const GameDefinition& def, const ExactAnalysis& a) {
+    std::vector<std::string> rows;
+    for (const Combination& c : a.combinations) {
+        rows.push_back("{\"symbol\": " + String(CombinationLabel(def, c)) + ", \"kind\": \"" +
+                       KindName(c.kind) + "\", \"count\": " + text::Decimal(c.count) +
+                       ", \"pay\": " + JsonNumber(c.pay) +
+                       ", \"hits_per_game\": " + JsonNumber(c.hits_per_game) +
+                       ", \"one_in_games\": " + JsonNumber(c.one_in_games) +
+                       ", \"rtp_share_percent\": " + JsonNumber(c.rtp_share_percent) +
+                       ", \"odds_flag\": " + String(OddsFlagText(c.odds_flags)) + "}");
+    }
+    return List(rows);
+}
+
+// The combinations that break an odds rule, each with the rules it breaks.
+std::string OddsFlags(const GameDefinition& def, const ExactAnalysis& a) {
+    std::vector<std::string> rows;
+    for (const Combination& c : a.combinations) {
+        if (c.odds_flags == 0) continue;
+        rows.push_back("{\"symbol\": " + String(CombinationLabel(def, c)) +
+                       ", \"count\": " + text::Decimal(c.count) +
+                       ", \"one_in_games\": " + JsonNumber(c.one_in_games) +
+                       ", \"odds_flag\": " + String(OddsFlagText(c.odds_flags)) + "}");
+    }
+    return List(rows);
+}
+
+}  // namespace
+
+std::string ExactSummaryJson(const GameDefinition& def, const ExactAnalysis& a) {
+    const ExactReturn& x = a.rtp;
+    JsonObject json;
+    json.Add("version", String(def.GameVersion));
+    json.Add("designed_rtp_percent", text::SingleText(def.GameRTP));
+    json.Add("rtp_percent", JsonNumber(x.total_percent));
+    json.Add("base_lines_percent", JsonNumber(x.base_lines_percent));
+    json.Add("base_scatter_percent", JsonNumber(x.base_scatter_percent));
+    json.Add("feature_percent", JsonNumber(x.feature_percent));
+    json.Add("trigger_probability", JsonNumber(x.trigger_probability));
+    json.Add("retrigger_probability", JsonNumber(x.retrigger_probability));
+    json.Add("free_spins_per_feature", JsonNumber(x.free_spins_per_feature));
+    json.Add("free_spin_win", JsonNumber(x.free_spin_win));
+    json.Add("win_events_per_game", JsonNumber(x.win_events_per_game));
+    json.Add("jackpot_lines_per_game", JsonNumber(x.jackpot_lines_per_game));
+    json.Add("hit_frequency", JsonNumber(a.hit_frequency));
+    json.Add("sd_per_game", JsonNumber(a.sd_per_game));
+    json.Add("vi90", JsonNumber(a.volatility_index[0]));
+    json.Add("vi95", JsonNumber(a.volatility_index[1]));
+    json.Add("vi99", JsonNumber(a.volatility_index[2]));
+    json.Add("feature_win", JsonNumber(a.feature.win_mean));
+    json.Add("feature_win_sd", JsonNumber(FeatureWinSd(a.feature)));
+    json.Add("max_base_win", text::Decimal(a.max_base_win));
+    json.Add("base_win_distribution", Distribution(a));
+    json.Add("rtp_ranges", Ranges(a));
+    json.Add("combinations", Combinations(def, a));
+    json.Add("odds_flags", OddsFlags(def, a));
+    json.Add("designed_rtp_note",
+             a.designed_rtp_note.empty() ? "null" : String(a.designed_rtp_note));
+    return json.Text();
+}
+
+}  // namespace kragmoor::cli
