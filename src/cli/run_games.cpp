@@ -54,8 +54,8 @@ void Row(std::string& out, const char* label, const std::string& value) {
 }
 
 std::string Decimals(double value, int decimals) {
-    if (!std::isfinite(value))
-        return std::isnan(value) ? "-" : value > 0 ? "infinite" : "-infinite";
+    if (std::isnan(value)) return "-";
+    if (std::isinf(value)) return value > 0 ? "infinite" : "-infinite";
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
     return buffer;
