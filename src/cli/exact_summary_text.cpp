@@ -17,7 +17,7 @@ constexpr int kBetCredits = 20;
 // A figure with enough digits to compare with a long run; "infinite" where retriggers never die
 // out.
 std::string Figure(double value, int decimals) {
-    if (std::isinf(value)) return "infinite";
+    if (std::isinf(value)) return value > 0 ? "infinite" : "-infinite";
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
     return buffer;

@@ -170,6 +170,9 @@ TEST(CliTest, AGameWhoseFeaturesNeverEndIsRefused) {
     EXPECT_NE(exact.out.find("Free spins per feature      infinite (retrigger 1 in 1.00 spins)"),
               std::string::npos)
         << exact.out;
+    EXPECT_NE(exact.out.find("\n      1 000 000   -infinite to infinite   -infinite to infinite"),
+              std::string::npos)
+        << exact.out;
 }
 
 }  // namespace
