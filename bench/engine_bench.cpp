@@ -5,7 +5,8 @@
 //   build/bin/kragmoor-bench
 //
 // BM_BaseGames: base games alone, as an automatic run plays them between its shown games (a
-// feature that one triggers is dropped, so that only base games are timed).
+// feature that one triggers is dropped, so that only base games are timed), by the game rounds
+// over a state of the benchmark's own.
 // BM_WholeRun: automatic runs with everything: features, logs, statistics, chart points, the
 // yields every 100 games and the hit-table refreshes every 10000.
 // BM_ReferenceLines: the 20 lines of a game valued one by one by the reference evaluator, for
@@ -18,9 +19,14 @@
 #include <string>
 #include <vector>
 
+#include "engine/counter_labels.h"
+#include "engine/game_rounds.h"
+#include "engine/game_tables.h"
 #include "engine/headless_run.h"
 #include "engine/line_evaluator.h"
-#include "engine/run_control.h"
+#include "engine/run_logs.h"
+#include "engine/run_status.h"
+#include "engine/simulator.h"
 #include "model/definition_reader.h"
 #include "model/log_file.h"
 #include "rng/rng.h"
@@ -56,43 +62,23 @@ struct Game {
     LogFiles logs;
 };
 
-// Runs `body` at the first yield of an automatic run, so that the games it plays see a run in
-// progress, then stops the run.
-class InsideRun : public RunObserver {
-  public:
-    InsideRun(RunControl& control, std::function<void()> body)
-        : control_(control), body_(std::move(body)) {
-        control_.SetObserver(this);
-    }
-    ~InsideRun() override { control_.SetObserver(nullptr); }
-    void Yield() override {
-        if (!body_) return;
-        auto body = std::move(body_);
-        body_ = nullptr;
-        body();
-        control_.cmdAUTO_Click();
-    }
-
-  private:
-    RunControl& control_;
-    std::function<void()> body_;
-};
-
 void BM_BaseGames(benchmark::State& state) {
     Game game;
-    RunControl control(game.definition, game.logs, game.dir);
-    InsideRun inside(control, [&] {
-        RunState& st = control.MutableState();
-        for (auto _ : state) {
-            ++st.Games;
-            control.PlayBaseGame();
-            st.InFreeSpins = false;
-        }
-    });
-    control.cmdAUTO_Click();
+    const auto tables = GameTables::Build(game.definition);
+    RunState st = LoaderState(game.definition);
+    RunObserver nobody;
+    RunStatus status(st, nobody);
+    status.SetRunning(true);  // the games of a run: one in 10000 is shown
+    RunLogs logs(game.logs, status);
+    CounterLabels labels;
+    GameRounds rounds(*tables, st, status, logs, labels, nobody, StopDraws());
+    for (auto _ : state) {
+        rounds.PlayBaseGame();
+        st.InFreeSpins = false;
+    }
     state.SetItemsProcessed(state.iterations());
-    state.counters["RTP%"] = 100.0 * static_cast<double>(control.State().TotalWin) /
-                             static_cast<double>(control.State().TotalBet);
+    state.counters["RTP%"] =
+        100.0 * static_cast<double>(st.TotalWin) / static_cast<double>(st.TotalBet);
 }
 BENCHMARK(BM_BaseGames)->Unit(benchmark::kNanosecond)->Iterations(10000000);
 
@@ -102,7 +88,8 @@ void BM_WholeRun(benchmark::State& state) {
     std::int64_t played = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        RunControl control(game.definition, game.logs, game.dir);
+        Simulator control(GameTables::Build(game.definition), game.logs, game.dir,
+                          LoaderState(game.definition));
         state.ResumeTiming();
         HeadlessRun run(control, games);
         run.Play();

@@ -13,8 +13,8 @@
 #include "cli/json_text.h"
 #include "cli/progress.h"
 #include "engine/headless_run.h"
-#include "engine/run_control.h"
 #include "engine/run_verdict.h"
+#include "engine/simulator.h"
 #include "model/text_format.h"
 
 namespace kragmoor::cli {
@@ -161,15 +161,15 @@ Theory Judge(BackgroundAnalysis& analysis, bool sequential, const RunResult& r,
 int RunGames(const Options& options, Session& session, const Streams& streams) {
     // Its own copy of the definition: nothing is shared with the games.
     BackgroundAnalysis analysis(session.definition);
-    RunControl control(session.definition, session.logs, session.dir);
+    Simulator control(session);
     if (options.sequential) {
         control.SetRandomStops(false);
-        control.cmdReels_Click(options.selected_reel);
+        control.SelectReel(options.selected_reel);
     }
     ProgressBar bar(streams.terminal, HeadlessRun::StopsAt(options.games));
     HeadlessRun::Progress progress;
     if (bar.Active()) {
-        progress = [&bar](const RunControl& c) {
+        progress = [&bar](const Simulator& c) {
             bar.Update(c.State().Games, c.State().TotalWin, c.State().TotalBet);
         };
     }
@@ -183,23 +183,16 @@ int RunGames(const Options& options, Session& session, const Streams& streams) {
 
     // What was played is kept, also after a log failed: the save and the logs' close report
     // their own failures.
-    control.cmdSave_Click();
-    control.cmdExit_Click();
+    control.Save();
+    control.Exit();
     for (const std::string& message : run.Messages()) {
         streams.err << "kragmoor-sim: " << message << '\n';
     }
 
     const RunState& st = control.State();
-    const RunResult result{st.Games,
-                           st.TotalBet,
-                           st.TotalWin,
-                           st.WinEvents,
-                           st.FreeGames,
-                           st.FreeWin,
-                           control.FreeSpinsTotal(),
-                           control.JackpotCount(),
-                           run.Restarts(),
-                           seconds};
+    const RunResult result{st.Games,       st.TotalBet, st.TotalWin,       st.WinEvents,
+                           st.FreeGames,   st.FreeWin,  st.FreeSpinsTotal, st.JackpotLines,
+                           run.Restarts(), seconds};
     const Theory theory = Judge(analysis, options.sequential, result, streams);
     streams.out << (options.json ? SummaryJson(result, theory) : SummaryText(result, theory));
     return control.WriteFailed() ? 1 : 0;

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "engine/combinations.h"
+#include "engine/game_tables.h"
 #include "engine/line_odds.h"
 
 namespace kragmoor {
@@ -14,34 +15,6 @@ namespace kragmoor {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
-void CheckStrips(const std::int16_t (&strip)[kMaxPositions][kReels],
-                 const std::int16_t (&last)[kReels], const char* what) {
-    for (int r = 0; r < kReels; ++r) {
-        if (last[r] < 1 || last[r] >= kMaxPositions) {
-            throw std::invalid_argument(std::string(what) + " reel " + std::to_string(r + 1) +
-                                        ": needs 2 to 101 positions");
-        }
-        for (int p = 0; p <= last[r]; ++p) {
-            if (strip[p][r] < 0 || strip[p][r] > kScatter) {
-                throw std::invalid_argument(std::string(what) + " reel " + std::to_string(r + 1) +
-                                            ": position " + std::to_string(p) + " holds no symbol");
-            }
-        }
-    }
-}
-
-void Check(const GameDefinition& def) {
-    CheckStrips(def.ReelStrip, def.ReelLen, "base-game");
-    CheckStrips(def.FsReelStrip, def.FsReelLen, "free-spins");
-    for (int line = 0; line < kLines; ++line) {
-        for (int r = 0; r < kReels; ++r) {
-            if (def.LineTable[line][r] != kLineRows[line][r]) {
-                throw std::invalid_argument("the win lines are not the built-in ones");
-            }
-        }
-    }
-}
 
 // A base game books a paying line and every line of five wilds, and the scatters from two on,
 // times the total bet; it wins something with any of them or with a trigger.
@@ -53,10 +26,10 @@ WindowRules BaseGameRules(const GameDefinition& def, const LineAutomaton& automa
         rules.line_win[static_cast<std::size_t>(code)] = booked ? r.win : 0;
         rules.line_hit[static_cast<std::size_t>(code)] = booked;
     }
-    for (int n = 2; n <= 5; ++n) {
+    for (int n = kScatterWinFrom; n <= kMaxScatters; ++n) {
         const std::int16_t pay = def.PayTable[kScatter][n];
         rules.scatter_win[static_cast<std::size_t>(n)] = pay * kBet;
-        rules.scatter_hit[static_cast<std::size_t>(n)] = pay > 0 || n >= 3;
+        rules.scatter_hit[static_cast<std::size_t>(n)] = pay > 0 || n >= kTriggerScatters;
     }
     return rules;
 }
@@ -68,7 +41,7 @@ WindowRules FreeSpinRules(const GameDefinition& def, const LineAutomaton& automa
         const std::int32_t win = automaton.Result(code).win;
         rules.line_win[static_cast<std::size_t>(code)] = win > 0 ? win * kFreeSpinMultiplier : 0;
     }
-    for (int n = 2; n <= 5; ++n) {
+    for (int n = kScatterWinFrom; n <= kMaxScatters; ++n) {
         rules.scatter_win[static_cast<std::size_t>(n)] =
             def.PayTable[kScatter][n] * kBet * kFreeSpinMultiplier;
     }
@@ -203,7 +176,7 @@ FeatureLaw FeatureFromSpin(double spin_mean, double spin_second_moment, double s
 }
 
 ExactAnalysis AnalyseGame(const GameDefinition& def, const AnalysisProgress& progress) {
-    Check(def);
+    CheckPlayable(def);
     const LineAutomaton automaton(def.PayTable);
     Throttle throttle(progress);
     const double base_work = StopCombinations(def.ReelLen);

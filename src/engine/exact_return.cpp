@@ -6,6 +6,7 @@
 
 #include "engine/feature_bound.h"
 #include "engine/line_evaluator.h"
+#include "engine/stop_window.h"
 
 namespace kragmoor {
 
@@ -18,23 +19,14 @@ struct ReelOdds {
     double scatters[kRows + 1] = {};
 };
 
-using Strip = const std::int16_t (&)[kMaxPositions][kReels];
-
-// The strip positions a stop shows in rows 0..2, wrapping at both ends of the strip.
-std::array<int, kRows> RowPositions(int stop, int last) {
-    if (stop == 0) return {last, 0, 1};
-    if (stop == last) return {last - 1, last, 0};
-    return {stop - 1, stop, stop + 1};
-}
-
-ReelOdds OddsOfReel(Strip strip, int reel, int last) {
+ReelOdds OddsOfReel(const ReelStrips& strip, int reel, int last) {
     ReelOdds odds;
     const double weight = 1.0 / (last + 1);
     for (int stop = 0; stop <= last; ++stop) {
         int scatters = 0;
-        const auto rows = RowPositions(stop, last);
+        const auto column = WindowColumn(strip, reel, stop, last);
         for (int row = 0; row < kRows; ++row) {
-            const int symbol = strip[rows[static_cast<std::size_t>(row)]][reel];
+            const int symbol = column[static_cast<std::size_t>(row)];
             odds.symbol[row][symbol] += weight;
             scatters += symbol == kScatter ? 1 : 0;
         }
@@ -43,7 +35,7 @@ ReelOdds OddsOfReel(Strip strip, int reel, int last) {
     return odds;
 }
 
-std::array<ReelOdds, kReels> OddsOfReels(Strip strip, const std::int16_t (&last)[kReels]) {
+std::array<ReelOdds, kReels> OddsOfReels(const ReelStrips& strip, const ReelLengths& last) {
     std::array<ReelOdds, kReels> reels;
     for (int r = 0; r < kReels; ++r)
         reels[static_cast<std::size_t>(r)] = OddsOfReel(strip, r, last[r]);
@@ -62,7 +54,8 @@ std::array<double, 6> ScatterOdds(const std::array<ReelOdds, kReels>& reels) {
         total = std::move(next);
     }
     std::array<double, 6> capped{};
-    for (std::size_t n = 0; n < total.size(); ++n) capped[std::min<std::size_t>(n, 5)] += total[n];
+    for (std::size_t n = 0; n < total.size(); ++n)
+        capped[std::min<std::size_t>(n, kMaxScatters)] += total[n];
     return capped;
 }
 
@@ -146,7 +139,7 @@ LineExpectation ExpectAllLines(const GameDefinition& def,
 
 double ScatterWin(const std::array<double, 6>& odds, const GameDefinition& def, int multiplier) {
     double win = 0;
-    for (int n = 2; n <= 5; ++n)
+    for (int n = kScatterWinFrom; n <= kMaxScatters; ++n)
         win += odds[static_cast<std::size_t>(n)] * def.PayTable[kScatter][n] * multiplier;
     return win;
 }

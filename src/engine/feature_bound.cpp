@@ -9,12 +9,6 @@
 
 namespace kragmoor {
 
-namespace {
-
-constexpr int kRetriggerFrom = 3;
-
-}  // namespace
-
 RetriggerCount CountRetriggers(const GameDefinition& def) {
     // The columns the game itself plays, so that the scatters are counted as a free spin counts
     // them (the strip wraps around at both ends).
@@ -37,7 +31,7 @@ RetriggerCount CountRetriggers(const GameDefinition& def) {
     }
     RetriggerCount count;
     count.windows = windows;
-    for (std::size_t n = kRetriggerFrom; n < ways.size(); ++n) count.retriggering += ways[n];
+    for (std::size_t n = kTriggerScatters; n < ways.size(); ++n) count.retriggering += ways[n];
     return count;
 }
 

@@ -6,12 +6,6 @@
 
 namespace kragmoor {
 
-namespace {
-
-constexpr std::int64_t kYieldEvery = 100;
-
-}  // namespace
-
 std::int64_t HeadlessRun::StopsAt(std::int64_t games) {
     if (games < 0 || games > kMaxGames) {
         throw std::out_of_range("a run plays 0 to " + std::to_string(kMaxGames) + " games, not " +
@@ -20,30 +14,30 @@ std::int64_t HeadlessRun::StopsAt(std::int64_t games) {
     return (games + kYieldEvery - 1) / kYieldEvery * kYieldEvery;
 }
 
-HeadlessRun::HeadlessRun(RunControl& control, std::int64_t games, Progress progress)
-    : control_(control), target_(StopsAt(games)), progress_(std::move(progress)) {
-    control_.SetObserver(this);
+HeadlessRun::HeadlessRun(Simulator& engine, std::int64_t games, Progress progress)
+    : engine_(engine), target_(StopsAt(games)), progress_(std::move(progress)) {
+    engine_.AddObserver(this);
 }
 
 HeadlessRun::~HeadlessRun() {
-    control_.SetObserver(nullptr);
+    engine_.RemoveObserver(this);
 }
 
 void HeadlessRun::Play() {
     stopped_ = false;
-    for (bool first = true; !stopped_ && !control_.Exited() && !control_.WriteFailed() &&
-                            control_.State().Games < target_;
+    for (bool first = true; !stopped_ && !engine_.Exited() && !engine_.WriteFailed() &&
+                            engine_.State().Games < target_;
          first = false) {
         if (!first) ++restarts_;
-        control_.cmdAUTO_Click();
+        engine_.StartOrStop();
     }
 }
 
 void HeadlessRun::Yield() {
-    if (progress_) progress_(control_);
-    // A Stop click at this yield, only while the run is going.
-    if (control_.State().Games >= target_ && control_.Running()) {
-        control_.cmdAUTO_Click();
+    if (progress_) progress_(engine_);
+    // Stop at this yield, only while the run is going.
+    if (engine_.State().Games >= target_ && engine_.Running()) {
+        engine_.StartOrStop();
         stopped_ = true;
     }
 }

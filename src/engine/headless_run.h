@@ -1,6 +1,6 @@
 // An automatic run with nothing shown, as the headless runner and the whole-run tests play it:
-// Run is clicked as the window's button would be; at the first yield at or after the requested
-// game count a Stop click ends the run; a run that ends by itself before that (sequential
+// Run is started as the player would start it; at the first yield at or after the
+// requested game count a Stop ends the run; a run that ends by itself before that (sequential
 // stepping past the selected reel, the CycleGames end with its save) is started again. A file
 // that cannot be written ends it for good.
 #pragma once
@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "engine/run_control.h"
 #include "engine/run_observer.h"
+#include "engine/simulator.h"
 
 namespace kragmoor {
 
 class HeadlessRun : public RunObserver {
   public:
-    // Called at every yield (every 100 games) with the run control; keep it cheap.
-    using Progress = std::function<void(const RunControl&)>;
+    // Called at every yield (every 100 games) with the engine; keep it cheap.
+    using Progress = std::function<void(const Simulator&)>;
 
     // The most games a run can be asked for.
     static constexpr std::int64_t kMaxGames = 1'000'000'000'000;
@@ -27,8 +27,8 @@ class HeadlessRun : public RunObserver {
     // 100 games, so it is rounded up to a multiple of 100. std::out_of_range for other counts.
     static std::int64_t StopsAt(std::int64_t games);
 
-    // Installs itself as the run control's observer for the life of the object.
-    HeadlessRun(RunControl& control, std::int64_t games, Progress progress = {});
+    // Observes the engine for the life of the object.
+    HeadlessRun(Simulator& engine, std::int64_t games, Progress progress = {});
     ~HeadlessRun() override;
     HeadlessRun(const HeadlessRun&) = delete;
     HeadlessRun& operator=(const HeadlessRun&) = delete;
@@ -47,7 +47,7 @@ class HeadlessRun : public RunObserver {
     void Message(std::string_view text) override;
 
   private:
-    RunControl& control_;
+    Simulator& engine_;
     std::int64_t target_;
     Progress progress_;
     bool stopped_ = false;

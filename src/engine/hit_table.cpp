@@ -32,7 +32,7 @@ HitTable::HitTable(const GameDefinition& def) {
     for (int symbol = 0; symbol < kSymbols; ++symbol) {
         for (int count = 2; count <= 5; ++count) {
             const int row = RowOf(symbol, count);
-            cells_[row][0] = text::Decimal(count) + " " + def.Figures[symbol];
+            cells_[row][0] = text::Decimal(count) + " " + def.SymbolName[symbol];
             cells_[row][kPayColumn] = text::Decimal(def.PayTable[symbol][count]);
         }
     }
@@ -46,7 +46,7 @@ void HitTable::Refresh(const GameDefinition& def, const RunState& state) {
             std::int64_t hits = 0;
             std::int64_t wins = 0;
             for (int line = 0; line <= kScatterLine; ++line) {
-                const std::int64_t n = state.HitCount[line][count][symbol];
+                const std::int64_t n = state.HitCount[line][symbol][count];
                 std::string& cell = cells_[row][line + 1];
                 CellColour& colour = colours_[row][line + 1];
                 if (CellNumber(cell) == n) {

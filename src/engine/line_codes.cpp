@@ -1,5 +1,7 @@
 #include "engine/line_codes.h"
 
+#include "engine/stop_window.h"
+
 namespace kragmoor {
 
 namespace {
@@ -58,21 +60,11 @@ std::uint32_t LineCodeTable::Key(const std::array<std::int16_t, kReels>& s) {
     return key;
 }
 
-LineOutcome LineCodeTable::Outcome(std::uint32_t key) const {
-    const LineCodeInfo& info = Lookup(key);
-    return {info.symbol, info.count, info.win};
-}
-
-StripColumns::StripColumns(const std::int16_t (&strip)[kMaxPositions][kReels],
-                           const std::int16_t (&len)[kReels]) {
+StripColumns::StripColumns(const ReelStrips& strip, const ReelLengths& last) {
     for (int r = 0; r < kReels; ++r) {
-        const int last = len[r];
-        for (int stop = 0; stop <= last; ++stop) {
-            // The stop shows in the middle row; the strip wraps around at both ends.
-            const int above = stop == 0 ? last : stop - 1;
-            const int below = stop == last ? 0 : stop + 1;
+        for (int stop = 0; stop <= last[r]; ++stop) {
             Column& column = reel[r][stop];
-            column.symbol = {strip[above][r], strip[stop][r], strip[below][r]};
+            column.symbol = WindowColumn(strip, r, stop, last[r]);
             column.scatters = 0;
             for (int row = 0; row < kRows; ++row) {
                 column.key[row] = LineCodeTable::Part(r, column.symbol[row]);

@@ -53,10 +53,6 @@ class LineCodeTable {
     const LineCodeInfo& Lookup(std::uint32_t key) const { return Info(Code(key)); }
     // The code of a line of five wilds.
     static constexpr std::uint8_t kJackpotCode = (kWild * kRunLengths + kReels) * 2;
-    LineOutcome Outcome(std::uint32_t key) const;
-
-    // Prefixes that need their last two symbols (for the tests and the benchmark notes).
-    int Blocks() const { return static_cast<int>(blocks_.size() / kSuffixes) - 1; }
 
   private:
     static constexpr int kCodes = kSymbols * kRunLengths * 2;  // symbol, count, doubled
@@ -68,8 +64,8 @@ class LineCodeTable {
 };
 
 // Everything a game needs from one set of reel strips, per reel and stop: the three window
-// symbols (rows 0..2, with the strip's wrap-around), each row's share of a line key and the
-// number of scatters in the column.
+// symbols (rows 0..2, stop_window.h), each row's share of a line key and the number of scatters
+// in the column.
 struct StripColumns {
     struct Column {
         std::array<std::uint32_t, kRows> key;
@@ -78,9 +74,8 @@ struct StripColumns {
     };
     std::array<std::array<Column, kMaxPositions>, kReels> reel{};
 
-    // strip[position][reel] with reel r's last valid position len[r].
-    StripColumns(const std::int16_t (&strip)[kMaxPositions][kReels],
-                 const std::int16_t (&len)[kReels]);
+    // Reel r's last valid position is last[r].
+    StripColumns(const ReelStrips& strip, const ReelLengths& last);
 };
 
 }  // namespace kragmoor

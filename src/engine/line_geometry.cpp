@@ -9,6 +9,18 @@ namespace kragmoor {
 
 namespace {
 
+// Drawing code of each line on each reel: how the line passes through its cell, from where it
+// comes on the previous reel to where it goes on the next (kShapes below draws each code).
+constexpr std::int16_t kLineShapes[kLines][kReels] = {
+    {22, 22, 22, 22, 22},    {22, 22, 22, 22, 22},      {22, 22, 22, 22, 22},
+    {23, 13, 11, 31, 32},    {21, 31, 33, 13, 12},      {22, 23, 13, 12, 22},
+    {22, 21, 31, 32, 22},    {21, 33, 13, 11, 32},      {23, 11, 31, 33, 12},
+    {21, 32, 23, 11, 32},    {23, 12, 21, 33, 12},      {23, 11, 32, 23, 12},
+    {21, 33, 12, 21, 32},    {113, 131, 313, 131, 311}, {331, 313, 131, 313, 133},
+    {21, 213, 131, 312, 12}, {23, 231, 313, 132, 32},   {23, 12, 22, 21, 32},
+    {21, 32, 22, 23, 12},    {113, 133, 22, 331, 311},
+};
+
 constexpr Rgb kLineColours[kLines] = {
     {15, 15, 15},    {15, 15, 15},  {15, 15, 15},   {255, 0, 0},    {192, 64, 64},
     {0, 255, 0},     {64, 192, 64}, {255, 255, 0},  {192, 192, 64}, {0, 0, 255},

@@ -13,7 +13,7 @@ struct Rgb {
 };
 
 struct CellSegment {
-    int cell;  // Picture1 index: row x 5 + reel
+    int cell;  // the cell of the symbol window: row x 5 + reel
     double x0, y0, x1, y1;
 };
 

@@ -1,5 +1,7 @@
 #include "engine/line_odds.h"
 
+#include "engine/stop_window.h"
+
 namespace kragmoor {
 
 namespace {
@@ -11,12 +13,8 @@ class LineCounter {
         : automaton_(automaton) {
         for (int r = 0; r < kReels; ++r) {
             for (int stop = 0; stop <= last[r]; ++stop) {
-                // The stop shows in the middle row; the strip wraps around at both ends.
-                const int above = stop == 0 ? last[r] : stop - 1;
-                const int below = stop == last[r] ? 0 : stop + 1;
-                ++shows_[r][0][strip[above][r]];
-                ++shows_[r][1][strip[stop][r]];
-                ++shows_[r][2][strip[below][r]];
+                const auto column = WindowColumn(strip, r, stop, last[r]);
+                for (int row = 0; row < kRows; ++row) ++shows_[r][row][column[row]];
             }
         }
         stops_after_[kReels] = 1;

@@ -64,12 +64,12 @@ void AppendRow(std::string& out, std::string_view label, std::string_view count,
 }  // namespace
 
 std::string CombinationLabel(const GameDefinition& def, const Combination& c) {
-    const std::string& name = def.Figures[c.symbol];
+    const std::string& name = def.SymbolName[c.symbol];
     switch (c.kind) {
         case CombinationKind::kLine:
             return c.symbol == kScatter ? name + " on a line" : name;
         case CombinationKind::kLineWithWild:
-            return name + " with " + def.Figures[kWild];
+            return name + " with " + def.SymbolName[kWild];
         case CombinationKind::kJackpot:
             return name + " jackpot";
         case CombinationKind::kScatters:

@@ -1,14 +1,16 @@
-// What the run control asks of the windows. Every hook has an empty body: the headless runner
-// overrides only Yield and Message, the main window what it shows. Hooks are called for games
-// that are shown (single steps and every 10000th game of an automatic run), at the yields and
-// chart points (every 100 games), inside long features (every 100 free spins), when a run starts
-// or ends and for Auto Stop notices, never for the millions of games in between. A hook may call
-// back into the RunControl only from Yield and FeatureYield (and the commands the windows call
-// themselves).
+// What the engine tells the windows. Every hook has an empty body, so an observer overrides what
+// it shows: the main window the game and its controls, the hit table its refreshes, the chart
+// its points, the headless runner the yields and the notices. An engine tells every observer on
+// its list. Hooks are called for games that are shown (single steps and every 10000th game of an
+// automatic run), at the yields and chart points (every 100 games), inside long features (every
+// 100 free spins), when a run starts or ends and for notices, never for the millions of games in
+// between. A hook may call back into the engine only from Yield and FeatureYield (and the
+// commands the windows call themselves).
 #pragma once
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace kragmoor {
 
@@ -18,13 +20,14 @@ class RunObserver {
   public:
     virtual ~RunObserver() = default;
 
-    // --- the game shown in the main window ---
+    // --- the game shown ---
     // Redraw the 15 reel cells from RunState::Window (image index = symbol code + 1). Also
     // erases the win lines and scatter boxes drawn over the previous game.
     virtual void ShowReels() {}
-    // The stop of a reel written into the caption of its reel button.
-    virtual void ReelCaption(int /*reel*/, int /*stop*/) {}
-    // The result text box: replaced, or added to at its end. Texts carry their CR LF line ends.
+    // The stop a reel came to (the main window writes it on that reel's button).
+    virtual void ShowStop(int /*reel*/, int /*stop*/) {}
+    // The description of the game: replaced, or added to at its end. Texts carry their CR LF
+    // line ends.
     virtual void SetText(std::string_view /*text*/) {}
     virtual void AppendText(std::string_view /*text*/) {}
     // A paying line drawn over the cells in its colour (see line_geometry.h).
@@ -33,23 +36,28 @@ class RunObserver {
     virtual void DrawScatterBox(int /*row*/, int /*reel*/) {}
 
     // --- notices ---
-    // A message box with an OK button, titled with the application's name; returns when closed.
+    // A notice the player must acknowledge (the window: a message box with an OK button);
+    // returns when it has been.
     virtual void Message(std::string_view /*text*/) {}
     virtual void Beep() {}
 
-    // --- controls of the main window that the run control drives ---
-    // The Run/Stop caption: RunControl::Running() tells which.
+    // --- what the player may do next ---
+    // An automatic run started or ended: Simulator::Running() tells which.
     virtual void RunStateChanged() {}
-    virtual void EnableAdd(bool /*enabled*/) {}
-    virtual void EnableStart(bool /*enabled*/) {}
-    virtual void FocusStart() {}
-    virtual void FocusAdd() {}
-    // Some of the counter labels changed; RunControl::Label(i) gives their texts.
+    // Credit may be entered (not during a run); Step may be played (not below one bet of
+    // credit, until credit is entered).
+    virtual void AllowCreditEntry(bool /*allowed*/) {}
+    virtual void AllowStep(bool /*allowed*/) {}
+    // The next thing to do, where the keyboard should lead: Step (the free spins a stopped run
+    // left pending), or the credit entry (Step found too little credit).
+    virtual void OfferStep() {}
+    virtual void OfferCreditEntry() {}
+    // Some of the counter labels changed; Simulator::Labels() gives their texts.
     virtual void LabelsChanged() {}
 
     // --- the automatic run ---
     // Called every 100 games of an automatic run: the window processes pending input here, and
-    // only here (a click may call back into RunControl: Stop, Step, Save, Exit, the options).
+    // only here (a command may call back into the engine: Stop, Step, Save, Exit, the options).
     virtual void Yield() {}
     // Called every 100 free spins of a feature that an automatic run plays in one pass, while the
     // run goes on, so that a long feature does not shut the window out. Stop here ends the run
@@ -57,21 +65,60 @@ class RunObserver {
     // Step does nothing while the run plays the feature.
     virtual void FeatureYield() {}
 
-    // --- the hit statistics window ---
+    // --- the hit table ---
     // A minimized table is not refreshed.
     virtual bool HitsMinimized() { return false; }
-    // HitTable's cells changed (ShowHits ran).
+    // The HitTable's cells changed.
     virtual void HitsRefreshed() {}
 
-    // --- the chart window ---
-    // Clear the picture and draw the empty chart frame with Chart::Scale() (on a wrap with Clear
-    // checked, and when new settings are applied).
+    // --- the chart ---
+    // Clear the picture and draw the empty chart frame with ChartData::Scale() (on a wrap with
+    // Clear checked, and when new settings are applied).
     virtual void ChartCleared() {}
     // Draw the segments of one new point onto the persistent picture.
     virtual void ChartPointAdded(const ChartPoint& /*point*/) {}
     // The chart is full: print `summary` at (10, 10) in black; when `bitmap_file` is not empty
     // save the picture as a Windows bitmap of that name in the working directory.
     virtual void ChartFull(std::string_view /*summary*/, std::string_view /*bitmap_file*/) {}
+};
+
+// The observers of one engine, told in the order they were added. An observer may be added or
+// removed inside a hook (a window that closes); one removed is not told again.
+class ObserverList final : public RunObserver {
+  public:
+    void Add(RunObserver* observer);
+    void Remove(RunObserver* observer);
+
+    void ShowReels() override;
+    void ShowStop(int reel, int stop) override;
+    void SetText(std::string_view text) override;
+    void AppendText(std::string_view text) override;
+    void DrawWinLine(int line) override;
+    void DrawScatterBox(int row, int reel) override;
+    void Message(std::string_view text) override;
+    void Beep() override;
+    void RunStateChanged() override;
+    void AllowCreditEntry(bool allowed) override;
+    void AllowStep(bool allowed) override;
+    void OfferStep() override;
+    void OfferCreditEntry() override;
+    void LabelsChanged() override;
+    void Yield() override;
+    void FeatureYield() override;
+    // True when any observer's table is minimized.
+    bool HitsMinimized() override;
+    void HitsRefreshed() override;
+    void ChartCleared() override;
+    void ChartPointAdded(const ChartPoint& point) override;
+    void ChartFull(std::string_view summary, std::string_view bitmap_file) override;
+
+  private:
+    template <typename Hook>
+    void Tell(Hook hook);
+
+    std::vector<RunObserver*> list_;
+    int telling_ = 0;       // hooks under way: removals only blank their entry meanwhile
+    bool blanked_ = false;  // entries to drop once no hook is under way
 };
 
 }  // namespace kragmoor

@@ -88,6 +88,7 @@ Session OpenSession(const std::filesystem::path& dir, const SessionOptions& opti
     CreateLog(session.logs.Percent, dir, "Percent_10000.txt");
     CreateLog(session.logs.Jackpot, dir, "Jackpot.txt");
     CreateLog(session.logs.FreeSpins, dir, "FreeSpins.txt");
+    session.start = LoaderState(def);
     return session;
 }
 

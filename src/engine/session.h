@@ -21,13 +21,15 @@ struct Session {
     GameDefinition definition;         // Seed holds the seed actually used
     std::int32_t definition_seed = 0;  // the seed as written; negative: drawn from the clock
     LogFiles logs;                     // open, empty
+    RunState start;                    // where play starts: as the loader leaves it
 };
 
 // Reads dir/ReelSetup.ini completely first; a definition that cannot be read, or whose features
 // never end (feature_bound.h), throws DefinitionError before anything is written or deleted.
 // Then deletes the leftovers when asked, resolves a negative seed from the clock (0..65535),
-// seeds the random number library once, writes dir/Temp1.txt and creates the three logs. A file
-// that cannot be created throws std::runtime_error naming the file and the reason.
+// seeds the random number library once, writes dir/Temp1.txt, creates the three logs and sets
+// the start state (LoaderState). A file that cannot be created throws std::runtime_error naming
+// the file and the reason.
 Session OpenSession(const std::filesystem::path& dir, const SessionOptions& options);
 
 // Reads and checks dir/ReelSetup.ini alone, writing nothing (throws DefinitionError). A game

@@ -4,6 +4,7 @@
 #include <limits>
 #include <vector>
 
+#include "engine/stop_window.h"
 #include "engine/window_tails.h"
 
 namespace kragmoor {
@@ -17,11 +18,7 @@ std::vector<ColumnGroup> DistinctColumns(const std::int16_t (&strip)[kMaxPositio
                                          int reel, int last) {
     std::vector<ColumnGroup> groups;
     for (int stop = 0; stop <= last; ++stop) {
-        // The stop shows in the middle row; the strip wraps around at both ends.
-        const int above = stop == 0 ? last : stop - 1;
-        const int below = stop == last ? 0 : stop + 1;
-        const std::array<std::int16_t, kRows> symbol = {strip[above][reel], strip[stop][reel],
-                                                        strip[below][reel]};
+        const std::array<std::int16_t, kRows> symbol = WindowColumn(strip, reel, stop, last);
         auto same = std::find_if(groups.begin(), groups.end(),
                                  [&](const ColumnGroup& g) { return g.symbol == symbol; });
         if (same != groups.end()) {
@@ -110,8 +107,8 @@ class Enumerator {
         scatters_from_[kReels][0] = 1;
         for (int r = kReels - 1; r >= 0; --r) {
             for (const ColumnGroup& c : columns_[r]) {
-                for (int j = 0; j <= kCappedScatters; ++j) {
-                    const int to = std::min(j + c.scatters, kCappedScatters);
+                for (int j = 0; j <= kMaxScatters; ++j) {
+                    const int to = std::min(j + c.scatters, kMaxScatters);
                     scatters_from_[r][to] += scatters_from_[r + 1][j] * c.stops;
                 }
             }
@@ -178,10 +175,10 @@ class Enumerator {
 
     // Every line is decided: the remaining reels add only their scatters.
     void Settle(int reel, const Node& node) {
-        for (int j = 0; j <= kCappedScatters; ++j) {
+        for (int j = 0; j <= kMaxScatters; ++j) {
             const std::uint64_t combinations = scatters_from_[reel][j];
             if (combinations == 0) continue;
-            const auto n = static_cast<std::size_t>(std::min(node.scatters + j, kCappedScatters));
+            const auto n = static_cast<std::size_t>(std::min(node.scatters + j, kMaxScatters));
             sums_.Add(node.win + rules_.scatter_win[n], node.hit || rules_.scatter_hit[n],
                       n >= kTriggerScatters, node.weight * combinations);
         }
@@ -208,7 +205,7 @@ class Enumerator {
     const LineAutomaton& automaton_;
     const WindowRules& rules_;
     std::array<std::vector<ColumnGroup>, kReels> columns_;
-    std::array<std::array<std::uint64_t, kCappedScatters + 1>, kReels + 1> scatters_from_{};
+    std::array<std::array<std::uint64_t, kMaxScatters + 1>, kReels + 1> scatters_from_{};
     TailTable tails_{columns_[kWalkedReels], automaton_, rules_};
     Sums sums_;
 };

@@ -21,7 +21,7 @@ TailTable::TailTable(const std::vector<ColumnGroup>& reel4, const LineAutomaton&
 
 const Tail& TailTable::Of(const OpenLine* lines, int count, int scatters) {
     Key key;
-    key.scatters = static_cast<std::uint8_t>(std::min(scatters, kCappedScatters));
+    key.scatters = static_cast<std::uint8_t>(std::min(scatters, kMaxScatters));
     key.count = static_cast<std::uint8_t>(count);
     for (int i = 0; i < count; ++i) {
         key.line[i] = static_cast<std::uint32_t>(lines[i].state) << 2 |
@@ -47,8 +47,7 @@ Tail TailTable::Build(const Key& key) const {
             win += rules_.line_win[code];
             hit = hit || rules_.line_hit[code];
         }
-        const auto n =
-            static_cast<std::size_t>(std::min(key.scatters + c.scatters, kCappedScatters));
+        const auto n = static_cast<std::size_t>(std::min(key.scatters + c.scatters, kMaxScatters));
         entries.push_back({win + rules_.scatter_win[n], hit || rules_.scatter_hit[n],
                            n >= kTriggerScatters, c.stops});
     }

@@ -19,9 +19,6 @@ namespace kragmoor {
 // Sums of squared wins over 10^10 windows need more than 64 bits.
 __extension__ typedef __int128 Int128;
 
-inline constexpr int kCappedScatters = 5;
-inline constexpr int kTriggerScatters = 3;
-
 // A column a reel can show (rows 0..2) and how many of its stops show it.
 struct ColumnGroup {
     std::array<std::int16_t, kRows> symbol;

@@ -18,7 +18,7 @@ struct StripSection {
 
 std::int16_t SymbolCode(const GameDefinition& def, std::string_view name) {
     for (std::int16_t k = 0; k < kSymbols; ++k) {
-        if (def.Figures[static_cast<std::size_t>(k)] == name) return k;
+        if (def.SymbolName[static_cast<std::size_t>(k)] == name) return k;
     }
     return kGap;  // not a symbol name: the reel has ended
 }

@@ -14,9 +14,9 @@ namespace kragmoor {
 // row runs out before the last comma.
 bool SplitRowFields(std::string_view row, int count, std::string_view* fields);
 
-// Reads both strip sections and the paytable into `def`, whose SymbolName, Figures,
-// ReelMaxIndex and FsReelMaxIndex are already set. `reel_strip_header_line` is the line where
-// the first pass found the base-game section. Throws DefinitionError.
+// Reads both strip sections and the paytable into `def`, whose SymbolName, ReelMaxIndex and
+// FsReelMaxIndex are already set. `reel_strip_header_line` is the line where the first pass
+// found the base-game section. Throws DefinitionError.
 void LoadStripsAndPaytable(LineCursor& cursor, int reel_strip_header_line, GameDefinition& def);
 
 }  // namespace kragmoor

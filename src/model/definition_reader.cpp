@@ -56,7 +56,6 @@ void FillBuiltInLines(GameDefinition& def) {
     for (int line = 0; line < kLines; ++line) {
         for (int reel = 0; reel < kReels; ++reel) {
             def.LineTable[line][reel] = kLineRows[line][reel];
-            def.LineShape[line][reel] = kLineShapes[line][reel];
         }
     }
 }
@@ -81,9 +80,8 @@ GameDefinition ParseDefinition(std::string_view content, const std::string& file
     def.ReelMaxIndex = startup.ReelMaxIndex;
     def.FsReelMaxIndex = startup.FsReelMaxIndex;
     def.SymbolName = startup.SymbolName;
-    def.Figures = def.SymbolName;
     LoadStripsAndPaytable(cursor, startup.reel_strip_header_line, def);
-    def.CycleGames = 100000000;
+    def.CycleGames = kCycleGames;
     def.ReportFileName = "Temp1.txt";
     FillBuiltInLines(def);
     return def;

@@ -18,22 +18,22 @@ namespace kragmoor {
 // as a whole) and what was expected there. what() reads
 // "ReelSetup.ini:112: paytable row of symbol 4: expected 6 fields each ended by a comma".
 class DefinitionError : public std::runtime_error {
-public:
+  public:
     DefinitionError(std::string file, int line, std::string expected);
     const std::string& File() const { return file_; }
     int Line() const { return line_; }
     const std::string& Expected() const { return expected_; }
 
-private:
+  private:
     std::string file_;
     int line_;
     std::string expected_;
 };
 
 // Reads and checks the definition and fills every definition field, those the loader sets by
-// itself included: CycleGames = 100000000, ReportFileName = "Temp1.txt", LineTable and LineShape
-// from the built-in lines, Figures = SymbolName. The Seed is returned as written; a negative seed
-// is resolved later, at start-up. Throws DefinitionError.
+// itself included: CycleGames = 100000000, ReportFileName = "Temp1.txt" and LineTable from the
+// built-in lines. The Seed is returned as written; a negative seed is resolved later, at
+// start-up. Throws DefinitionError.
 GameDefinition ReadDefinition(const std::filesystem::path& file);
 
 // The same from text already in memory (the fuzzer and tests); `file_name` names it in errors.

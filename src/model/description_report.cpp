@@ -30,7 +30,7 @@ void StripRows(std::string& out, const std::int16_t (*strip)[kReels], int max_in
             const std::int16_t code = strip[pos][reel];
             const bool symbol = code >= 0 && code < kSymbols;
             NameField(out,
-                      symbol ? std::string_view(def.Figures[static_cast<std::size_t>(code)])
+                      symbol ? std::string_view(def.SymbolName[static_cast<std::size_t>(code)])
                              : std::string_view("GAP"),
                       11);
         }

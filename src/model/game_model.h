@@ -1,68 +1,36 @@
 // The game model: the definition of the one slot game (read once at load, never changed after)
-// and the run state that the game rounds and the run control update. Field names are the names
-// every part of the simulator uses for them.
+// and the run state that the game rounds and the run update. Field names are the names every
+// part of the simulator uses for them.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "model/game_constants.h"
+
 namespace kragmoor {
 
-inline constexpr int kReels = 5;
-inline constexpr int kRows = 3;
-inline constexpr int kLines = 20;
-inline constexpr int kScatterLine = 20;  // the scatter result is kept as a 21st line
-inline constexpr int kSymbols = 13;
-inline constexpr int kMaxPositions = 101;  // strip positions 0..100
-inline constexpr int kRunLengths = 6;      // run lengths 0..5
-
-inline constexpr std::int16_t kWild = 11;
-inline constexpr std::int16_t kScatter = 12;
-inline constexpr std::int16_t kGap = 13;  // marks strip positions past the end of a shorter reel
-
-inline constexpr int kBet = 20;  // 1 credit on each of the 20 lines
-inline constexpr int kFreeSpinsAward = 15;
-inline constexpr int kFreeSpinMultiplier = 4;
-
-// Rows of the 20 built-in win lines, reels 0..4 (row 0 is the top row).
-inline constexpr std::int16_t kLineRows[kLines][kReels] = {
-    {1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {2, 2, 2, 2, 2}, {0, 1, 2, 1, 0}, {2, 1, 0, 1, 2},
-    {0, 0, 1, 2, 2}, {2, 2, 1, 0, 0}, {1, 0, 1, 2, 1}, {1, 2, 1, 0, 1}, {1, 0, 0, 1, 0},
-    {1, 2, 2, 1, 2}, {0, 1, 0, 0, 1}, {2, 1, 2, 2, 1}, {0, 2, 0, 2, 0}, {2, 0, 2, 0, 2},
-    {1, 0, 2, 0, 1}, {1, 2, 0, 2, 1}, {0, 1, 1, 1, 0}, {2, 1, 1, 1, 2}, {0, 2, 2, 2, 0},
-};
-
-// Drawing code of each line on each reel: how the line passes through its cell, from where it
-// comes on the previous reel to where it goes on the next (the views draw win lines with it).
-inline constexpr std::int16_t kLineShapes[kLines][kReels] = {
-    {22, 22, 22, 22, 22},      {22, 22, 22, 22, 22},      {22, 22, 22, 22, 22},
-    {23, 13, 11, 31, 32},      {21, 31, 33, 13, 12},      {22, 23, 13, 12, 22},
-    {22, 21, 31, 32, 22},      {21, 33, 13, 11, 32},      {23, 11, 31, 33, 12},
-    {21, 32, 23, 11, 32},      {23, 12, 21, 33, 12},      {23, 11, 32, 23, 12},
-    {21, 33, 12, 21, 32},      {113, 131, 313, 131, 311}, {331, 313, 131, 313, 133},
-    {21, 213, 131, 312, 12},   {23, 231, 313, 132, 32},   {23, 12, 22, 21, 32},
-    {21, 32, 22, 23, 12},      {113, 133, 22, 331, 311},
-};
+// strip[position][reel] of one set of reel strips, and the last valid position of each reel.
+using ReelStrips = std::int16_t[kMaxPositions][kReels];
+using ReelLengths = std::int16_t[kReels];
 
 // What the definition file says, completed by the loader. Never changed once loaded.
 struct GameDefinition {
     std::string GameVersion;
-    float GameRTP = 0.0f;  // designed return to player in percent (95.12 means 95.12 %)
+    float GameRTP = 0.0f;   // designed return to player in percent (95.12 means 95.12 %)
     std::int32_t Seed = 0;  // the seed actually given to the random number library
     std::array<std::string, kSymbols> SymbolName;
-    std::array<std::string, kSymbols> Figures;  // the loader's copy of SymbolName
     std::int16_t ReelMaxIndex = 0;    // last row of the base-game strip section
     std::int16_t FsReelMaxIndex = 0;  // last row of the free-spins strip section
-    std::int16_t ReelStrip[kMaxPositions][kReels] = {};
-    std::int16_t ReelLen[kReels] = {};  // last valid position of each base-game reel
-    std::int16_t FsReelStrip[kMaxPositions][kReels] = {};
-    std::int16_t FsReelLen[kReels] = {};
+    ReelStrips ReelStrip = {};
+    ReelLengths ReelLen = {};  // last valid position of each base-game reel
+    ReelStrips FsReelStrip = {};
+    ReelLengths FsReelLen = {};
     // Credits for a 1-credit line bet by symbol and run length; row 12 holds the scatter pays in
     // units of the total bet; column 0 holds the value of the symbol's name field.
     std::int16_t PayTable[kSymbols][kRunLengths] = {};
     std::int16_t LineTable[kLines][kReels] = {};
-    std::int16_t LineShape[kLines][kReels] = {};
     std::int64_t CycleGames = 0;
     std::string ReportFileName;
 };
@@ -74,7 +42,9 @@ struct RunState {
     std::int16_t FsReelStop[kReels] = {};
     std::int16_t Window[kRows][kReels] = {};
     std::int32_t LineResult[kLines + 1][3] = {};  // symbol, run length, win; row 20 the scatters
-    std::int64_t HitCount[kLines + 1][kRunLengths][kSymbols] = {};
+    // Per line (row 20: the scatter result), symbol and run length, as the paytable is indexed:
+    // how often the result came, and the credits it paid.
+    std::int64_t HitCount[kLines + 1][kSymbols][kRunLengths] = {};
     std::int64_t WinSum[kLines + 1][kSymbols][kRunLengths] = {};
     std::int64_t Games = 0;
     std::int64_t TotalBet = 0;
@@ -86,12 +56,36 @@ struct RunState {
     std::int64_t FeatureWin = 0;
     std::int64_t FreeSpinsPlayed = 0;
     float LastFeatureWin = 0.0f;
+    // The free spin being played within the feature: 0 when none, lowered by 15 at a retrigger.
+    std::int64_t FreeSpinNo = 0;
+    // TotalWin as it stood when the current base game began.
+    std::int64_t WinAtGameStart = 0;
+    // Lines of five wilds (base games and free spins: the records of Jackpot.txt), and the free
+    // spins played in all features.
+    std::int64_t JackpotLines = 0;
+    std::int64_t FreeSpinsTotal = 0;
     std::int16_t SkipDisplay = 0;
     std::int16_t SelectedReel = 0;
     std::int64_t LossStreak = 0;
-    std::int64_t LossStreakHits[50] = {};
+    std::int64_t LossStreakHits[kStreakSlots] = {};
     std::int64_t Credit = 0;
     std::int64_t CreditTotal = 0;
 };
+
+// win / bet, as every return the simulator shows is taken: 0 when nothing was bet.
+inline double Ratio(std::int64_t win, std::int64_t bet) {
+    return bet == 0 ? 0.0 : static_cast<double>(win) / static_cast<double>(bet);
+}
+
+// The run state as the loader leaves it: every stop at its reel's last position (so that the
+// first sequential step wraps them all to 0), reel 4 selected, the starting credit.
+inline RunState LoaderState(const GameDefinition& def) {
+    RunState state;
+    for (int r = 0; r < kReels; ++r) state.ReelStop[r] = def.ReelLen[r];
+    state.SelectedReel = kSelectedReelAtLoad;
+    state.Credit = kStartingCredit;
+    state.CreditTotal = kStartingCredit;
+    return state;
+}
 
 }  // namespace kragmoor

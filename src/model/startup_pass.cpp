@@ -150,12 +150,6 @@ std::optional<float> ParseRtpLine(std::string_view line) {
     return static_cast<float>(*whole) + static_cast<float>(*hundredths) / 100.0f;
 }
 
-std::optional<std::string> ParseSymbolName(std::string_view row) {
-    std::string name;
-    if (SymbolNameOf(row, name) != NameProblem::kNone) return std::nullopt;
-    return name;
-}
-
 StartupFields ReadStartupFields(LineCursor& cursor) {
     StartupFields fields;
     cursor.SkipToPrefix(kVersionPrefix, "the version line");

@@ -35,8 +35,4 @@ std::optional<std::int32_t> ParseSeedLine(std::string_view line);
 // does not begin with a whole number from 0 to 99 (what the report's header can write back).
 std::optional<float> ParseRtpLine(std::string_view line);
 
-// The symbol name of a paytable row: its first 12 characters trimmed, less the comma that ends
-// them. Nothing when those characters hold no name or do not end with its comma.
-std::optional<std::string> ParseSymbolName(std::string_view row);
-
 }  // namespace kragmoor

@@ -9,11 +9,11 @@
 namespace kragmoor {
 namespace {
 
-using namespace testing;  // directories, files and the runner
+using namespace test;  // directories, files and the runner
 using Names = std::set<std::string>;
 
 TEST(CliTest, HelpVersionAndUsageErrorsTouchNothing) {
-    const ScratchDir dir;
+    const TempDir dir;
     CopyReferenceGame(dir);
     const std::string games =
         "kragmoor-sim: --games needs a whole number of games from 0 to 1000000000000, not ";
@@ -69,7 +69,7 @@ TEST(CliTest, GamesAreAcceptedUpToATrillionAndRoundedUpToAYield) {
 }
 
 TEST(CliTest, LoadModeWritesTheReportAndEmptyLogsAndDescribesTheGame) {
-    const ScratchDir dir;
+    const TempDir dir;
     CopyReferenceGame(dir);
     WriteFile(dir / "readme.txt", "kept");
     WriteFile(dir / "setup.bat", "kept");
@@ -90,7 +90,7 @@ TEST(CliTest, LoadModeWritesTheReportAndEmptyLogsAndDescribesTheGame) {
 // Row 7 of reel 2 misspells "Ten": the reel ends there, though names follow, and the summary
 // says so; the JSON form escapes what the version holds.
 TEST(CliTest, SummaryPointsOutNamesAfterAGapAndJsonEscapes) {
-    const ScratchDir dir;
+    const TempDir dir;
     WriteReferenceGameWith(dir, "Ten,       Rune,      Ten,", "Ten,       Rune,      Tne,");
     const auto run = RunInProcess({dir.path().string(), "--games", "0"});
     EXPECT_EQ(run.exit_code, 0) << run.err;
@@ -122,7 +122,7 @@ TEST(CliTest, BadInputExitsWithOne) {
         {"SEED = 4242", "Temp1.txt", ": Is a directory\n"},
         {"SEED = 4242", "FreeSpins.txt", ": Is a directory\n"}};
     for (const auto& [seed, in_the_way, message] : cases) {
-        const ScratchDir dir;
+        const TempDir dir;
         WriteReferenceGameWith(dir, "SEED = 4242", seed);
         if (in_the_way) std::filesystem::create_directory(dir / in_the_way);
         const auto run = RunInProcess({dir.path().string(), "--games", "0"});
@@ -132,7 +132,7 @@ TEST(CliTest, BadInputExitsWithOne) {
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(in_the_way || dir.Files() == Names{"ReelSetup.ini"}) << "a file was written";
     }
-    const ScratchDir dir;
+    const TempDir dir;
     const auto missing = dir / "missing";
     const auto run = RunInProcess({missing.string(), "--games", "0"});
     EXPECT_EQ(run.exit_code, 1);
@@ -149,7 +149,7 @@ TEST(CliTest, AGameWhoseFeaturesNeverEndIsRefused) {
     for (const auto& [game, once_in] : refused) {
         for (const char* games : {"0", "1000"}) {
             SCOPED_TRACE(std::string(game) + " --games " + games);
-            const ScratchDir dir;
+            const TempDir dir;
             CopyFeatureBoundGame(dir, game);
             const auto run = RunInProcess({dir.path().string(), "--games", games});
             EXPECT_EQ(run.exit_code, 1);
@@ -161,7 +161,7 @@ TEST(CliTest, AGameWhoseFeaturesNeverEndIsRefused) {
             EXPECT_EQ(dir.Files(), Names{"ReelSetup.ini"});
         }
     }
-    const ScratchDir dir;
+    const TempDir dir;
     CopyFeatureBoundGame(dir, "just-under");
     EXPECT_EQ(RunInProcess({dir.path().string(), "--games", "0"}).exit_code, 0);
     CopyFeatureBoundGame(dir, "endless");

@@ -1,5 +1,5 @@
 // Runs kragmoor-sim in this process (the runner library) or as the built program, on a directory
-// of its own, with the model tests' file helpers.
+// of its own.
 #pragma once
 
 #include <cstdlib>
@@ -16,16 +16,16 @@
 #include <sys/wait.h>
 #endif
 
-namespace kragmoor::testing {
+namespace kragmoor::test {
 
-inline void CopyReferenceGame(const ScratchDir& dir) {
-    std::filesystem::copy_file(kTestData + "/g0/ReelSetup.ini", dir / "ReelSetup.ini");
+inline void CopyReferenceGame(const TempDir& dir) {
+    std::filesystem::copy_file(TestData("g0/ReelSetup.ini"), dir / "ReelSetup.ini");
 }
 
 // The reference game with one text in it replaced, as dir/ReelSetup.ini.
-inline void WriteReferenceGameWith(const ScratchDir& dir, const std::string& from,
+inline void WriteReferenceGameWith(const TempDir& dir, const std::string& from,
                                    const std::string& to) {
-    std::string game = ReadFile(kTestData + "/g0/ReelSetup.ini");
+    std::string game = ReadFile(TestData("g0/ReelSetup.ini"));
     game.replace(game.find(from), from.size(), to);
     WriteFile(dir / "ReelSetup.ini", game);
 }
@@ -33,8 +33,8 @@ inline void WriteReferenceGameWith(const ScratchDir& dir, const std::string& fro
 // One of the games beside the reference game, as dir/ReelSetup.ini: "endless" (reels 0..2 of
 // the free spins all scatters), "at-bound" (they retrigger once in exactly 15 spins) and
 // "just-under" (once in 15.01 spins).
-inline void CopyFeatureBoundGame(const ScratchDir& dir, const std::string& name) {
-    std::filesystem::copy_file(kTestData + "/feature-bound/" + name + ".ini", dir / "ReelSetup.ini",
+inline void CopyFeatureBoundGame(const TempDir& dir, const std::string& name) {
+    std::filesystem::copy_file(TestData("feature-bound/" + name + ".ini"), dir / "ReelSetup.ini",
                                std::filesystem::copy_options::overwrite_existing);
 }
 
@@ -54,7 +54,7 @@ inline RunResult RunInProcess(const std::vector<std::string>& args) {
 
 // Runs the built kragmoor-sim with `args` (already quoted for the shell) in `dir`, or from `cwd`
 // when given.
-inline RunResult RunSim(const ScratchDir& dir, const std::string& args,
+inline RunResult RunSim(const TempDir& dir, const std::string& args,
                         std::filesystem::path cwd = {}) {
     if (cwd.empty()) cwd = dir.path();
     const std::filesystem::path out = dir.path().string() + ".out",
@@ -72,4 +72,4 @@ inline RunResult RunSim(const ScratchDir& dir, const std::string& args,
     return result;
 }
 
-}  // namespace kragmoor::testing
+}  // namespace kragmoor::test

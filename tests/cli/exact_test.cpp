@@ -16,9 +16,9 @@
 namespace kragmoor {
 namespace {
 
-using namespace testing;  // directories, files, the runner and the JSON reader
+using namespace test;  // directories, files, the runner and the JSON reader
 
-const std::string kBundledGame = KRAGMOOR_SOURCE_DIR "/games/ReelSetup.ini";
+const std::filesystem::path kBundledGame = SourceFile("games/ReelSetup.ini");
 
 std::string Fixed(double value, int decimals) {
     char buffer[64];
@@ -34,7 +34,7 @@ void ExpectClose(const Json& json, double value, const std::string& what) {
 
 // The value of a row of the --exact figures: its label fills the first 28 characters.
 std::string Row(const std::string& summary, const std::string& label, std::size_t width = 28) {
-    for (const std::string& line : SplitLines(summary)) {
+    for (const std::string& line : OutputLines(summary)) {
         if (line.size() > width && line.starts_with(label) &&
             line.find_first_not_of(' ', label.size()) == width) {
             return line.substr(width);
@@ -47,7 +47,7 @@ std::string Row(const std::string& summary, const std::string& label, std::size_
 std::vector<std::string> Block(const std::string& text, const std::string& from) {
     std::vector<std::string> block;
     bool in = false;
-    for (const std::string& line : SplitLines(text)) {
+    for (const std::string& line : OutputLines(text)) {
         if (in && line.empty()) break;
         if (in) block.push_back(line);
         in = in || line.starts_with(from);
@@ -68,7 +68,7 @@ std::string BundledGameWith(const std::vector<std::pair<std::string, std::string
 }
 
 TEST(ExactTest, TextShowsEveryFigureOfTheAnalysis) {
-    const ScratchDir dir;
+    const TempDir dir;
     std::filesystem::copy_file(kBundledGame, dir / "ReelSetup.ini");
     const ExactAnalysis a = AnalyseGame(ReadGameDefinition(dir.path()));
     const auto run = RunInProcess({dir.path().string(), "--exact"});
@@ -138,7 +138,7 @@ TEST(ExactTest, TextShowsEveryFigureOfTheAnalysis) {
 // The bundled game with base reel 5's only Thane made a Horn (so five Thanes never come and are
 // flagged), Moss renamed "=Moss" (a spreadsheet would read a formula) and a header RTP of 97 %.
 TEST(ExactTest, JsonAndParSheetHoldEveryCombinationAndFlag) {
-    const ScratchDir dir;
+    const TempDir dir;
     WriteFile(dir / "ReelSetup.ini",
               BundledGameWith({{"Lantern,   Thane,      _", "Lantern,   Horn,       _"},
                                {"Moss,", "=Moss,"},
@@ -219,7 +219,7 @@ TEST(ExactTest, JsonAndParSheetHoldEveryCombinationAndFlag) {
     // as the analysis's own.
     const std::string csv = ReadFile(par);
     EXPECT_EQ(csv, ParSheetCsv(def, a));
-    const std::vector<std::string> records = SplitLines(csv);
+    const std::vector<std::string> records = Lines(csv);
     ASSERT_EQ(records.size(), 1 + a.combinations.size() + 3);
     EXPECT_TRUE(records[1].starts_with("'=Moss,3,5,")) << records[1];
     for (std::size_t i = 0; i < a.combinations.size(); ++i) {
@@ -240,7 +240,7 @@ TEST(ExactTest, JsonAndParSheetHoldEveryCombinationAndFlag) {
 }
 
 TEST(ExactTest, AParSheetThatCannotBeWrittenExitsWithOneAfterTheSummary) {
-    const ScratchDir dir;
+    const TempDir dir;
     CopyReferenceGame(dir);
     std::filesystem::create_directory(dir / "a directory");
     std::vector<std::pair<std::filesystem::path, std::string>> cases = {
@@ -262,7 +262,7 @@ TEST(ExactTest, AParSheetThatCannotBeWrittenExitsWithOneAfterTheSummary) {
 // The verdict of a run of random stops: its z-score is (RTP - exact RTP) / (sd / sqrt(games)),
 // recomputed here from the figures printed; an odometer run gets none.
 TEST(ExactTest, ARunEndsWithItsVerdictAgainstTheExactRtp) {
-    const ScratchDir dir;
+    const TempDir dir;
     CopyReferenceGame(dir);
     const ExactAnalysis a = AnalyseGame(ReadGameDefinition(dir.path()));
     const auto run = RunInProcess({dir.path().string(), "--games", "30000", "--json"});
@@ -279,7 +279,7 @@ TEST(ExactTest, ARunEndsWithItsVerdictAgainstTheExactRtp) {
     EXPECT_EQ(json["verdict"].text, verdict);
 
     // The same run as text (the seed is the game's): the same verdict, in rows at its end.
-    const ScratchDir again;
+    const TempDir again;
     CopyReferenceGame(again);
     const auto text = RunInProcess({again.path().string(), "--games", "30000"});
     ASSERT_EQ(text.exit_code, 0) << text.err;
@@ -288,7 +288,7 @@ TEST(ExactTest, ARunEndsWithItsVerdictAgainstTheExactRtp) {
                                                   Fixed(a.sd_per_game, 6) + " bets a game)");
     EXPECT_EQ(Row(text.out, "z-score", 22), Fixed(json["z_score"].number, 4));
     EXPECT_TRUE(Row(text.out, "Verdict", 22).starts_with(std::string(verdict) + " (")) << text.out;
-    EXPECT_TRUE(SplitLines(text.out).back().starts_with("Verdict ")) << text.out;
+    EXPECT_TRUE(OutputLines(text.out).back().starts_with("Verdict ")) << text.out;
 
     const auto odometer =
         RunInProcess({dir.path().string(), "--games", "1000", "--sequential", "--json"});

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kragmoor::testing {
+namespace kragmoor::test {
 
 struct Json {
     enum class Type { kNull, kBool, kNumber, kString, kArray, kObject };
@@ -160,4 +160,4 @@ class JsonReader {
     std::size_t at_ = 0;
 };
 
-}  // namespace kragmoor::testing
+}  // namespace kragmoor::test

@@ -10,10 +10,10 @@
 namespace kragmoor {
 namespace {
 
-using namespace testing;  // directories, files and RunSim
+using namespace test;  // directories, files and RunSim
 
 TEST(ProgramTest, ExitStatusTellsDoneRefusedOrMisused) {
-    const ScratchDir dir;
+    const TempDir dir;
     CopyReferenceGame(dir);
     const auto done = RunSim(dir, "--games 100");
     EXPECT_EQ(done.exit_code, 0) << done.err;

@@ -8,10 +8,10 @@
 namespace kragmoor {
 namespace {
 
-using namespace testing;  // directories, files and the runner
+using namespace test;  // directories, files and the runner
 
-const std::string kRandomRun = kTestData + "/g0/random-30000";
-const std::string kSequentialRun = kTestData + "/g0/sequential-3000";
+const std::filesystem::path kRandomRun = TestData("g0/random-30000");
+const std::filesystem::path kSequentialRun = TestData("g0/sequential-3000");
 
 // Digits in groups of three, as the summary and the report show counts.
 std::string Grouped(std::int64_t value) {
@@ -36,10 +36,10 @@ struct Reference {
     std::int64_t win_events = 0, features = 0, free_spins = 0, jackpots = 0;
 };
 
-Reference ReadReference(const std::string& folder) {
+Reference ReadReference(const std::filesystem::path& folder) {
     Reference ref;
     bool table = false;
-    for (const std::string& line : SplitLines(ReadFile(folder + "/Temp1.txt"))) {
+    for (const std::string& line : Lines(ReadFile(folder / "Temp1.txt"))) {
         if (line.starts_with("Total Win ="))
             ref.total_win = line.substr(line.find_first_not_of(" ", 11));
         if (line.starts_with("Win Name")) table = true;
@@ -49,17 +49,17 @@ Reference ReadReference(const std::string& folder) {
             ref.win_events += std::stoll(w[w.size() - 3]);
         }
     }
-    for (const std::string& line : SplitLines(ReadFile(folder + "/FreeSpins.txt"))) {
+    for (const std::string& line : Lines(ReadFile(folder / "FreeSpins.txt"))) {
         ++ref.features;
         ref.free_spins += std::stoll(line.substr(10, 5));
     }
-    ref.jackpots = static_cast<std::int64_t>(SplitLines(ReadFile(folder + "/Jackpot.txt")).size());
+    ref.jackpots = static_cast<std::int64_t>(Lines(ReadFile(folder / "Jackpot.txt")).size());
     return ref;
 }
 
 // The value of a summary row: its label fills the first 22 characters.
 std::string Row(const std::string& summary, const std::string& label) {
-    for (const std::string& line : SplitLines(summary)) {
+    for (const std::string& line : OutputLines(summary)) {
         if (line.size() > 22 && Words(line.substr(0, 22)) == Words(label)) return line.substr(22);
     }
     return "<no row " + label + ">";
@@ -68,7 +68,7 @@ std::string Row(const std::string& summary, const std::string& label) {
 // The game count of the last save block of a report.
 std::string SavedGames(const std::string& report) {
     std::string games = "<no save>";
-    for (const std::string& line : SplitLines(report)) {
+    for (const std::string& line : Lines(report)) {
         if (line.starts_with("Games     =")) games = line.substr(line.find_first_not_of(" ", 11));
     }
     return games;
@@ -76,7 +76,7 @@ std::string SavedGames(const std::string& report) {
 
 TEST(RunTest, TextAndJsonSummariesMatchTheReferenceRun) {
     const Reference ref = ReadReference(kRandomRun);
-    const ScratchDir dir;
+    const TempDir dir;
     CopyReferenceGame(dir);
     const auto text = RunInProcess({dir.path().string(), "--games", "30000"});
     EXPECT_EQ(text.exit_code, 0) << text.err;
@@ -90,10 +90,10 @@ TEST(RunTest, TextAndJsonSummariesMatchTheReferenceRun) {
     EXPECT_EQ(Row(text.out, "Jackpots"), Grouped(ref.jackpots));
     EXPECT_EQ(Row(text.out, "Runs restarted"), "0");
     for (const char* log : {"Jackpot.txt", "FreeSpins.txt", "Percent_10000.txt", "empty.txt"}) {
-        EXPECT_TRUE(ReadFile(dir / log) == ReadFile(kRandomRun + "/" + log)) << log;
+        EXPECT_TRUE(ReadFile(dir / log) == ReadFile(kRandomRun / log)) << log;
     }
 
-    const ScratchDir again;
+    const TempDir again;
     CopyReferenceGame(again);
     const auto json = RunInProcess({"--json", again.path().string(), "--games=29950"});
     EXPECT_EQ(json.exit_code, 0) << json.err;
@@ -120,7 +120,7 @@ TEST(RunTest, SequentialRunsRestartAtEveryWrapOfTheSelectedReel) {
         std::int64_t period = 1;  // games between two wraps of the reel
         for (int r = reel; r < 5; ++r) period *= positions[r];
         const std::int64_t wraps_before_the_end = (3000 - 2) / period + 1;  // games 1, 1 + period..
-        const ScratchDir dir;
+        const TempDir dir;
         CopyReferenceGame(dir);
         const auto run = RunInProcess({dir.path().string(), "--sequential", "--games", "3000",
                                        "--selected-reel", std::to_string(reel)});
@@ -128,13 +128,13 @@ TEST(RunTest, SequentialRunsRestartAtEveryWrapOfTheSelectedReel) {
         EXPECT_EQ(Row(run.out, "Games"), "3 000");
         EXPECT_EQ(Row(run.out, "Runs restarted"), std::to_string(wraps_before_the_end));
         for (const char* log : {"Jackpot.txt", "FreeSpins.txt", "empty.txt"}) {
-            EXPECT_TRUE(ReadFile(dir / log) == ReadFile(kSequentialRun + "/" + log)) << log;
+            EXPECT_TRUE(ReadFile(dir / log) == ReadFile(kSequentialRun / log)) << log;
         }
     }
 }
 
 TEST(RunTest, ExactValuesTheGameAndWritesNothing) {
-    const ScratchDir dir;
+    const TempDir dir;
     CopyReferenceGame(dir);
     const auto text = RunInProcess({dir.path().string(), "--exact"});
     EXPECT_EQ(text.exit_code, 0) << text.err;
@@ -152,7 +152,7 @@ TEST(RunTest, ExactValuesTheGameAndWritesNothing) {
 }
 
 TEST(RunTest, ASaveThatCannotBeWrittenExitsWithOne) {
-    const ScratchDir dir;
+    const TempDir dir;
     CopyReferenceGame(dir);
     std::filesystem::create_directory(dir / "empty.txt");
     const auto run = RunInProcess({dir.path().string(), "--games", "1000"});
@@ -171,7 +171,7 @@ TEST(RunTest, AFileOnAFullDiskStopsTheRunAndIsNamed) {
     for (const char* file :
          {"Temp1.txt", "Jackpot.txt", "FreeSpins.txt", "Percent_10000.txt", "empty.txt"}) {
         SCOPED_TRACE(file);
-        const ScratchDir dir;
+        const TempDir dir;
         CopyReferenceGame(dir);
         std::filesystem::create_symlink("/dev/full", dir / file);
         const auto run = RunInProcess({dir.path().string(), "--games", "100000"});

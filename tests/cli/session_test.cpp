@@ -11,10 +11,10 @@
 namespace kragmoor {
 namespace {
 
-using namespace testing;  // directories and files
+using namespace test;  // directories and files
 
 TEST(SessionTest, WritesTheReportAndEmptyLogsAndSeedsTheLibrary) {
-    const ScratchDir dir;
+    const TempDir dir;
     CopyReferenceGame(dir);
     WriteFile(dir / "Jackpot.txt", "an earlier run\r\n");
     WriteFile(dir / "Temp1.txt", std::string(100000, 'x'));
@@ -38,7 +38,7 @@ TEST(SessionTest, WritesTheReportAndEmptyLogsAndSeedsTheLibrary) {
 }
 
 TEST(SessionTest, DeletesLeftoversWhenAsked) {
-    const ScratchDir dir;
+    const TempDir dir;
     CopyReferenceGame(dir);
     WriteFile(dir / "readme.txt", "x");
     WriteFile(dir / "setup.bat", "x");
@@ -49,7 +49,7 @@ TEST(SessionTest, DeletesLeftoversWhenAsked) {
 }
 
 TEST(SessionTest, ANegativeSeedIsDrawnFromTheClockAndReported) {
-    const ScratchDir dir;
+    const TempDir dir;
     WriteReferenceGameWith(dir, "SEED = 4242", "SEED = -1");
     Session session = OpenSession(dir.path(), SessionOptions{});
     EXPECT_EQ(session.definition_seed, -1);
@@ -65,7 +65,7 @@ TEST(SessionTest, ANegativeSeedIsDrawnFromTheClockAndReported) {
 }
 
 TEST(SessionTest, ABadDefinitionTouchesNoFile) {
-    const ScratchDir dir;
+    const TempDir dir;
     WriteReferenceGameWith(dir, "1000,   _", "1000    _");
     WriteFile(dir / "readme.txt", "kept");
     WriteFile(dir / "Temp1.txt", "kept");

@@ -1,5 +1,5 @@
 // The base game: its window and bookings against the reference rules, what a shown game tells
-// the window, jackpots, the odometer and the definitions it refuses.
+// the window, jackpots, the odometer and the definitions the engine refuses.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -27,15 +27,16 @@ TEST_F(BaseGame, ResultsAndBookingsFollowTheRulesOnRandomGames) {
             def.ReelStrip[p][r] = static_cast<std::int16_t>(s > kScatter ? kWild : s);
         }
     }
-    Start();
+    test::CreateLogs(logs, dir.path());
+    test::EngineParts parts(def, logs, observer, dir.path());
     rng_Init(99);
-    RunState& s = st();
+    RunState& s = parts.state;
     for (int game = 0; game < 5000 && !HasFailure(); ++game) {
         SCOPED_TRACE(game);
         const RunState before = s;
-        ++s.Games;
-        rc().PlayBaseGame();
+        parts.rounds.PlayBaseGame();
         s.InFreeSpins = false;  // no features here
+        EXPECT_EQ(s.Games, before.Games + 1);
         for (int r = 0; r < kReels; ++r) {
             const int stop = s.ReelStop[r], last = def.ReelLen[r];
             ASSERT_TRUE(stop >= 0 && stop <= last);
@@ -53,7 +54,7 @@ TEST_F(BaseGame, ResultsAndBookingsFollowTheRulesOnRandomGames) {
             ASSERT_EQ(std::vector<int>(want, want + 3), std::vector<int>(got, got + 3))
                 << "line " << line;
             const int sym = want[0], count = want[1];
-            EXPECT_EQ(s.HitCount[line][count][sym], before.HitCount[line][count][sym] + 1);
+            EXPECT_EQ(s.HitCount[line][sym][count], before.HitCount[line][sym][count] + 1);
             const bool scatters = line == kScatterLine;
             const std::int64_t win = scatters ? (count >= 2 ? want[2] * 20 : 0) : want[2];
             if (scatters ? count >= 2 : win > 0 || (sym == kWild && count == 5)) {
@@ -65,7 +66,7 @@ TEST_F(BaseGame, ResultsAndBookingsFollowTheRulesOnRandomGames) {
         EXPECT_EQ(s.TotalWin - before.TotalWin, won);
         EXPECT_EQ(s.WinEvents - before.WinEvents, events);
         EXPECT_EQ(s.TotalBet - before.TotalBet, 20);
-        EXPECT_EQ(rc().WinAtGameStart(), before.TotalWin);
+        EXPECT_EQ(s.WinAtGameStart, before.TotalWin);
     }
 }
 
@@ -77,7 +78,7 @@ TEST_F(BaseGame, AShownGameDescribesItsWins) {
     // bottom right. Lines 1 to 3 (rows 1, 0 and 2) win five, three and four; lines 6 and 7 (rows
     // 0 0 1 2 2 and 2 2 1 0 0) two; the scatters pay 20 times their pay.
     SetNextGame({7, 7, 7, 7, 7});
-    rc().cmdStart_Click();
+    sim().Step();
     EXPECT_EQ(observer.text,
               "Line :  1,  Win :  751, - 5 S7\r\n"
               "Line :  2,  Win :  631, - 3 S6\r\n"
@@ -87,8 +88,8 @@ TEST_F(BaseGame, AShownGameDescribesItsWins) {
               "2 Scatter Win: 24 420\r\n");
     EXPECT_EQ(observer.win_lines, (std::vector<int>{0, 1, 2, 5, 6}));
     EXPECT_EQ(observer.scatter_boxes, (std::vector<std::array<int, 2>>{{0, 3}, {2, 4}}));
-    EXPECT_EQ(rc().State().TotalWin, 751 + 631 + 841 + 621 + 821 + 1221 * 20);
-    EXPECT_EQ(rc().State().WinEvents, 6);
+    EXPECT_EQ(sim().State().TotalWin, 751 + 631 + 841 + 621 + 821 + 1221 * 20);
+    EXPECT_EQ(sim().State().WinEvents, 6);
 }
 
 // Five wilds on every line, paying nothing: 20 jackpots a game, each an event and a record of
@@ -98,10 +99,10 @@ TEST_F(BaseGame, FiveWildsAreAJackpotEvenWhenTheyPayNothing) {
     for (int r = 0; r < kReels; ++r) test::SetStrip(def, r, std::string(30, 'W'));
     Start();
     PlayBaseAt({3, 3, 3, 3, 3}, 12345);
-    EXPECT_EQ(rc().State().WinEvents, 20);
-    EXPECT_EQ(rc().State().TotalWin, 0);
+    EXPECT_EQ(sim().State().WinEvents, 20);
+    EXPECT_EQ(sim().State().TotalWin, 0);
     PlayBaseAt({3, 3, 3, 3, 3}, 123456789);
-    EXPECT_EQ(rc().JackpotCount(), 40);
+    EXPECT_EQ(sim().State().JackpotLines, 40);
     const auto records = test::Lines(File("Jackpot.txt"));
     ASSERT_EQ(records.size(), 40u);
     const std::pair<std::size_t, const char*> want[] = {{0, "   12345       1 "},
@@ -121,10 +122,10 @@ TEST_F(BaseGame, SixOrMoreScattersCountAsFive) {
             def.ReelStrip[6][r] = def.ReelStrip[7][r] = def.ReelStrip[8][r] = kScatter;
         Start();
         PlayBaseAt({7, 7, 7, 7, 7}, 9);
-        const RunState& s = rc().State();
+        const RunState& s = sim().State();
         const std::int32_t* result = s.LineResult[kScatterLine];
         EXPECT_EQ(std::vector<int>(result, result + 3), (std::vector<int>{kScatter, 5, 1251}));
-        EXPECT_EQ(s.HitCount[kScatterLine][5][kScatter], 1);
+        EXPECT_EQ(s.HitCount[kScatterLine][kScatter][5], 1);
         EXPECT_EQ(s.WinSum[kScatterLine][kScatter][5], 1251 * 20);
         EXPECT_EQ(s.Games, 9);
         EXPECT_TRUE(s.InFreeSpins);
@@ -135,21 +136,24 @@ TEST_F(BaseGame, SixOrMoreScattersCountAsFive) {
 // 0 0 0 0 0 and ends the run; the next run ends when reel 4 wraps, in its 30th game.
 TEST_F(BaseGame, TheOdometerEndsARunWhenTheSelectedReelWraps) {
     Start();
-    const auto stops = [&] { return std::vector<int>(st().ReelStop, st().ReelStop + kReels); };
-    rc().SetRandomStops(false);
-    rc().cmdAUTO_Click();
-    EXPECT_EQ(rc().State().Games, 1);
-    EXPECT_FALSE(rc().Running());
+    const auto stops = [&] {
+        const RunState& s = sim().State();
+        return std::vector<int>(s.ReelStop, s.ReelStop + kReels);
+    };
+    sim().SetRandomStops(false);
+    sim().StartOrStop();
+    EXPECT_EQ(sim().State().Games, 1);
+    EXPECT_FALSE(sim().Running());
     EXPECT_EQ(stops(), (std::vector<int>{0, 0, 0, 0, 0}));
-    rc().cmdAUTO_Click();
-    EXPECT_EQ(rc().State().Games, 31);
+    sim().StartOrStop();
+    EXPECT_EQ(sim().State().Games, 31);
     EXPECT_EQ(stops(), (std::vector<int>{0, 0, 0, 1, 0}));
     // Reel 2 selected (a reel number out of range changes nothing): the run goes on until reel
     // 2 carries over into reel 1.
-    rc().cmdReels_Click(2);
-    rc().cmdReels_Click(7);
-    rc().cmdAUTO_Click();
-    EXPECT_EQ(rc().State().Games, 31 + 30 * 30 * 30 - 30);
+    sim().SelectReel(2);
+    sim().SelectReel(7);
+    sim().StartOrStop();
+    EXPECT_EQ(sim().State().Games, 31 + 30 * 30 * 30 - 30);
     EXPECT_EQ(stops(), (std::vector<int>{0, 1, 0, 0, 0}));
 }
 
@@ -159,14 +163,14 @@ TEST_F(BaseGame, WithReelZeroSelectedARunPlaysTheWholeCycle) {
     for (int r = 0; r < kReels; ++r) test::SetStrip(def, r, r % 2 == 0 ? "01" : "012");
     Start();
     StopAt(1000);
-    rc().SetRandomStops(false);
-    rc().cmdReels_Click(0);
-    rc().cmdAUTO_Click();  // from the loader's stops, the first game reaches 0 0 0 0 0
-    EXPECT_EQ(rc().State().Games, 1);
-    rc().cmdAUTO_Click();
-    EXPECT_EQ(rc().State().Games, 1 + 72);
-    EXPECT_EQ(std::vector<int>(st().ReelStop, st().ReelStop + kReels),
-              (std::vector<int>{0, 0, 0, 0, 0}));
+    sim().SetRandomStops(false);
+    sim().SelectReel(0);
+    sim().StartOrStop();  // from the loader's stops, the first game reaches 0 0 0 0 0
+    EXPECT_EQ(sim().State().Games, 1);
+    sim().StartOrStop();
+    EXPECT_EQ(sim().State().Games, 1 + 72);
+    const RunState& s = sim().State();
+    EXPECT_EQ(std::vector<int>(s.ReelStop, s.ReelStop + kReels), (std::vector<int>{0, 0, 0, 0, 0}));
 }
 
 TEST_F(BaseGame, ARefusedDefinitionNamesTheProblem) {
@@ -185,7 +189,7 @@ TEST_F(BaseGame, ARefusedDefinitionNamesTheProblem) {
         GameDefinition d = test::SmallGame();
         spoil(d);
         try {
-            RunControl refused(d, logs, dir.path());
+            GameTables::Build(d);
             ADD_FAILURE() << "accepted: " << message;
         } catch (const std::invalid_argument& e) {
             EXPECT_STREQ(e.what(), message);

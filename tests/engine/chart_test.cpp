@@ -15,20 +15,20 @@ using ChartTest = test::EngineTest;
 TEST_F(ChartTest, StartsFromTheGamesRtp) {
     def.GameRTP = 96.5f;  // rounds half to even
     Start();
-    EXPECT_EQ(rc().ChartData().ScaleTexts(), (std::array<std::string, 4>{"500", "56", "4", "96"}));
-    EXPECT_DOUBLE_EQ(rc().ChartData().Y(0.96), 100.0);  // (96 - 56) x 10 / 4
+    EXPECT_EQ(sim().Chart().ScaleTexts(), (std::array<std::string, 4>{"500", "56", "4", "96"}));
+    EXPECT_DOUBLE_EQ(PercentY(96.0, sim().Chart().Scale()), 100.0);  // (96 - 56) x 10 / 4
 }
 
 // With the default scale point 499 lands in the last column: the run ends after its pass.
 TEST_F(ChartTest, WithContinueUncheckedAFullChartEndsTheRun) {
     Start();
-    rc().ChartData().Options().Continue = false;
-    rc().ChartData().Options().Save = true;
-    rc().cmdAUTO_Click();
-    EXPECT_EQ(rc().ChartData().ChartPoints(), 499);
-    EXPECT_EQ(rc().State().Games, 49900);
+    sim().Chart().Options().Continue = false;
+    sim().Chart().Options().Save = true;
+    sim().StartOrStop();
+    EXPECT_EQ(sim().Chart().ChartPoints(), 499);
+    EXPECT_EQ(sim().State().Games, 49900);
     ASSERT_EQ(observer.full.size(), 1u);
-    const RunState& s = rc().State();
+    const RunState& s = sim().State();
     const double rtp = static_cast<double>(s.TotalWin) / static_cast<double>(s.TotalBet);
     EXPECT_EQ(observer.full[0][0],
               "Games = 49 900    " + text::Trimmed(text::Mask(rtp, "0.000%")) + " = " +
@@ -39,16 +39,17 @@ TEST_F(ChartTest, WithContinueUncheckedAFullChartEndsTheRun) {
 // A point every 100 games at the run's RTP, its segment starting where the last one ended.
 TEST_F(ChartTest, WithContinueCheckedTheChartWrapsAndClearsWhenAsked) {
     Start();
-    rc().ReadChartSetup({"10", "50", "4", "95"}, {"0", "500", "100"});
-    rc().ChartData().Options().Clear = true;
+    sim().ReadChartSetup({"10", "50", "4", "95"}, {"0", "500", "100"});
+    sim().Chart().Options().Clear = true;
     StopAt(2500);
-    rc().cmdAUTO_Click();
+    sim().StartOrStop();
     ASSERT_EQ(observer.points.size(), 25u);
     const ChartPoint& last = observer.points.back();
     EXPECT_TRUE(last.red.drawn && last.green.drawn && last.blue.drawn);
-    const RunState& s = rc().State();
-    EXPECT_DOUBLE_EQ(last.red.y, rc().ChartData().Y(static_cast<double>(s.TotalWin) /
-                                                    static_cast<double>(s.TotalBet)));
+    const RunState& s = sim().State();
+    EXPECT_DOUBLE_EQ(last.red.y, PercentY(100.0 * static_cast<double>(s.TotalWin) /
+                                              static_cast<double>(s.TotalBet),
+                                          sim().Chart().Scale()));
     EXPECT_EQ(last.red.prev_y,
               static_cast<std::int32_t>(std::nearbyint(observer.points[23].red.y)));
     EXPECT_EQ(last.prev_x, 4);
@@ -64,18 +65,18 @@ TEST_F(ChartTest, WithContinueCheckedTheChartWrapsAndClearsWhenAsked) {
 
 TEST_F(ChartTest, WindowsRestartOnTheirPeriodsAndAPeriodOfOneHidesTheCurve) {
     Start();
-    rc().ReadChartSetup({"500", "50", "4", "95"}, {"0", "1", "3"});
+    sim().ReadChartSetup({"500", "50", "4", "95"}, {"0", "1", "3"});
     StopAt(600);
-    rc().cmdAUTO_Click();
+    sim().StartOrStop();
     ASSERT_EQ(observer.points.size(), 6u);
     for (const ChartPoint& p : observer.points) {
         EXPECT_FALSE(p.green.drawn);
         EXPECT_TRUE(p.blue.drawn);
     }
-    const RunState& s = rc().State();
-    EXPECT_EQ(rc().ChartData().Marks().BetMark1, s.TotalBet + 1)
+    const RunState& s = sim().State();
+    EXPECT_EQ(sim().Chart().Marks().BetMark1, s.TotalBet + 1)
         << "the green window restarts every point";
-    EXPECT_EQ(rc().ChartData().Marks().BetMark2, s.TotalBet) << "point 6 restarts the blue window";
+    EXPECT_EQ(sim().Chart().Marks().BetMark2, s.TotalBet) << "point 6 restarts the blue window";
     EXPECT_EQ(test::Lines(File("Percent_10000.txt")).size(), 2u);
     // The blue curve of point 4 starts where point 3 ended, not at a restart.
     EXPECT_EQ(observer.points[3].blue.prev_y,
@@ -86,38 +87,36 @@ TEST_F(ChartTest, WindowsRestartOnTheirPeriodsAndAPeriodOfOneHidesTheCurve) {
 // its bet mark one above the bet), blue since the blue window restarted (every 3). On a scale of
 // 0 % at the bottom and 10 % per step, y is the percent. Point k has bet 2000 k and the wins
 // below; at point 3 green and blue part, at point 5 all three differ.
-TEST_F(ChartTest, EachCurveFollowsItsOwnWindow) {
-    Start();
-    rc().ReadChartSetup({"500", "0", "10", "95"}, {"0", "2", "3"});
+TEST(ChartData, EachCurveFollowsItsOwnWindow) {
+    ChartData chart(95.5f);
+    chart.ReadSetup({"500", "0", "10", "95"}, {"0", "2", "3"});
     const std::int64_t wins[] = {0, 0, 2000, 4000, 4000};
-    for (std::int64_t k = 1; k <= 5; ++k) {
-        st().Games = 100 * k;
-        st().TotalBet = 2000 * k;
-        st().TotalWin = wins[k - 1];
-        rc().DrawPercent();
-    }
     const std::array<double, 3> want[] = {// red, green, blue
                                           {0, 0, 0},
                                           {0, 0, 0},
                                           {100.0 / 3, 200000.0 / 1999, 100.0 / 3},
                                           {50, 400000.0 / 3999, 100},
                                           {40, 0, 50}};
-    ASSERT_EQ(observer.points.size(), 5u);
-    for (std::size_t k = 0; k < 5; ++k) {
-        const ChartPoint& p = observer.points[k];
-        SCOPED_TRACE(k + 1);
-        EXPECT_DOUBLE_EQ(p.red.y, want[k][0]);
-        EXPECT_DOUBLE_EQ(p.green.y, want[k][1]);
-        EXPECT_DOUBLE_EQ(p.blue.y, want[k][2]);
+    RunState s;
+    for (std::int64_t k = 1; k <= 5; ++k) {
+        SCOPED_TRACE(k);
+        s.Games = 100 * k;
+        s.TotalBet = 2000 * k;
+        s.TotalWin = wins[k - 1];
+        const ChartStep step = chart.AddPoint(s);
+        EXPECT_DOUBLE_EQ(step.point.red.y, want[k - 1][0]);
+        EXPECT_DOUBLE_EQ(step.point.green.y, want[k - 1][1]);
+        EXPECT_DOUBLE_EQ(step.point.blue.y, want[k - 1][2]);
+        EXPECT_EQ(step.percent_line, k == 3) << "the blue window restarts at point 3";
     }
 }
 
 TEST_F(ChartTest, WithChartUncheckedPointsAreOnlyCounted) {
     Start();
-    rc().ChartData().Options().Chart = false;
+    sim().Chart().Options().Chart = false;
     StopAt(10000);
-    rc().cmdAUTO_Click();
-    EXPECT_EQ(rc().ChartData().ChartPoints(), 100);
+    sim().StartOrStop();
+    EXPECT_EQ(sim().Chart().ChartPoints(), 100);
     EXPECT_TRUE(observer.points.empty());
     EXPECT_EQ(File("Percent_10000.txt"), "");
 }
@@ -125,38 +124,51 @@ TEST_F(ChartTest, WithChartUncheckedPointsAreOnlyCounted) {
 // A divisor of 0 gives a quotient of 0: a window without bets is at 0 %, a Step of 0 puts every
 // point at y = 0, an X size of 0 never wraps or fills, a period of 0 never restarts.
 TEST_F(ChartTest, DivisionsByZeroGiveZero) {
+    ChartData chart(95.5f);
+    chart.ReadSetup({"0", "50", "0", "95"}, {"0", "0", "1"});
+    const ChartStep step = chart.AddPoint(RunState());  // before any game
+    EXPECT_EQ(step.point.red.y, 0.0);
+    EXPECT_EQ(step.point.x, 1);
+    ASSERT_TRUE(step.percent_line);
+    EXPECT_EQ(step.percent, 0.0);
     Start();
-    rc().ReadChartSetup({"0", "50", "0", "95"}, {"0", "0", "1"});
-    rc().DrawPercent();  // before any game
-    ASSERT_EQ(observer.points.size(), 1u);
-    EXPECT_EQ(observer.points[0].red.y, 0.0);
-    EXPECT_EQ(observer.points[0].x, 1);
-    EXPECT_EQ(File("Percent_10000.txt"), "00.000000      0 \r\n");
-    rc().ReadChartSetup({"0", "50", "4", "95"}, {"0", "0", "0"});
+    sim().ReadChartSetup({"0", "50", "4", "95"}, {"0", "0", "0"});
     StopAt(100000);
-    rc().cmdAUTO_Click();
-    EXPECT_EQ(observer.points.back().x, 1001) << "no wrap";
+    sim().StartOrStop();
+    EXPECT_EQ(observer.points.back().x, 1000) << "no wrap";
     EXPECT_TRUE(observer.full.empty());
-    EXPECT_EQ(rc().ChartData().Marks().BetMark1, 0) << "a period of 0 never restarts";
-    // The blue window last restarted at the first point, before any bet: it spans the run.
+    EXPECT_EQ(sim().Chart().Marks().BetMark1, 0) << "a period of 0 never restarts";
+    EXPECT_EQ(File("Percent_10000.txt"), "") << "nor the blue window's";
+    // The blue window never restarted: it spans the run.
     EXPECT_DOUBLE_EQ(observer.points.back().blue.y, observer.points.back().red.y);
+}
+
+// The blue window's line: its RTP, then the game count as a field in the next print zone.
+TEST_F(ChartTest, PercentLinesOfTheLog) {
+    test::CreateLogs(logs, dir.path());
+    RunState state;
+    RunStatus status(state, observer);
+    RunLogs run_logs(logs, status);
+    run_logs.Percent(0.0, 0);
+    run_logs.Percent(95.4321234, 1230000);
+    EXPECT_EQ(File("Percent_10000.txt"), "00.000000      0 \r\n95.432123      1230000 \r\n");
 }
 
 TEST_F(ChartTest, SetupFieldsReadAsRoundedNumbers) {
     Start();
-    rc().ReadChartSetup({"250.5", "x", "2.5", " 97 %"}, {"0", "1e2", "99999999999"});
-    EXPECT_EQ(rc().ChartData().ScaleTexts(), (std::array<std::string, 4>{"250", "0", "2", "97"}));
+    sim().ReadChartSetup({"250.5", "x", "2.5", " 97 %"}, {"0", "1e2", "99999999999"});
+    EXPECT_EQ(sim().Chart().ScaleTexts(), (std::array<std::string, 4>{"250", "0", "2", "97"}));
     // "99999999999" is too large for the field.
-    EXPECT_EQ(rc().ChartData().CounterResetTexts(), (std::array<std::string, 3>{"0", "100", "0"}));
+    EXPECT_EQ(sim().Chart().CounterResetTexts(), (std::array<std::string, 3>{"0", "100", "0"}));
     EXPECT_EQ(observer.chart_cleared, 1);
 }
 
-TEST_F(ChartTest, SaveNowPrintsTheUntrimmedSummary) {
-    Start();
-    st().Games = 1234;
-    st().TotalWin = 23000;
-    st().TotalBet = 24680;
-    EXPECT_EQ(rc().ChartSaveNowSummary(), "Games played = 1 234      23 000 /  24 680 = 93.193%");
+TEST(ChartData, SaveNowPrintsTheUntrimmedSummary) {
+    RunState s;
+    s.Games = 1234;
+    s.TotalWin = 23000;
+    s.TotalBet = 24680;
+    EXPECT_EQ(ChartData::SaveNowSummary(s), "Games played = 1 234      23 000 /  24 680 = 93.193%");
 }
 
 }  // namespace

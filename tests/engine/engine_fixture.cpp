@@ -1,8 +1,5 @@
 #include "engine_fixture.h"
 
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <stdexcept>
 #include <string_view>
 
@@ -14,14 +11,14 @@ GameDefinition SmallGame() {
     GameDefinition def;
     def.GameRTP = 95.5f;
     for (int s = 0; s < kSymbols; ++s) {
-        def.Figures[s] = std::to_string(s);
-        def.Figures[s].insert(0, 1, 'S');  // GCC 12 at -O3 warns falsely on "S" + string
+        def.SymbolName[s] = std::to_string(s);
+        def.SymbolName[s].insert(0, 1, 'S');  // GCC 12 at -O3 warns falsely on "S" + string
         for (int n = 0; n < kRunLengths; ++n) {
             def.PayTable[s][n] = static_cast<std::int16_t>(100 * s + 10 * n + 1);
         }
     }
-    def.Figures[kWild] = "Wild";
-    def.Figures[kScatter] = "Scatter";
+    def.SymbolName[kWild] = "Wild";
+    def.SymbolName[kScatter] = "Scatter";
     for (int r = 0; r < kReels; ++r) {
         def.ReelLen[r] = def.FsReelLen[r] = 29;
         for (int p = 0; p < 30; ++p) {
@@ -29,7 +26,7 @@ GameDefinition SmallGame() {
         }
         for (int l = 0; l < kLines; ++l) def.LineTable[l][r] = kLineRows[l][r];
     }
-    def.CycleGames = 100000000;
+    def.CycleGames = kCycleGames;
     def.ReportFileName = "Temp1.txt";
     return def;
 }
@@ -50,43 +47,46 @@ void SetStrip(GameDefinition& def, int reel, const std::string& symbols, bool fr
         static_cast<std::int16_t>(symbols.size() - 1);
 }
 
-TempDir::TempDir() {
-    std::random_device rd;
-    do {
-        path_ = std::filesystem::temp_directory_path() /
-                ("kragmoor-engine-" + std::to_string(rd()) + std::to_string(rd()));
-    } while (!std::filesystem::create_directory(path_));
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
-
-std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+void CreateLogs(LogFiles& logs, const std::filesystem::path& dir) {
+    for (auto [log, name] : {std::pair{&logs.Percent, "Percent_10000.txt"},
+                             {&logs.Jackpot, "Jackpot.txt"},
+                             {&logs.FreeSpins, "FreeSpins.txt"}}) {
+        if (!log->Create(dir / name)) throw std::runtime_error("cannot create a log");
     }
-    return lines;
 }
 
-void EngineTest::Start() {
-    ASSERT_TRUE(logs.Percent.Create(dir.path() / "Percent_10000.txt"));
-    ASSERT_TRUE(logs.Jackpot.Create(dir.path() / "Jackpot.txt"));
-    ASSERT_TRUE(logs.FreeSpins.Create(dir.path() / "FreeSpins.txt"));
-    control = std::make_unique<RunControl>(def, logs, dir.path(), &observer);
+EngineParts::EngineParts(const GameDefinition& def, LogFiles& files, RunObserver& observer,
+                         const std::filesystem::path& dir)
+    : tables(GameTables::Build(def)),
+      state(LoaderState(def)),
+      status(state, observer),
+      logs(files, status),
+      statistics(tables->definition, state, status, logs, observer, dir, 0),
+      rounds(*tables, state, status, logs, labels, observer, StopDraws()) {}
+
+EngineTest::~EngineTest() {
+    if (engine) engine->RemoveObserver(&observer);
+}
+
+void EngineTest::Start(const std::function<void(RunState&)>& prepare) {
+    CreateLogs(logs, dir.path());
+    RunState start = LoaderState(def);
+    if (prepare) prepare(start);
+    engine = std::make_unique<Simulator>(GameTables::Build(def), logs, dir.path(), start);
+    engine->AddObserver(&observer);
     rng_Init(1);  // every test draws the same stops, whatever ran before it
+}
+
+void EngineTest::Restart(const std::function<void(RunState&)>& change) {
+    RunState state = engine->State();
+    change(state);
+    const bool random = engine->RandomStops(), auto_stop = engine->AutoStop();
+    const std::int64_t points = engine->Chart().ChartPoints();
+    engine->RemoveObserver(&observer);
+    engine = std::make_unique<Simulator>(GameTables::Build(def), logs, dir.path(), state, points);
+    engine->SetRandomStops(random);
+    engine->SetAutoStop(auto_stop);
+    engine->AddObserver(&observer);
 }
 
 void EngineTest::PrepareTrigger(char free_symbol) {
@@ -98,28 +98,29 @@ void EngineTest::PrepareTrigger(char free_symbol) {
 }
 
 void EngineTest::SetNextGame(const std::array<int, kReels>& stops, std::int64_t game) {
-    control->SetRandomStops(false);
-    std::array<int, kReels> s = stops;
-    for (int r = kReels - 1; r >= 0; --r) {  // one step back: the rightmost reel turns fastest
-        if (s[r] > 0) {
-            --s[r];
-            break;
+    Restart([&](RunState& state) {
+        std::array<int, kReels> s = stops;
+        for (int r = kReels - 1; r >= 0; --r) {  // one step back: the rightmost reel turns fastest
+            if (s[r] > 0) {
+                --s[r];
+                break;
+            }
+            s[r] = def.ReelLen[r];
         }
-        s[r] = def.ReelLen[r];
-    }
-    for (int r = 0; r < kReels; ++r) st().ReelStop[r] = static_cast<std::int16_t>(s[r]);
-    st().Games = game - 1;
+        for (int r = 0; r < kReels; ++r) state.ReelStop[r] = static_cast<std::int16_t>(s[r]);
+        state.Games = game - 1;
+    });
+    sim().SetRandomStops(false);
 }
 
 void EngineTest::PlayBaseAt(const std::array<int, kReels>& stops, std::int64_t game) {
     SetNextGame(stops, game);
-    ++st().Games;
-    control->PlayBaseGame();
+    sim().Step();
 }
 
 void EngineTest::StopAt(std::int64_t games) {
     observer.on_yield = [this, games] {
-        if (rc().State().Games >= games && rc().Running()) rc().cmdAUTO_Click();
+        if (sim().State().Games >= games && sim().Running()) sim().StartOrStop();
     };
 }
 

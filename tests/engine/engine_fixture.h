@@ -1,5 +1,5 @@
-// Small games filled in code, a temporary working directory, and a run control on such a game
-// with an observer that records what a window would have been told.
+// Small games filled in code, the engine on such a game with an observer that records what a
+// window would have been told, and the engine's parts over a state of the test's own.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,17 +11,24 @@
 #include <string>
 #include <vector>
 
-#include "engine/chart.h"
-#include "engine/run_control.h"
+#include "engine/chart_data.h"
+#include "engine/counter_labels.h"
+#include "engine/game_rounds.h"
+#include "engine/game_tables.h"
+#include "engine/run_logs.h"
+#include "engine/run_statistics.h"
+#include "engine/run_status.h"
+#include "engine/simulator.h"
 #include "model/game_model.h"
 #include "model/log_file.h"
+#include "test_support.h"
 
 namespace kragmoor::test {
 
-// Figures "S0".."S10", "Wild", "Scatter"; the built-in lines; CycleGames 100000000; distinct
-// pays, so that a result names its cell: Pay(symbol, n) = 100 x symbol + 10 x n + 1; every base
-// and free-spins reel 30 positions long holding symbol (position % 11), so a window of ordinary
-// symbols only. Tests overwrite strip positions to place what they need.
+// Symbol names "S0".."S10", "Wild", "Scatter"; the built-in lines; CycleGames 100000000;
+// distinct pays, so that a result names its cell: Pay(symbol, n) = 100 x symbol + 10 x n + 1;
+// every base and free-spins reel 30 positions long holding symbol (position % 11), so a window
+// of ordinary symbols only. Tests overwrite strip positions to place what they need.
 GameDefinition SmallGame();
 // Pays for runs of 0 and 1 set to 0, so that only runs of two or more win.
 void NoShortPays(GameDefinition& def);
@@ -29,22 +36,8 @@ void NoShortPays(GameDefinition& def);
 // is the strip length.
 void SetStrip(GameDefinition& def, int reel, const std::string& symbols, bool free_spins = false);
 
-// A fresh empty directory under the system's temporary directory, removed with the object.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
-
-// The whole content of a file, byte for byte ("" when missing), and the lines of a CR LF text.
-std::string ReadFile(const std::filesystem::path& file);
-std::vector<std::string> Lines(const std::string& text);
+// Creates the three logs in `dir`.
+void CreateLogs(LogFiles& logs, const std::filesystem::path& dir);
 
 class RecordingObserver : public RunObserver {
   public:
@@ -80,25 +73,45 @@ class RecordingObserver : public RunObserver {
     std::vector<std::array<std::string, 2>> full;
 };
 
+// The engine's parts over a state the test owns and changes at will, for tests of one part: the
+// game rounds (a cycle of base games whose features are dropped) and the statistics.
+struct EngineParts {
+    EngineParts(const GameDefinition& def, LogFiles& files, RunObserver& observer,
+                const std::filesystem::path& dir);
+
+    std::shared_ptr<const GameTables> tables;
+    RunState state;
+    RunStatus status;
+    RunLogs logs;
+    CounterLabels labels;
+    RunStatistics statistics;
+    GameRounds rounds;
+};
+
 // Base stops at which a game prepared by PrepareTrigger shows three scatters.
 inline constexpr std::array<int, kReels> kTriggerStops = {5, 8, 11, 14, 17};
 
 class EngineTest : public ::testing::Test {
   protected:
     EngineTest() : def(SmallGame()) {}
+    ~EngineTest() override;
 
-    // Creates the logs and the run control on `def` as it stands.
-    void Start();
-    RunControl& rc() { return *control; }
-    RunState& st() { return control->MutableState(); }
+    // Creates the logs and the engine on `def` as it stands, from the loader's state changed by
+    // `prepare`; the random numbers are seeded with 1, so that every test draws the same stops.
+    void Start(const std::function<void(RunState&)>& prepare = {});
+    // A new engine from the state the engine has reached, changed by `change`: the logs go on
+    // (also the chart's count and the option boxes), the labels, the hit table and the chart's
+    // curves start afresh.
+    void Restart(const std::function<void(RunState&)>& change);
+    Simulator& sim() { return *engine; }
 
     // Only runs of two or more pay, base reels 0..2 hold a scatter at kTriggerStops, and with
     // `free_symbol` every free-spins reel holds only that symbol.
     void PrepareTrigger(char free_symbol = 0);
-    // Sequential stops: sets the odometer one step before `stops`, so that the next base game
-    // plays them, and Games one before `game`.
+    // Sequential stops: the odometer one step before `stops`, so that the next base game plays
+    // them, and Games one before `game`.
     void SetNextGame(const std::array<int, kReels>& stops, std::int64_t game = 1);
-    // A base game on the given stops as game number `game`, counted as the run control counts it.
+    // Step on the given stops as game number `game`.
     void PlayBaseAt(const std::array<int, kReels>& stops, std::int64_t game);
     // Ends an automatic run at the first yield at or past `games`.
     void StopAt(std::int64_t games);
@@ -110,7 +123,7 @@ class EngineTest : public ::testing::Test {
     GameDefinition def;
     LogFiles logs;
     RecordingObserver observer;
-    std::unique_ptr<RunControl> control;
+    std::unique_ptr<Simulator> engine;
 };
 
 }  // namespace kragmoor::test

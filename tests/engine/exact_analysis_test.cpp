@@ -65,23 +65,24 @@ class WholeCycle : public EngineTest, public ::testing::WithParamInterface<Cycle
 
     // The odometer plays every combination once; a trigger is noted and its feature dropped.
     CycleLaw PlayCycle() {
-        Start();
-        rc().SetRandomStops(false);
+        CreateLogs(logs, dir.path());
+        EngineParts parts(def, logs, observer, dir.path());
+        parts.status.SetRandomStops(false);
+        RunState& st = parts.state;
         std::int64_t cycle = 1;
         for (const std::int16_t last : def.ReelLen) cycle *= last + 1;
         CycleLaw law;
         for (std::int64_t g = 0; g < cycle; ++g) {
-            const std::int64_t events = st().WinEvents;
-            ++st().Games;
-            rc().PlayBaseGame();
-            const std::int64_t b = st().TotalWin - rc().WinAtGameStart();
-            const bool trigger = st().InFreeSpins;
-            st().InFreeSpins = false;
+            const std::int64_t events = st.WinEvents;
+            parts.rounds.PlayBaseGame();
+            const std::int64_t b = st.TotalWin - st.WinAtGameStart;
+            const bool trigger = st.InFreeSpins;
+            st.InFreeSpins = false;
             law.win += static_cast<double>(b);
             law.square += static_cast<double>(b * b);
             law.trigger_win += trigger ? static_cast<double>(b) : 0.0;
             law.triggers += trigger ? 1 : 0;
-            law.hits += st().WinEvents != events || trigger ? 1 : 0;
+            law.hits += st.WinEvents != events || trigger ? 1 : 0;
             law.max = std::max(law.max, b);
             const auto bin = std::count_if(kWinBinTops.begin(), kWinBinTops.end(),
                                            [&](int top) { return b > top * kBet; });
@@ -223,7 +224,7 @@ TEST(ExactAnalysis, DesignedRtpNoteBeyondAHundredthOfAPercent) {
         def.GameRTP = static_cast<float>(rtp);
         EXPECT_EQ(AnalyseGame(def).designed_rtp_note.empty(), !noted) << rtp - exact;
     }
-    GameDefinition bundled = ReadDefinition(KRAGMOOR_SOURCE_DIR "/games/ReelSetup.ini");
+    GameDefinition bundled = ReadDefinition(SourceFile("games/ReelSetup.ini"));
     bundled.GameRTP = 96.5f;
     EXPECT_EQ(AnalyseGame(bundled).designed_rtp_note,
               "The designed RTP of 96.50 % differs from the exact RTP of 95.744479 % by "

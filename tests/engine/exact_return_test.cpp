@@ -27,27 +27,28 @@ TEST_F(EngineTest, ExactReturnIsWhatAWholeReelCycleOfBaseGamesBooks) {
     SetStrip(def, 2, "S1W2W1");
     SetStrip(def, 3, "21WS0");
     SetStrip(def, 4, "1W2S");
-    Start();
-    rc().SetRandomStops(false);
+    CreateLogs(logs, dir.path());
+    EngineParts parts(def, logs, observer, dir.path());
+    parts.status.SetRandomStops(false);
+    const RunState& st = parts.state;
     const std::int64_t cycle = 7 * 5 * 6 * 5 * 4;
     for (std::int64_t g = 0; g < cycle; ++g) {
-        ++st().Games;
-        rc().PlayBaseGame();  // the features it triggers are counted, not played
+        parts.rounds.PlayBaseGame();  // the features it triggers are counted, not played
     }
     const ExactReturn x = ComputeExactReturn(def);
-    const double bet = static_cast<double>(st().TotalBet);
-    EXPECT_NEAR(100.0 * static_cast<double>(st().TotalWin) / bet,
+    const double bet = static_cast<double>(st.TotalBet);
+    EXPECT_NEAR(100.0 * static_cast<double>(st.TotalWin) / bet,
                 x.base_lines_percent + x.base_scatter_percent, 1e-9);
-    EXPECT_NEAR(static_cast<double>(st().WinEvents), x.win_events_per_game * cycle, 1e-7);
-    EXPECT_NEAR(static_cast<double>(st().FreeGames), x.trigger_probability * cycle, 1e-7);
-    EXPECT_NEAR(static_cast<double>(rc().JackpotCount()), x.jackpot_lines_per_game * cycle, 1e-7);
-    EXPECT_GT(rc().JackpotCount(), 0);
-    EXPECT_GT(st().FreeGames, 0);
+    EXPECT_NEAR(static_cast<double>(st.WinEvents), x.win_events_per_game * cycle, 1e-7);
+    EXPECT_NEAR(static_cast<double>(st.FreeGames), x.trigger_probability * cycle, 1e-7);
+    EXPECT_NEAR(static_cast<double>(st.JackpotLines), x.jackpot_lines_per_game * cycle, 1e-7);
+    EXPECT_GT(st.JackpotLines, 0);
+    EXPECT_GT(st.FreeGames, 0);
 }
 
 // Known answers from an independent computation of the same rules.
 TEST(ExactReturn, ReferenceGameAndBundledGame) {
-    const GameDefinition g0 = ReadDefinition(KRAGMOOR_TEST_DATA "/g0/ReelSetup.ini");
+    const GameDefinition g0 = ReadDefinition(TestData("g0/ReelSetup.ini"));
     const ExactReturn x = ComputeExactReturn(g0);
     EXPECT_NEAR(x.total_percent, 687.8844570711937, 1e-9);
     EXPECT_NEAR(x.base_lines_percent, 224.84189723324897, 1e-9);
@@ -55,7 +56,7 @@ TEST(ExactReturn, ReferenceGameAndBundledGame) {
     EXPECT_NEAR(1.0 / x.trigger_probability, 48.45002992220228, 1e-9);
     EXPECT_NEAR(x.free_spins_per_feature, 19.103011425210582, 1e-9);
 
-    const GameDefinition bundled = ReadDefinition(KRAGMOOR_SOURCE_DIR "/games/ReelSetup.ini");
+    const GameDefinition bundled = ReadDefinition(SourceFile("games/ReelSetup.ini"));
     const ExactReturn b = ComputeExactReturn(bundled);
     EXPECT_NEAR(b.total_percent, 95.74447881811136, 1e-9);
     // The header states the true return to the hundredth.

@@ -129,12 +129,12 @@ TEST_F(FeatureRuns, ManyFeaturesPlayedByTheEngineHaveTheAnalysedLaw) {
     std::vector<double> blocks;
     std::int64_t free_win = 0;
     observer.on_yield = [&] {
-        if (rc().State().InFreeSpins) return;
-        blocks.push_back(static_cast<double>(rc().State().FreeWin - free_win));
-        free_win = rc().State().FreeWin;
-        if (rc().State().Games >= 100000) rc().cmdAUTO_Click();
+        if (sim().State().InFreeSpins) return;
+        blocks.push_back(static_cast<double>(sim().State().FreeWin - free_win));
+        free_win = sim().State().FreeWin;
+        if (sim().State().Games >= 100000) sim().StartOrStop();
     };
-    rc().cmdAUTO_Click();
+    sim().StartOrStop();
     const Sample s = Describe(blocks);
     const double features = 100.0 * static_cast<double>(blocks.size());
     const double variance = a.feature.win_second_moment - a.feature.win_mean * a.feature.win_mean;
@@ -155,19 +155,19 @@ TEST_F(FeatureRuns, LongRunSpreadsAsTheDeviationSays) {
     std::vector<double> blocks;
     std::int64_t total = 0;
     observer.on_yield = [&] {
-        if (rc().State().Games % 1000 != 0 || rc().State().InFreeSpins) return;
-        blocks.push_back(static_cast<double>(rc().State().TotalWin - total));
-        total = rc().State().TotalWin;
-        if (rc().State().Games >= 1000000) rc().cmdAUTO_Click();
+        if (sim().State().Games % 1000 != 0 || sim().State().InFreeSpins) return;
+        blocks.push_back(static_cast<double>(sim().State().TotalWin - total));
+        total = sim().State().TotalWin;
+        if (sim().State().Games >= 1000000) sim().StartOrStop();
     };
-    rc().cmdAUTO_Click();
+    sim().StartOrStop();
     const Sample s = Describe(blocks);
     const double per_game = kBet * kBet * a.sd_per_game * a.sd_per_game;
     EXPECT_NEAR(s.variance / 1000, per_game, 4 * s.variance_error / 1000);
     const RunVerdict v = JudgeRun(a.rtp.total_percent, a.sd_per_game,
-                                  100.0 * static_cast<double>(rc().State().TotalWin) /
-                                      static_cast<double>(rc().State().TotalBet),
-                                  rc().State().Games);
+                                  100.0 * static_cast<double>(sim().State().TotalWin) /
+                                      static_cast<double>(sim().State().TotalBet),
+                                  sim().State().Games);
     EXPECT_LT(std::fabs(v.z_score), 4.0);
 }
 

@@ -18,22 +18,22 @@ TEST_F(FreeSpins, AFeatureBooksItsWholeWinAtItsEndAndIsRecordedAfterTheNextGame)
     PrepareTrigger('3');  // every free spin: five 3s on all 20 lines
     Start();
     SetNextGame(kTriggerStops, 41);
-    rc().cmdStart_Click();
-    const RunState before = rc().State();
+    sim().Step();
+    const RunState before = sim().State();
     for (int spin = 1; spin < 15; ++spin) {
-        rc().cmdStart_Click();
-        EXPECT_EQ(rc().State().FeatureWin, spin * 20 * 351 * 4);
-        EXPECT_EQ(rc().State().TotalWin, before.TotalWin) << "booked only at the end";
+        sim().Step();
+        EXPECT_EQ(sim().State().FeatureWin, spin * 20 * 351 * 4);
+        EXPECT_EQ(sim().State().TotalWin, before.TotalWin) << "booked only at the end";
     }
-    rc().cmdStart_Click();
-    const RunState& s = rc().State();
+    sim().Step();
+    const RunState& s = sim().State();
     const std::int64_t feature = 15 * 20 * 351 * 4;
     EXPECT_EQ(s.Games, 41);
     EXPECT_FALSE(s.InFreeSpins);
     EXPECT_EQ(s.TotalWin, before.TotalWin + feature);
     EXPECT_EQ(s.WinEvents, before.WinEvents) << "free spins leave the line statistics alone";
     EXPECT_EQ(File("FreeSpins.txt"), "");
-    rc().cmdStart_Click();  // the next base game writes the record
+    sim().Step();  // the next base game writes the record
     EXPECT_EQ(File("FreeSpins.txt"), "        41   15 Free_Spins_Won = 21060.000\r\n");
 }
 
@@ -45,18 +45,18 @@ TEST_F(FreeSpins, EverySpinPaysItsLinesAndScattersFourFold) {
     PlayBaseAt(kTriggerStops, 7);
     rng_Init(5);
     for (int spin = 1; spin < 15; ++spin) {
-        const std::int64_t before = rc().State().FeatureWin;
-        rc().cmdStart_Click();
-        RunState reference = rc().State();
+        const std::int64_t before = sim().State().FeatureWin;
+        sim().Step();
+        RunState reference = sim().State();
         std::int64_t want = def.PayTable[kScatter][2] * 80;
         for (int line = 0; line < kLines; ++line) {
             EvaluateLine(def, reference, line);
             want += 4 * std::max(0, reference.LineResult[line][2]);
         }
-        EXPECT_EQ(rc().State().FeatureWin - before, want) << "spin " << spin;
+        EXPECT_EQ(sim().State().FeatureWin - before, want) << "spin " << spin;
     }
-    rc().cmdStart_Click();
-    EXPECT_FALSE(rc().State().InFreeSpins) << "two scatters do not retrigger";
+    sim().Step();
+    EXPECT_FALSE(sim().State().InFreeSpins) << "two scatters do not retrigger";
 }
 
 // The draws of a feature are known in advance for a seed, so a seed is chosen whose first 30
@@ -84,12 +84,12 @@ TEST_F(FreeSpins, ARetriggerOnTheLastSpinPlaysFifteenMore) {
     Start();
     PlayBaseAt(kTriggerStops, 250);
     rng_Init(seed);
-    for (int spin = 1; spin <= 15; ++spin) rc().cmdStart_Click();
-    EXPECT_TRUE(rc().State().InFreeSpins);
-    EXPECT_EQ(rc().Label(1), " FreeGames = 15");
-    for (int spin = 16; spin <= 30; ++spin) rc().cmdStart_Click();
-    EXPECT_FALSE(rc().State().InFreeSpins);
-    rc().cmdStart_Click();
+    for (int spin = 1; spin <= 15; ++spin) sim().Step();
+    EXPECT_TRUE(sim().State().InFreeSpins);
+    EXPECT_EQ(sim().Labels().GamesLabel(), " FreeGames = 15");
+    for (int spin = 16; spin <= 30; ++spin) sim().Step();
+    EXPECT_FALSE(sim().State().InFreeSpins);
+    sim().Step();
     EXPECT_EQ(File("FreeSpins.txt").substr(0, 15), "       250   30");
 }
 
@@ -107,17 +107,17 @@ TEST_F(FreeSpins, SixScattersInAFreeSpinCountAsFive) {
     Start();
     PlayBaseAt(kTriggerStops, 5);
     rng_Init(seed);
-    rc().cmdStart_Click();
-    RunState reference = rc().State();
+    sim().Step();
+    RunState reference = sim().State();
     std::int64_t want = 1251 * 80;
     for (int line = 0; line < kLines; ++line) {
         EvaluateLine(def, reference, line);
         want += 4 * std::max(0, reference.LineResult[line][2]);
     }
-    const std::int32_t* result = rc().State().LineResult[kScatterLine];
+    const std::int32_t* result = sim().State().LineResult[kScatterLine];
     EXPECT_EQ(std::vector<int>(result, result + 3), (std::vector<int>{kScatter, 5, 1251}));
-    EXPECT_EQ(rc().State().FeatureWin, want);
-    EXPECT_EQ(rc().Label(1), " FreeGames = 29");
+    EXPECT_EQ(sim().State().FeatureWin, want);
+    EXPECT_EQ(sim().Labels().GamesLabel(), " FreeGames = 29");
 }
 
 // Auto Stop at a jackpot of a free spin: the feature is played to its end, then the run ends.
@@ -125,13 +125,13 @@ TEST_F(FreeSpins, FiveWildsInAFreeSpinAreRecordedAsAFreeSpinJackpot) {
     PrepareTrigger('W');
     Start();
     PlayBaseAt(kTriggerStops, 123);
-    rc().SetAutoStop(true);
-    rc().cmdAUTO_Click();
-    EXPECT_FALSE(rc().Running());
-    EXPECT_FALSE(rc().State().InFreeSpins);
-    EXPECT_EQ(rc().State().Games, 123);
-    EXPECT_EQ(rc().State().FreeWin, 15 * 20 * 4 * def.PayTable[kWild][5]);
-    EXPECT_EQ(rc().State().HitCount[6][5][kWild], 0);
+    sim().SetAutoStop(true);
+    sim().StartOrStop();
+    EXPECT_FALSE(sim().Running());
+    EXPECT_FALSE(sim().State().InFreeSpins);
+    EXPECT_EQ(sim().State().Games, 123);
+    EXPECT_EQ(sim().State().FreeWin, 15 * 20 * 4 * def.PayTable[kWild][5]);
+    EXPECT_EQ(sim().State().HitCount[6][kWild][5], 0);
     EXPECT_EQ(observer.messages.at(0), "JACKPOT!!!\r\nGame = 123\r\n Free Spin ");
     const auto records = test::Lines(File("Jackpot.txt"));
     ASSERT_EQ(records.size(), 15u * 20u);

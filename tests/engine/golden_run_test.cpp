@@ -6,14 +6,14 @@
 #include <string>
 
 #include "engine/headless_run.h"
-#include "engine/run_control.h"
 #include "engine/session.h"
-#include "engine_fixture.h"
+#include "engine/simulator.h"
+#include "test_support.h"
 
 namespace kragmoor {
 namespace {
 
-const std::filesystem::path kGame = std::filesystem::path(KRAGMOOR_TEST_DATA) / "g0";
+const std::filesystem::path kGame = test::TestData("g0");
 
 struct Reference {
     const char* folder;
@@ -40,17 +40,17 @@ TEST_P(GoldenRun, EveryFileMatchesTheReference) {
     test::TempDir dir;
     std::filesystem::copy_file(kGame / "ReelSetup.ini", dir.path() / "ReelSetup.ini");
     Session session = OpenSession(dir.path(), {});
-    RunControl control(session.definition, session.logs, dir.path());
+    Simulator control(session);
     if (ref.sequential) {
         control.SetRandomStops(false);
-        control.cmdReels_Click(4);
+        control.SelectReel(4);
     }
     {
         HeadlessRun run(control, ref.games);
         run.Play();
     }
-    ASSERT_TRUE(control.cmdSave_Click());
-    control.cmdExit_Click();
+    ASSERT_TRUE(control.Save());
+    control.Exit();
 
     const std::filesystem::path want_dir = kGame / ref.folder;
     for (const char* name : {"Jackpot.txt", "FreeSpins.txt", "Percent_10000.txt", "empty.txt"}) {

@@ -13,35 +13,37 @@ TEST_F(HitTableTest, CellsWhoseCountChangedAreRedOrYellow) {
     def.PayTable[6][2] = 0;  // line 6's two 6s pay nothing: yellow
     Start();
     SetNextGame({7, 7, 7, 7, 7});
-    rc().cmdStart_Click();  // Step refreshes the table
-    const HitTable& t = rc().Hits();
+    sim().Step();  // Step refreshes the table
+    const HitTable& t = sim().Hits();
     const int row7 = HitTable::RowOf(7, 5);
     EXPECT_EQ(t.Cell(row7, 1), "1");
     EXPECT_EQ(t.Colour(row7, 1), CellColour::Red);
     EXPECT_EQ(t.Cell(row7, 2), "0");
     EXPECT_EQ(t.Colour(row7, 2), CellColour::White) << "0 and empty read alike";
     EXPECT_EQ(t.Colour(HitTable::RowOf(6, 2), 6), CellColour::Yellow);
-    rc().ShowHits();  // nothing played since: every cell white again
+    sim().RefreshHits();  // nothing played since: every cell white again
     EXPECT_EQ(t.Colour(row7, 1), CellColour::White);
     EXPECT_EQ(t.Colour(HitTable::RowOf(6, 2), 6), CellColour::White);
 }
 
 TEST_F(HitTableTest, ARefreshIsSkippedWhenMinimizedOrNotShown) {
-    Start();
-    st().HitCount[0][3][1] = 5;
+    test::CreateLogs(logs, dir.path());
+    test::EngineParts parts(def, logs, observer, dir.path());
+    parts.state.HitCount[0][1][3] = 5;
     const int row = HitTable::RowOf(1, 3);
+    const HitTable& table = parts.statistics.Hits();
     observer.minimized = true;
-    rc().ShowHits();
-    EXPECT_EQ(rc().Hits().Cell(row, 1), "");
+    parts.statistics.RefreshHits();
+    EXPECT_EQ(table.Cell(row, 1), "");
     observer.minimized = false;
-    st().SkipDisplay = 1;
-    rc().ShowHits();
-    EXPECT_EQ(rc().Hits().Cell(row, 1), "");
+    parts.state.SkipDisplay = 1;
+    parts.statistics.RefreshHits();
+    EXPECT_EQ(table.Cell(row, 1), "");
     // A save refreshes as if maximized: a minimized table still saves its current counts.
-    st().SkipDisplay = 0;
+    parts.state.SkipDisplay = 0;
     observer.minimized = true;
-    rc().cmdSave_Click();
-    EXPECT_EQ(rc().Hits().Cell(row, 1), "5");
+    parts.statistics.Save();
+    EXPECT_EQ(table.Cell(row, 1), "5");
 }
 
 // A save clicked at a yield between two refreshes of a run writes the table as last refreshed.
@@ -49,18 +51,18 @@ TEST_F(HitTableTest, ASaveDuringARunWritesTheTableAsLastRefreshed) {
     Start();
     std::string at_10000, now;
     observer.on_yield = [&] {
-        if (rc().State().Games == 10000) rc().Hits().AppendSaved(at_10000);
-        if (rc().State().Games == 10500) {
-            rc().cmdSave_Click();
-            rc().cmdAUTO_Click();
+        if (sim().State().Games == 10000) sim().Hits().AppendSaved(at_10000);
+        if (sim().State().Games == 10500) {
+            sim().Save();
+            sim().StartOrStop();
         }
     };
-    rc().cmdAUTO_Click();
+    sim().StartOrStop();
     const std::string report = File("Temp1.txt");
     ASSERT_GE(report.size(), at_10000.size());
     EXPECT_EQ(report.substr(report.size() - at_10000.size()), at_10000);
-    rc().ShowHits();
-    rc().Hits().AppendSaved(now);
+    sim().RefreshHits();
+    sim().Hits().AppendSaved(now);
     EXPECT_NE(now, at_10000) << "the counts moved on after game 10000";
 }
 

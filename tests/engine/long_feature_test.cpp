@@ -26,25 +26,25 @@ TEST_F(LongFeature, StopAtATurnLeavesTheFeaturePendingWhereItStands) {
     Start();
     SetNextGame(kTriggerStops, 7);
     observer.on_feature_yield = [&] {
-        if (observer.feature_turns == 3) rc().cmdAUTO_Click();
+        if (observer.feature_turns == 3) sim().StartOrStop();
     };
-    rc().cmdAUTO_Click();
-    const RunState& s = rc().State();
-    EXPECT_FALSE(rc().Running());
+    sim().StartOrStop();
+    const RunState& s = sim().State();
+    EXPECT_FALSE(sim().Running());
     EXPECT_TRUE(s.InFreeSpins);
     EXPECT_EQ(s.Games, 7);
     EXPECT_EQ(s.FreeSpinsPlayed, 300);
-    EXPECT_EQ(rc().FreeSpinNo(), 300 - 15 * 300) << "each spin counts one and retriggers";
+    EXPECT_EQ(sim().State().FreeSpinNo, 300 - 15 * 300) << "each spin counts one and retriggers";
     EXPECT_EQ(s.FreeWin, 0) << "nothing of the feature booked";
     EXPECT_EQ(File("FreeSpins.txt"), "");
 
-    rc().cmdStart_Click();
+    sim().Step();
     EXPECT_EQ(s.FreeSpinsPlayed, 301);
     observer.on_feature_yield = [&] {
-        rc().cmdStart_Click();  // the run is playing the feature: nothing happens
-        if (observer.feature_turns == 5) rc().cmdAUTO_Click();
+        sim().Step();  // the run is playing the feature: nothing happens
+        if (observer.feature_turns == 5) sim().StartOrStop();
     };
-    rc().cmdAUTO_Click();
+    sim().StartOrStop();
     EXPECT_EQ(s.FreeSpinsPlayed, 500);
     EXPECT_EQ(s.Games, 7);
     EXPECT_TRUE(s.InFreeSpins);
@@ -55,11 +55,11 @@ TEST_F(LongFeature, ExitAtATurnEndsTheRunAtOnce) {
     NeverEnding(def);
     Start();
     SetNextGame(kTriggerStops, 7);
-    observer.on_feature_yield = [&] { rc().cmdExit_Click(); };
-    rc().cmdAUTO_Click();
-    EXPECT_TRUE(rc().Exited());
-    EXPECT_FALSE(rc().Running());
-    EXPECT_EQ(rc().State().FreeSpinsPlayed, 100);
+    observer.on_feature_yield = [&] { sim().Exit(); };
+    sim().StartOrStop();
+    EXPECT_TRUE(sim().Exited());
+    EXPECT_FALSE(sim().Running());
+    EXPECT_EQ(sim().State().FreeSpinsPlayed, 100);
     EXPECT_EQ(observer.feature_turns, 1);
 }
 
@@ -72,11 +72,11 @@ TEST_F(LongFeature, LongFeaturesEndAfterTheirTurnsAndAreRecordedWhole) {
     const std::string strip = "S33S33S33S" + std::string(20, '3');
     for (int r = 0; r < 3; ++r) test::SetStrip(def, r, strip, true);
     Start();
-    rc().SetRandomStops(true);
+    sim().SetRandomStops(true);
     StopAt(20000);
-    rc().cmdAUTO_Click();
-    rc().cmdStart_Click();  // a base game, so that the last feature is recorded
-    ASSERT_FALSE(rc().State().InFreeSpins);
+    sim().StartOrStop();
+    sim().Step();  // a base game, so that the last feature is recorded
+    ASSERT_FALSE(sim().State().InFreeSpins);
     std::int64_t spins = 0, longest = 0, turns = 0;
     const auto records = test::Lines(File("FreeSpins.txt"));
     for (const std::string& record : records) {
@@ -87,8 +87,8 @@ TEST_F(LongFeature, LongFeaturesEndAfterTheirTurnsAndAreRecordedWhole) {
         longest = std::max(longest, n);
     }
     ASSERT_GT(longest, 200) << "no feature long enough for a turn";
-    EXPECT_EQ(static_cast<std::int64_t>(records.size()), rc().State().FreeGames);
-    EXPECT_EQ(spins, rc().FreeSpinsTotal());
+    EXPECT_EQ(static_cast<std::int64_t>(records.size()), sim().State().FreeGames);
+    EXPECT_EQ(spins, sim().State().FreeSpinsTotal);
     EXPECT_EQ(observer.feature_turns, turns);
 }
 

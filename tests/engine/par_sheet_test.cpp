@@ -45,8 +45,8 @@ double Number(const std::string& field) {
 }
 
 TEST(ParSheet, EveryCombinationReadsBackFromTheCsvAndTheSharesMakeTheRtp) {
-    GameDefinition def = ReadDefinition(KRAGMOOR_SOURCE_DIR "/games/ReelSetup.ini");
-    def.Figures[0] = "Moss, \"old\"";
+    GameDefinition def = ReadDefinition(test::SourceFile("games/ReelSetup.ini"));
+    def.SymbolName[0] = "Moss, \"old\"";
     const ExactAnalysis a = AnalyseGame(def);
     const std::string csv = ParSheetCsv(def, a);
     ASSERT_EQ(csv.substr(csv.size() - 2), "\r\n");

@@ -1,8 +1,6 @@
 // Save: the block appended to the report and the loss-streak table written in place.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "engine_fixture.h"
 
 namespace kragmoor {
@@ -11,12 +9,13 @@ namespace {
 using SaveReport = test::EngineTest;
 
 TEST_F(SaveReport, AppendsTheTotalsAndTheTable) {
-    Start();
-    { std::ofstream(dir.path() / "Temp1.txt", std::ios::binary) << "REPORT\r\n"; }
-    st().Games = 30000;
-    st().TotalWin = 4175094;
-    st().TotalBet = 600000;
-    EXPECT_TRUE(rc().cmdSave_Click());
+    Start([](RunState& s) {
+        s.Games = 30000;
+        s.TotalWin = 4175094;
+        s.TotalBet = 600000;
+    });
+    test::WriteFile(dir.path() / "Temp1.txt", "REPORT\r\n");
+    EXPECT_TRUE(sim().Save());
     const auto lines = test::Lines(File("Temp1.txt"));
     ASSERT_EQ(lines.size(), 1u + 7u + 54u);
     const std::vector<std::string> head(lines.begin(), lines.begin() + 9);
@@ -24,19 +23,20 @@ TEST_F(SaveReport, AppendsTheTotalsAndTheTable) {
               (std::vector<std::string>{"REPORT", "", std::string(60, '-'), "Games     =   30 000",
                                         "Total Win =  4 175 094", "Total Bet =   600 000",
                                         "Total %   =  695.849%", "", "HIT DESCRIPTION"}));
-    rc().cmdSave_Click();
+    sim().Save();
     EXPECT_EQ(test::Lines(File("Temp1.txt")).size(), 1u + 2 * 61u) << "a second complete block";
 }
 
 // The loss-streak table is rewritten in place, 50 records of 25 bytes: an older, longer
 // empty.txt keeps its tail. Ratios with a divisor of 0 are 0.
 TEST_F(SaveReport, TheLossStreakTableIsWrittenInPlace) {
-    Start();
-    { std::ofstream(dir.path() / "empty.txt", std::ios::binary) << std::string(1300, 'x'); }
-    st().Games = 1234567890;
-    st().LossStreakHits[0] = 1234567890;
-    st().LossStreakHits[7] = 3;
-    rc().cmdSave_Click();
+    Start([](RunState& s) {
+        s.Games = 1234567890;
+        s.LossStreakHits[0] = 1234567890;
+        s.LossStreakHits[7] = 3;
+    });
+    test::WriteFile(dir.path() / "empty.txt", std::string(1300, 'x'));
+    sim().Save();
     const std::string table = File("empty.txt");
     ASSERT_EQ(table.size(), 1300u);
     EXPECT_EQ(table.substr(1250), std::string(50, 'x'));
@@ -49,7 +49,7 @@ TEST_F(SaveReport, TheLossStreakTableIsWrittenInPlace) {
 TEST_F(SaveReport, AFileThatCannotBeWrittenIsReported) {
     def.ReportFileName = "no-such-dir/Temp1.txt";
     Start();
-    EXPECT_FALSE(rc().cmdSave_Click());
+    EXPECT_FALSE(sim().Save());
     EXPECT_EQ(observer.messages,
               (std::vector<std::string>{"Cannot append to Temp1.txt: No such file or directory"}));
 }

@@ -16,18 +16,18 @@ TEST_F(WriteFailure, AFullLogIsToldOnceAndEndsTheRun) {
     std::filesystem::create_symlink("/dev/full", dir.path() / "Percent_10000.txt");
     Start();
     StopAt(30000);
-    rc().cmdAUTO_Click();
+    sim().StartOrStop();
     const std::vector<std::string> told = {
         "Cannot write Percent_10000.txt: No space left on device"};
     EXPECT_EQ(observer.messages, told);
-    EXPECT_FALSE(rc().Running());
-    EXPECT_TRUE(rc().WriteFailed());
-    EXPECT_EQ(rc().State().Games, 10000);
+    EXPECT_FALSE(sim().Running());
+    EXPECT_TRUE(sim().WriteFailed());
+    EXPECT_EQ(sim().State().Games, 10000);
 
-    rc().cmdAUTO_Click();
-    EXPECT_EQ(rc().State().Games, 30000);
-    rc().cmdStart_Click();
-    rc().cmdExit_Click();
+    sim().StartOrStop();
+    EXPECT_EQ(sim().State().Games, 30000);
+    sim().Step();
+    sim().Exit();
     EXPECT_EQ(observer.messages, told);
 }
 
@@ -37,9 +37,9 @@ TEST_F(WriteFailure, ALogThatFailsAtItsCloseIsToldAtExit) {
     std::filesystem::create_symlink("/dev/full", dir.path() / "Jackpot.txt");
     for (int r = 0; r < kReels; ++r) test::SetStrip(def, r, "WWW");
     Start();
-    rc().cmdStart_Click();  // twenty lines of five wilds, twenty records
+    sim().Step();  // twenty lines of five wilds, twenty records
     EXPECT_TRUE(observer.messages.empty());
-    rc().cmdExit_Click();
+    sim().Exit();
     EXPECT_EQ(observer.messages,
               std::vector<std::string>{"Cannot write Jackpot.txt: No space left on device"});
 }

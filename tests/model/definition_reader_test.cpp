@@ -11,7 +11,7 @@
 namespace kragmoor {
 namespace {
 
-using namespace testing;  // the small game's lines and helpers
+using namespace test;  // the small game's lines and helpers
 using Ints = std::vector<int>;
 
 template <std::size_t N>
@@ -22,7 +22,7 @@ Ints Row(const std::int16_t (&values)[N]) {
 // The small game as a file, with `count` lines from line `first` on replaced by `with`.
 constexpr int kToTheEnd = 99;
 std::string Edited(int first, const std::vector<std::string>& with, int count = 1) {
-    auto lines = SmallGame();
+    auto lines = SmallGameLines();
     const auto at = lines.begin() + first - 1;
     const auto end = at + std::min<std::ptrdiff_t>(count, lines.end() - at);
     lines.insert(lines.erase(at, end), with.begin(), with.end());
@@ -41,9 +41,9 @@ std::string Refusal(const std::string& content) {
 
 TEST(ReadFormatTest, LfOnlyAndCrLfReadTheSame) {
     // The last line may lack its line end; a byte order mark and an end-of-file mark are dropped.
-    std::string lf = Join(SmallGame(), "\n");
+    std::string lf = Join(SmallGameLines(), "\n");
     lf.pop_back();
-    const GameDefinition a = ParseDefinition(Join(SmallGame()), "a");
+    const GameDefinition a = ParseDefinition(Join(SmallGameLines()), "a");
     const GameDefinition b = ParseDefinition("\xEF\xBB\xBF" + lf + "\x1A", "a");
     EXPECT_EQ(a.SymbolName, b.SymbolName);
     EXPECT_EQ(Row(a.ReelStrip[2]), Row(b.ReelStrip[2]));
@@ -52,7 +52,7 @@ TEST(ReadFormatTest, LfOnlyAndCrLfReadTheSame) {
 
 // Everything a file may do differently from the reference layout, in one file.
 TEST(ReadFormatTest, PaddingCommasNamesPaysFullSectionsAndLooseLines) {
-    auto lines = SmallGame();
+    auto lines = SmallGameLines();
     At(lines, kVersionLine) = "  Version:    1.2 beta   ";
     At(lines, kSeedLine) = "SEED = -1";  // resolved from the clock only when a session starts
     At(lines, kRtpLine) = " Game RTP: 95.5 %";  // read as 95 and "5 " hundredths
@@ -87,7 +87,7 @@ TEST(ReadFormatTest, PaddingCommasNamesPaysFullSectionsAndLooseLines) {
 }
 
 TEST(ReadFormatTest, AFieldThatIsNoNameEndsItsReel) {
-    auto lines = SmallGame();
+    auto lines = SmallGameLines();
     lines.insert(lines.begin() + kFirstBaseRow + 2, "S3,S3,S3,S3,S3, _");
     // Row 2: reel 1 ends at "GAP", reel 3 at a misspelt name; row 3 holds names again.
     At(lines, kFirstBaseRow + 2) = "S10,GAP,Scatter,s0,S1, _";
@@ -112,7 +112,7 @@ TEST(RefuseTest, EveryBadInputWithItsMessage) {
         "28: paytable row of symbol 5: expected the symbol name and its comma within the first 12 "
         "characters, followed only by blanks";
     const std::string gap = " ends the reel: expected at least two positions before the first gap";
-    std::string nul = Join(SmallGame());
+    std::string nul = Join(SmallGameLines());
     nul[nul.find("Version")] = '\0';
 
     std::vector<std::pair<std::string, std::string>> cases = {
@@ -203,7 +203,7 @@ TEST(RefuseTest, EveryBadInputWithItsMessage) {
 // Files refused as a whole, before any line is read: the message names the file. The small game
 // whose last line is padded to exactly 16 MiB is read; one byte more is not.
 TEST(RefuseTest, FilesThatCannotHoldADefinition) {
-    const ScratchDir dir;
+    const TempDir dir;
     const std::filesystem::path file = dir / "ReelSetup.ini";
     const auto refusal = [&file] {
         try {
@@ -215,7 +215,7 @@ TEST(RefuseTest, FilesThatCannotHoldADefinition) {
     };
     const std::string name = file.string();
     EXPECT_EQ(refusal(), name + ": no such file: expected the game definition here");
-    std::string game = Join(SmallGame());
+    std::string game = Join(SmallGameLines());
     game.resize(16 * 1024 * 1024, 'x');
     WriteFile(file, game);
     EXPECT_EQ(refusal(), "accepted");

@@ -16,7 +16,7 @@
 namespace kragmoor {
 namespace {
 
-using namespace testing;  // files and the small game
+using namespace test;  // files and the small game
 
 std::tm LoadTime() {
     std::tm t{};
@@ -38,14 +38,14 @@ void ExpectSameGame(const GameDefinition& a, const GameDefinition& b) {
 }
 
 TEST(DescriptionReportTest, MatchesTheReferenceReportLineForLine) {
-    const GameDefinition def = ReadDefinition(kTestData + "/g0/ReelSetup.ini");
+    const GameDefinition def = ReadDefinition(TestData("g0/ReelSetup.ini"));
     const std::string report = DescriptionReport(def, LoadTime());
-    const std::string reference = ReadFile(kTestData + "/g0/random-30000/Temp1.txt");
+    const std::string reference = ReadFile(TestData("g0/random-30000/Temp1.txt"));
     // The reference's description ends with the last paytable row; the save block follows.
     const std::size_t end = reference.find("\r\n\r\n----");
     ASSERT_NE(end, std::string::npos);
     // Its lines 1, 5, 8 and 9 stand for the studio's contacts and the load time.
-    auto want = SplitLines(reference.substr(0, end + 2));
+    auto want = Lines(reference.substr(0, end + 2));
     want[0] = std::string("  Company: ") + config::kStudioWeb;
     want[4] = "     Date: 03.04.2026  09:05:07";
     want[7] = std::string("    Email: ") + config::kDesignerEmail;
@@ -54,12 +54,12 @@ TEST(DescriptionReportTest, MatchesTheReferenceReportLineForLine) {
 }
 
 TEST(DescriptionReportTest, ReadsBackAsTheSameGame) {
-    const GameDefinition def = ReadDefinition(kTestData + "/g0/ReelSetup.ini");
+    const GameDefinition def = ReadDefinition(TestData("g0/ReelSetup.ini"));
     ExpectSameGame(def, ParseDefinition(DescriptionReport(def, LoadTime()), "Temp1.txt"));
 
     // Reels of different lengths, gap fields in the middle of a column, decimal pays, a name
     // that begins with a digit and an RTP of 96 %.
-    auto lines = SmallGame();
+    auto lines = SmallGameLines();
     At(lines, kRtpLine) = " Game RTP: 96,00 %";
     At(lines, kFirstPayRow + 7) = " 7s,        2.5,0,5,50,500, _";
     At(lines, kFirstBaseRow + 1) = "S5,S6,7s,S8,S9, _";
@@ -72,8 +72,8 @@ TEST(DescriptionReportTest, ReadsBackAsTheSameGame) {
 // Each kept input is either refused with a message or read into a game that reads back.
 TEST(DescriptionReportTest, FuzzRegressionsAreRefusedOrReadBack) {
     int inputs = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(
-             std::filesystem::path(KRAGMOOR_SOURCE_DIR) / "tests/model/fuzz_regressions")) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(SourceFile("tests/model/fuzz_regressions"))) {
         ++inputs;
         SCOPED_TRACE(entry.path().filename().string());
         GameDefinition def;

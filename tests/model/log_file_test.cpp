@@ -6,16 +6,16 @@
 
 #include <utility>
 
-#include "definition_text.h"
+#include "test_support.h"
 
 namespace kragmoor {
 namespace {
 
-using testing::ReadFile;
+using test::ReadFile;
 
 // More records than any buffer holds, handed from one LogFile to another on the way.
 TEST(LogFileTest, RecordsArriveByteForByteInOrderUntilClose) {
-    const testing::ScratchDir dir;
+    const test::TempDir dir;
     LogFile a;
     ASSERT_TRUE(a.Create(dir / "FreeSpins.txt"));
     std::string expected;
@@ -48,7 +48,7 @@ TEST(LogFileTest, RecordsArriveByteForByteInOrderUntilClose) {
 // first failure on it takes nothing, and keeps that failure's reason for the message.
 TEST(LogFileTest, TheFirstFailureIsKeptWithItsReason) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    const testing::ScratchDir dir;
+    const test::TempDir dir;
     std::filesystem::create_symlink("/dev/full", dir / "FreeSpins.txt");
     LogFile log;
     ASSERT_TRUE(log.Create(dir / "FreeSpins.txt"));

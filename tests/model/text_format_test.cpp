@@ -11,7 +11,7 @@
 #include <sstream>
 #include <tuple>
 
-#include "definition_text.h"
+#include "test_support.h"
 
 namespace kragmoor::text {
 namespace {
@@ -142,8 +142,7 @@ TEST(ConversionTest, EveryHeaderRtpIsWrittenBackAsItWasRead) {
 
 // The loss-streak percentages of the reference run, rebuilt from their counts.
 TEST(ReferenceRecordTest, LossStreakPercents) {
-    const std::string run = testing::kTestData + "/g0/random-30000/";
-    const auto streaks = testing::SplitLines(testing::ReadFile(run + "empty.txt"));
+    const auto streaks = test::Lines(test::ReadFile(test::TestData("g0/random-30000/empty.txt")));
     ASSERT_EQ(streaks.size(), 50u);
     for (const std::string& line : streaks) {
         std::istringstream fields(line);

@@ -12,7 +12,7 @@
 #include "ui/main/symbol_art.h"
 
 using namespace kragmoor;
-using kragmoor::testing::WindowFixture;
+using kragmoor::test::WindowFixture;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "ui/main/credit_entry.h"
 
 using namespace kragmoor;
-using kragmoor::testing::WindowFixture;
+using kragmoor::test::WindowFixture;
 
 namespace {
 
@@ -64,9 +64,8 @@ class CreditEntryTest : public QObject {
     void keys() {
         QFETCH(std::size_t, i);
         const auto& c = kCases[i];
-        WindowFixture f;
+        WindowFixture f({}, [&c](RunState& start) { start.Credit = c.credit; });
         f.ShowActive();
-        f.Control().MutableState().Credit = c.credit;
         f.Button("cmdAdd")->click();
         auto* entry = f.Find<CreditEntry>("txtAddCredit");
         QVERIFY(entry->isVisible() && entry->text().isEmpty());
@@ -119,9 +118,8 @@ class CreditEntryTest : public QObject {
     }
 
     void stepWithoutCreditAsksForIt() {
-        WindowFixture f;
+        WindowFixture f({}, [](RunState& start) { start.Credit = 19; });
         f.ShowActive();
-        f.Control().MutableState().Credit = 19;
         f.Button("cmdStart")->click();
         QCOMPARE(f.messages.texts, QStringList{QStringLiteral(" Add Credit ! ")});
         QCOMPARE(f.State().Games, std::int64_t{0});

@@ -8,8 +8,8 @@
 #include "ui/main/start_up.h"
 
 using namespace kragmoor;
-using kragmoor::testing::GameDir;
-using kragmoor::testing::MessageRecorder;
+using kragmoor::test::MessageRecorder;
+using kragmoor::test::TempDir;
 
 class StartUpTest : public QObject {
     Q_OBJECT
@@ -28,32 +28,35 @@ class StartUpTest : public QObject {
     void badDefinitionIsRefused() {
         QFETCH(QString, cut_from);
         QFETCH(QString, message);
-        GameDir dir(!cut_from.isNull());
+        TempDir dir;
         if (!cut_from.isNull()) {
-            std::string text = dir.Read("ReelSetup.ini");
+            std::string text = test::ReadFile(test::TestData("g0/ReelSetup.ini"));
             text.erase(text.find(cut_from.toStdString()));
-            dir.Write("ReelSetup.ini", text);
+            test::WriteFile(dir / "ReelSetup.ini", text);
         }
-        dir.Write("readme.txt", "left over");
-        const QStringList before = dir.Files();
+        test::WriteFile(dir / "readme.txt", "left over");
+        const std::set<std::string> before = dir.Files();
         MessageRecorder messages;
-        QVERIFY(StartUp(dir.Path()) == nullptr);
-        QCOMPARE(messages.texts, QStringList{message.arg(QString::fromStdString(
-                                     (dir.Path() / "ReelSetup.ini").string()))});
+        QVERIFY(StartUp(dir.path()) == nullptr);
+        QCOMPARE(
+            messages.texts,
+            QStringList{message.arg(QString::fromStdString((dir / "ReelSetup.ini").string()))});
         QCOMPARE(messages.titles, QStringList{QStringLiteral("Kragmoor")});
-        QCOMPARE(dir.Files(), before);  // nothing written, nothing deleted
+        QVERIFY(dir.Files() == before);  // nothing written, nothing deleted
         for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!w->isVisible());
     }
 
     void goodDefinitionOpensTheWindow() {
-        GameDir dir(true);
-        dir.Write("readme.txt", "left over");
+        TempDir dir;
+        test::CopyReferenceGame(dir);
+        test::WriteFile(dir / "readme.txt", "left over");
         MessageRecorder messages;  // none expected, but never a modal box in a test
-        const auto app = StartUp(dir.Path());
+        const auto app = StartUp(dir.path());
         QVERIFY(app != nullptr && messages.texts.isEmpty());
         QVERIFY(app->main->isVisible());
-        QCOMPARE(dir.Files(), (QStringList{"FreeSpins.txt", "Jackpot.txt", "Percent_10000.txt",
-                                           "ReelSetup.ini", "Temp1.txt"}));
+        QVERIFY(dir.Files() ==
+                (std::set<std::string>{"FreeSpins.txt", "Jackpot.txt", "Percent_10000.txt",
+                                       "ReelSetup.ini", "Temp1.txt"}));
         app->main->SetQuitFunction([] {});
     }
 };

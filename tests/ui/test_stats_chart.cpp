@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <limits>
 
-#include "engine/chart.h"
+#include "engine/chart_data.h"
 #include "helpers/fixtures.h"
 #include "ui/stats/bitmap_file.h"
 #include "ui/stats/chart_canvas.h"
@@ -57,9 +57,9 @@ void Flat(ChartCanvas& canvas, int points) {
 
 // The chart window of 1040 x 400 saving into the game's directory, its questions answered with
 // `answer` and recorded with their buttons.
-struct ChartGame : testing::StatsGame {
+struct ChartGame : test::StatsGame {
     QStringList asked;
-    ChartSetupFrame& setup = chart.Setup();
+    ChartSetupFrame& setup = *chart.findChild<ChartSetupFrame*>(QStringLiteral("fraCharSetup"));
 
     explicit ChartGame(bool answer = true) {
         chart.SetAsk([this, answer](QWidget*, const QString& text, bool yes_no) {
@@ -67,7 +67,6 @@ struct ChartGame : testing::StatsGame {
             return answer;
         });
         chart.resize(kSize);
-        chart.SetDirectory(dir.Path());
     }
     // The reference game pays far above its header's RTP: a scale that shows its curves, and a
     // green window short enough for the green curve to part from the red one.
@@ -80,7 +79,7 @@ struct ChartGame : testing::StatsGame {
         chart.cmdCharSetup_Click();
     }
     bool BitmapOfChartSize(const std::string& name) {
-        QFile file(QString::fromStdString((dir.Path() / name).string()));
+        QFile file(QString::fromStdString((dir / name).string()));
         if (!file.open(QIODevice::ReadOnly)) return false;
         const QByteArray bytes = file.readAll();
         return bytes.startsWith("BM") && QImage::fromData(bytes, "BMP").size() == chart.size();
@@ -180,19 +179,19 @@ class ChartWindowTest : public QObject {
         Type(g.setup.txtMastabi[0], QStringLiteral("250"));
         Type(g.setup.txtMastabi[2], QStringLiteral("abc"));
         Type(g.setup.txtCounterRST[1], QStringLiteral("7.6"));
-        QCOMPARE(g.run.ChartData().Scale().XSize, 500);  // still open: not yet
+        QCOMPARE(g.run.Chart().Scale().XSize, 500);  // still open: not yet
         QCOMPARE(g.cleared, 0);
 
         g.chart.cmdCharSetup_Click();
-        QCOMPARE(g.run.ChartData().Scale().XSize, 250);
-        QCOMPARE(g.run.ChartData().Scale().Step, 0);
-        QCOMPARE(g.run.ChartData().CounterReset()[1], 8);
+        QCOMPARE(g.run.Chart().Scale().XSize, 250);
+        QCOMPARE(g.run.Chart().Scale().Step, 0);
+        QCOMPARE(g.run.Chart().CounterReset()[1], 8);
         QCOMPARE(g.cleared, 1);
         // The fields now show what the chart uses, and the picture is the frame at the new scale.
         QCOMPARE(g.setup.txtMastabi[2]->text(), QStringLiteral("0"));
         QCOMPARE(g.setup.txtCounterRST[1]->text(), QStringLiteral("8"));
         QImage expected(g.chart.Picture().size(), QImage::Format_RGB32);
-        DrawChartFrame(expected, g.run.ChartData().Scale(), g.chart.font());
+        DrawChartFrame(expected, g.run.Chart().Scale(), g.chart.font());
         QCOMPARE(g.chart.Picture(), expected);
         QVERIFY(g.asked.isEmpty());  // Print unchecked: no question
 
@@ -209,25 +208,25 @@ class ChartWindowTest : public QObject {
         g.ShowReferenceScale();
         QTest::mouseClick(g.setup.chkContinue, Qt::LeftButton);
         QTest::mouseClick(g.setup.chkSave, Qt::LeftButton);  // "Save now?" No
-        g.run.cmdAUTO_Click();                               // returns when the run has ended
+        g.run.StartOrStop();                                 // returns when the run has ended
         // The pass that adds the 499th point is the last: 499 x 100 games.
         QCOMPARE(g.run.State().Games, 49900);
-        QCOMPARE(g.run.ChartData().ChartPoints(), 499);
+        QCOMPARE(g.run.Chart().ChartPoints(), 499);
         QVERIFY(g.summaries.size() == 1 && g.summaries[0].starts_with("Games = 49 900    "));
         QCOMPARE(g.bitmaps, std::vector<std::string>{"Test49900.bmp"});
         QVERIFY(g.BitmapOfChartSize("Test49900.bmp"));
-        QVERIFY(!g.dir.Exists("TestTemp.bmp"));
+        QVERIFY(!std::filesystem::exists(g.dir / "TestTemp.bmp"));
 
         // The red curve ends at point 498 (x = 508) at the cumulative RTP, and nothing lies
         // right of it; the green and blue curves are drawn too.
         g.chart.FlushPending();
         const QImage& picture = g.chart.Picture();
         const RunState& state = g.run.State();
-        const double y = g.run.ChartData().Y(static_cast<double>(state.TotalWin) /
-                                             static_cast<double>(state.TotalBet));
+        const double y = PercentY(
+            100.0 * static_cast<double>(state.TotalWin) / static_cast<double>(state.TotalBet),
+            g.run.Chart().Scale());
         QVERIFY2(y > 10 && y < 190, qPrintable(QString::number(y)));
-        const QPoint end =
-            ChartMapper(picture.size(), g.run.ChartData().Scale()).Map(508, y).toPoint();
+        const QPoint end = ChartMapper(picture.size(), g.run.Chart().Scale()).Map(508, y).toPoint();
         QVERIFY(CountColour(picture, Qt::red, QRect(end - QPoint(3, 3), QSize(5, 7))) > 0);
         QCOMPARE(CountColour(picture, Qt::red, QRect(end.x() + 4, 0, 1040, 400)), 0);
         QVERIFY(CountColour(picture, Qt::green, picture.rect()) > 100);
@@ -238,7 +237,7 @@ class ChartWindowTest : public QObject {
         ChartGame g;
         g.ShowReferenceScale();
         const QImage empty = g.chart.Picture();
-        while (g.run.State().Games < 300 || g.run.State().InFreeSpins) g.run.cmdStart_Click();
+        while (g.run.State().Games < 300 || g.run.State().InFreeSpins) g.run.Step();
         QCOMPARE(g.points, 3);                    // at games 100, 200 and 300
         QTRY_VERIFY(g.chart.Picture() != empty);  // drawn once the event loop turns
 
@@ -250,15 +249,14 @@ class ChartWindowTest : public QObject {
         // The summary is printed at the bottom left, past the grid label, and the file holds the
         // picture with it, curves in their colours.
         const QPoint bottom_left =
-            ChartMapper(before.size(), g.run.ChartData().Scale()).Map(10, 10).toPoint();
+            ChartMapper(before.size(), g.run.Chart().Scale()).Map(10, 10).toPoint();
         const QRect text(bottom_left + QPoint(30, 0), QSize(300, 12));
         QCOMPARE(CountColour(before, Qt::black, text), 0);
         QVERIFY(CountColour(g.chart.Picture(), Qt::black, text) > 30);
-        const QImage saved(QString::fromStdString((g.dir.Path() / "TestTemp.bmp").string()));
+        const QImage saved(QString::fromStdString((g.dir / "TestTemp.bmp").string()));
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), g.chart.Picture());
         // A file that cannot be written is named in the error.
-        const QString bad =
-            QString::fromStdString((g.dir.Path() / "missing" / "Test.bmp").string());
+        const QString bad = QString::fromStdString((g.dir / "missing" / "Test.bmp").string());
         QString error;
         QVERIFY(!SaveBitmap(g.chart.Picture(), bad, &error));
         QVERIFY2(error.contains(bad), qPrintable(error));

@@ -1,7 +1,10 @@
-// The hit statistics window over a real run control: the change colours of the first and second
-// refresh, a minimized window left alone, and the clipboard copy.
+// The hit statistics window over a real engine: the change colours of the first and second
+// refresh, a minimized window left alone, and the clipboard copy from a cell and from the corner.
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
@@ -12,7 +15,21 @@
 #include "ui/stats/hit_table_model.h"
 
 using namespace kragmoor;
-using kragmoor::testing::StatsGame;
+using kragmoor::test::StatsGame;
+
+namespace {
+
+QTableView& Grid(StatisticsHits& hits) {
+    return *hits.findChild<QTableView*>(QStringLiteral("MSFlexGrid1"));
+}
+HitTableModel& Model(StatisticsHits& hits) {
+    return *qobject_cast<HitTableModel*>(Grid(hits).model());
+}
+QLabel& StatusLabel(StatisticsHits& hits) {
+    return *hits.findChild<QLabel*>(QStringLiteral("Label1"));
+}
+
+}  // namespace
 
 class StatisticsHitsTest : public QObject {
     Q_OBJECT
@@ -24,7 +41,7 @@ class StatisticsHitsTest : public QObject {
     // turns the table white.
     void changedCountsAreRedOrYellowOnceAndWhiteAfter() {
         StatsGame game;
-        HitTableModel& model = game.hits.Model();
+        HitTableModel& model = Model(game.hits);
         auto background = [&model](int row, int column) {
             return model.data(model.index(row, column), Qt::BackgroundRole).value<QBrush>().color();
         };
@@ -35,16 +52,16 @@ class StatisticsHitsTest : public QObject {
                 const int row = HitTable::RowOf(symbol, count) - 1;
                 for (int line = 0; line <= 20; ++line) {
                     QCOMPARE(model.data(model.index(row, line)).toString(),
-                             QString::number(state.HitCount[line][count][symbol]));
+                             QString::number(state.HitCount[line][symbol][count]));
                 }
             }
         }
         QCOMPARE(background(HitTable::RowOf(0, 3) - 1, 0), QColor(255, 0, 0));
         QCOMPARE(background(HitTable::RowOf(0, 2) - 1, 0), QColor(255, 255, 0));
-        QCOMPARE(state.HitCount[0][5][11], 0);
+        QCOMPARE(state.HitCount[0][11][5], 0);
         QCOMPARE(background(HitTable::RowOf(11, 5) - 1, 0), QColor(255, 255, 255));
 
-        game.run.ShowHits();  // no game in between: nothing changed
+        game.run.RefreshHits();  // no game in between: nothing changed
         for (int row = 0; row < 52; ++row)
             for (int column = 0; column <= 20; ++column)
                 QCOMPARE(background(row, column), QColor(Qt::white));
@@ -56,7 +73,7 @@ class StatisticsHitsTest : public QObject {
         hits.show();
         game.PlayAndRefresh(500);
         const QString before = QString::fromStdString(game.run.ClipboardText());
-        QSignalSpy changed(&hits.Model(), &QAbstractItemModel::dataChanged);
+        QSignalSpy changed(&Model(hits), &QAbstractItemModel::dataChanged);
 
         hits.showMinimized();
         game.PlayAndRefresh(500);
@@ -71,16 +88,33 @@ class StatisticsHitsTest : public QObject {
         QTRY_VERIFY(changed.count() > 0);
     }
 
+    // A click on a cell, and one on the corner ("Win Name"), each with its two pauses.
+    void aClickCopiesTheTableAndTheTotals_data() {
+        QTest::addColumn<bool>("corner");
+        QTest::newRow("cell") << false;
+        QTest::newRow("corner") << true;
+    }
+
     void aClickCopiesTheTableAndTheTotals() {
+        QFETCH(bool, corner);
         StatsGame game;
         auto& hits = game.hits;
-        hits.SetClipboardPause(std::chrono::milliseconds(0));
         hits.show();
         game.PlayAndRefresh(2000);
         QGuiApplication::clipboard()->setText(QStringLiteral("old"));
-        QTableView& grid = hits.Grid();
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
-                          grid.visualRect(grid.model()->index(0, 0)).center());
+        QTableView& grid = Grid(hits);
+        if (corner) {
+            auto* button = hits.findChild<QAbstractButton*>(QStringLiteral("WinName"));
+            QVERIFY(button != nullptr && button->isVisible());
+            QCOMPARE(button->text(), QStringLiteral("Win Name"));
+            QCOMPARE(button->geometry().bottomRight() + QPoint(1, 1),
+                     QPoint(grid.verticalHeader()->geometry().right() + 1,
+                            grid.horizontalHeader()->geometry().bottom() + 1));
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                              grid.visualRect(grid.model()->index(0, 0)).center());
+        }
 
         const QString text = QGuiApplication::clipboard()->text();
         QCOMPARE(text, QString::fromStdString(game.run.ClipboardText()));
@@ -101,13 +135,12 @@ class StatisticsHitsTest : public QObject {
     void theCopyTellsItsProgressAndIgnoresAClickMeanwhile() {
         StatsGame game;
         auto& hits = game.hits;
-        hits.SetClipboardPause(std::chrono::milliseconds(150));
         hits.show();
         QStringList seen;
         QTimer probe;  // events keep coming during both pauses: watch the label as a person would
         connect(&probe, &QTimer::timeout, [&] {
             const QString text =
-                hits.StatusLabel().isVisible() ? hits.StatusLabel().text() : QString();
+                StatusLabel(hits).isVisible() ? StatusLabel(hits).text() : QString();
             if (text.isEmpty() || seen.contains(text)) return;
             seen << text;
             QGuiApplication::clipboard()->setText(QStringLiteral("changed"));
@@ -119,7 +152,7 @@ class StatisticsHitsTest : public QObject {
         QCOMPARE(seen, QStringList({QString::fromUtf8("Копиране на данните в клипборда!"),
                                     QString::fromUtf8("Данните са в клипборда!")}));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("changed"));
-        QVERIFY(hits.StatusLabel().isHidden());
+        QVERIFY(StatusLabel(hits).isHidden());
     }
 };
 

@@ -1,4 +1,5 @@
-// The main window's click handlers and the upkeep of its widgets.
+// The main window's controls and the engine verbs they stand for, and the upkeep of its
+// widgets.
 #include "ui/main/frm_reelvik.h"
 
 #include <QApplication>
@@ -38,79 +39,77 @@ void SetFittedText(QLabel* label, const QString& text, const QFont& base) {
 frmReelvik::frmReelvik(Session session, QWidget* parent)
     : QWidget(parent),
       session_(std::move(session)),
-      control_(session_.definition, session_.logs, session_.dir, this),
-      image_list_(session_.definition.Figures),
+      engine_(session_),
+      image_list_(session_.definition.SymbolName),
       throttle_(kYieldPeriod),
       display_throttle_(kDisplayPeriod),
       quit_([] { QCoreApplication::quit(); }) {
+    engine_.AddObserver(this);
     BuildControls();
+    ConnectControls();
     LoadDefinition();
 }
 
 frmReelvik::~frmReelvik() {
-    control_.SetObserver(nullptr);
+    engine_.RemoveObserver(this);
     if (about_) delete about_.data();
-}
-
-void frmReelvik::SetStatisticsViews(HitsView* hits, ChartView* chart) {
-    hits_view_ = hits;
-    chart_view_ = chart;
 }
 
 void frmReelvik::SetQuitFunction(std::function<void()> quit) {
     quit_ = std::move(quit);
 }
 
-// --- click handlers ---
+// --- the controls and the engine verbs they stand for ---
 
-void frmReelvik::cmdStart_Click() {
-    if (exiting_) return;
-    control_.cmdStart_Click();
-    Sync();
-    RefreshLabels();
+// Every button, the option box and the credit entry, each with the engine verb it stands for.
+void frmReelvik::ConnectControls() {
+    OnClick(cmdStart, [this] { engine_.Step(); });
+    OnClick(cmdAUTO, [this] {
+        throttle_.Restart();
+        engine_.StartOrStop();  // a run returns only when it has ended
+    });
+    OnClick(cmdSave, [this] { engine_.Save(); });
+    for (int reel = 0; reel < kReels; ++reel) {
+        OnClick(cmdReels[static_cast<std::size_t>(reel)], [this, reel] {
+            engine_.SelectReel(reel);
+            RefreshReelButtons();
+        });
+    }
+    connect(cmdExit, &QPushButton::clicked, this, &frmReelvik::Exit);
+    connect(chkStopJP, &QCheckBox::clicked, this,
+            [this](bool checked) { engine_.SetAutoStop(checked); });
+    connect(cmdAdd, &QPushButton::clicked, this, &frmReelvik::OpenCreditEntry);
+    connect(txtAddCredit, &CreditEntry::escapePressed, this, &frmReelvik::CancelCreditEntry);
+    connect(txtAddCredit, &CreditEntry::enterPressed, this, &frmReelvik::BookCredit);
+    connect(cmd_SlotDesignDetails, &QPushButton::clicked, this, &frmReelvik::ShowAbout);
 }
 
-void frmReelvik::cmdAUTO_Click() {
-    if (exiting_) return;
-    throttle_.Restart();
-    control_.cmdAUTO_Click();  // a run returns only when it has ended
-    if (exiting_) return;
-    RunStateChanged();
-    Sync();
-    RefreshLabels();
+// After a verb the widgets show where the engine stands. Nothing runs once Exit has begun.
+void frmReelvik::OnClick(QPushButton* button, std::function<void()> verb) {
+    connect(button, &QPushButton::clicked, this, [this, verb = std::move(verb)] {
+        if (exiting_) return;
+        verb();
+        if (exiting_) return;  // Exit clicked at a turn of the run that just ended
+        RunStateChanged();
+        Sync();
+        RefreshLabels();
+    });
 }
 
-void frmReelvik::cmdSave_Click() {
-    if (exiting_) return;
-    control_.cmdSave_Click();
-    Sync();
-}
-
-void frmReelvik::cmdExit_Click() {
+void frmReelvik::Exit() {
     if (exiting_) return;
     exiting_ = true;
-    control_.cmdExit_Click();  // closes the logs and ends a run going on below this click
+    engine_.Exit();  // closes the logs and ends a run going on below this click
     for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
     if (quit_) quit_();
 }
 
 void frmReelvik::closeEvent(QCloseEvent* event) {
-    cmdExit_Click();
+    Exit();
     event->accept();
 }
 
-void frmReelvik::cmdReels_Click(int index) {
-    if (exiting_) return;
-    control_.cmdReels_Click(index);
-    RefreshReelButtons();
-}
-
-void frmReelvik::chkStopJP_Click() {
-    if (exiting_) return;
-    control_.SetAutoStop(chkStopJP->isChecked());
-}
-
-void frmReelvik::cmd_SlotDesignDetails_Click() {
+void frmReelvik::ShowAbout() {
     if (!about_) {
         about_ = new frmAboutMath(nullptr);
         about_->setAttribute(Qt::WA_DeleteOnClose);
@@ -126,7 +125,7 @@ void frmReelvik::SetEntryButtonsEnabled(bool enabled) {
     for (QPushButton* b : {cmdAdd, cmdExit, cmdAUTO, cmdStart, cmdSave}) b->setEnabled(enabled);
 }
 
-void frmReelvik::cmdAdd_Click() {
+void frmReelvik::OpenCreditEntry() {
     if (exiting_) return;
     SetEntryButtonsEnabled(false);
     txtAddCredit->clear();
@@ -135,14 +134,14 @@ void frmReelvik::cmdAdd_Click() {
     txtAddCredit->setFocus();
 }
 
-void frmReelvik::txtAddCredit_Escape() {
+void frmReelvik::CancelCreditEntry() {
     SetEntryButtonsEnabled(true);
     cmdStart->setFocus();
     txtAddCredit->hide();
 }
 
-void frmReelvik::txtAddCredit_Enter() {
-    const bool can_play = control_.BookCredit(txtAddCredit->text().toStdString());
+void frmReelvik::BookCredit() {
+    const bool can_play = engine_.BookCredit(txtAddCredit->text().toStdString());
     RefreshLabels();
     for (QPushButton* b : {cmdAdd, cmdExit, cmdAUTO, cmdSave}) b->setEnabled(true);
     txtAddCredit->hide();
@@ -180,16 +179,23 @@ void frmReelvik::SyncDisplay() {
     }
 }
 
+// Label1(0..6) and the counter each shows.
 void frmReelvik::RefreshLabels() {
+    using Counter = std::string (CounterLabels::*)() const;
+    static constexpr std::array<Counter, 7> kShown = {
+        &CounterLabels::WinLabel,       &CounterLabels::GamesLabel,   &CounterLabels::GameWinLabel,
+        &CounterLabels::FreeSpinsLabel, &CounterLabels::HitRateLabel, &CounterLabels::CashLabel,
+        &CounterLabels::TotalLabel};
     labels_dirty_ = false;
     const QFont base = font();
+    const CounterLabels& counters = engine_.Labels();
     for (std::size_t i = 0; i < Label1.size(); ++i) {
-        SetFittedText(Label1[i], QString::fromStdString(control_.Label(static_cast<int>(i))), base);
+        SetFittedText(Label1[i], QString::fromStdString((counters.*kShown[i])()), base);
     }
 }
 
 void frmReelvik::RefreshReelButtons() {
-    const int selected = control_.State().SelectedReel;
+    const int selected = engine_.State().SelectedReel;
     for (std::size_t r = 0; r < cmdReels.size(); ++r) {
         QFont f = cmdReels[r]->font();
         f.setBold(static_cast<int>(r) == selected);

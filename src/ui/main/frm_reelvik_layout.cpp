@@ -1,5 +1,5 @@
-// Building the main window: every control at its place (twips of the design converted at 15
-// twips a pixel), captions, colours, fonts and tool tips, and the state the loader leaves.
+// Building the main window: every control at its place (twips of the design converted to
+// pixels), captions, colours, fonts and tool tips, and the state the loader leaves.
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <cmath>
 
+#include "engine/stop_window.h"
 #include "model/config.h"
 #include "ui/about/quorvane_logo.h"
 #include "ui/main/credit_entry.h"
@@ -19,8 +20,6 @@
 
 namespace kragmoor {
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 int Px(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
@@ -102,7 +101,29 @@ void frmReelvik::BuildControls() {
     QFont base = font();
     base.setPixelSize(11);
     setFont(base);
+    BuildButtons();
+    BuildCounters();
 
+    Label2 = MakeLabel(QStringLiteral("Label2"), {240, 6960, 2655, 795});
+    Label2->setFont(TitleFont());
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    cmd_SlotDesignDetails = MakeButton("cmd_SlotDesignDetails", QString(), {3135, 6930, 6930, 915});
+    cmd_SlotDesignDetails->setToolTip(QStringLiteral(" Math Design Details "));
+    const QSize logo = cmd_SlotDesignDetails->size() - QSize(6, 6);
+    cmd_SlotDesignDetails->setIcon(QIcon(QuorvaneBanner(logo)));
+    cmd_SlotDesignDetails->setIconSize(logo);
+
+    Picture2 = new ReelWindow(display_, image_list_, this);
+
+    setTabOrder(cmdStart, cmdAUTO);
+    setTabOrder(cmdAUTO, cmdSave);
+    setTabOrder(cmdSave, cmdAdd);
+    setTabOrder(cmdAdd, cmdExit);
+}
+
+// The five buttons at the bottom left, the reel buttons above them and the two option boxes.
+void frmReelvik::BuildButtons() {
     cmdExit = MakeButton("cmdExit", QStringLiteral("Exit"), {120, 8760, 495, 615});
     Colour(cmdExit, QPalette::Button, kLightRed);
     cmdAUTO = MakeButton("cmdAUTO", QStringLiteral("Run"), {720, 8760, 495, 615});
@@ -116,8 +137,6 @@ void frmReelvik::BuildControls() {
         const std::string name = "cmdReels_" + std::to_string(i);
         cmdReels[static_cast<std::size_t>(i)] =
             MakeButton(name.c_str(), QString(), {120 + 600 * i, 8280, 495, 375});
-        connect(cmdReels[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { cmdReels_Click(i); });
     }
 
     chkRND = new QCheckBox(QStringLiteral("RNG mode"), this);
@@ -130,7 +149,10 @@ void frmReelvik::BuildControls() {
     chkStopJP->setGeometry(Twips(1230, 7920, 1035, 255));
     FitCaption(chkRND);
     FitCaption(chkStopJP);
+}
 
+// The counter labels, the credit field over the hit rate and the result text box.
+void frmReelvik::BuildCounters() {
     const std::array<QRect, 7> places = {QRect(6600, 7920, 3435, 255), QRect(6600, 8340, 1695, 255),
                                          QRect(8340, 8340, 1695, 255), QRect(6600, 8730, 3435, 255),
                                          QRect(2280, 7920, 735, 255),  QRect(6600, 9120, 1695, 255),
@@ -161,38 +183,10 @@ void frmReelvik::BuildControls() {
     mono.setStyleHint(QFont::Monospace);
     mono.setPixelSize(9);
     txtTextBox1->setFont(mono);
-
-    Label2 = MakeLabel(QStringLiteral("Label2"), {240, 6960, 2655, 795});
-    Label2->setFont(TitleFont());
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    cmd_SlotDesignDetails = MakeButton("cmd_SlotDesignDetails", QString(), {3135, 6930, 6930, 915});
-    cmd_SlotDesignDetails->setToolTip(QStringLiteral(" Math Design Details "));
-    const QSize logo = cmd_SlotDesignDetails->size() - QSize(6, 6);
-    cmd_SlotDesignDetails->setIcon(QIcon(QuorvaneBanner(logo)));
-    cmd_SlotDesignDetails->setIconSize(logo);
-
-    Picture2 = new ReelWindow(display_, image_list_, this);
-
-    setTabOrder(cmdStart, cmdAUTO);
-    setTabOrder(cmdAUTO, cmdSave);
-    setTabOrder(cmdSave, cmdAdd);
-    setTabOrder(cmdAdd, cmdExit);
-
-    connect(cmdStart, &QPushButton::clicked, this, &frmReelvik::cmdStart_Click);
-    connect(cmdAUTO, &QPushButton::clicked, this, &frmReelvik::cmdAUTO_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &frmReelvik::cmdSave_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmReelvik::cmdExit_Click);
-    connect(cmdAdd, &QPushButton::clicked, this, &frmReelvik::cmdAdd_Click);
-    connect(cmd_SlotDesignDetails, &QPushButton::clicked, this,
-            &frmReelvik::cmd_SlotDesignDetails_Click);
-    connect(chkStopJP, &QCheckBox::clicked, this, &frmReelvik::chkStopJP_Click);
-    connect(txtAddCredit, &CreditEntry::escapePressed, this, &frmReelvik::txtAddCredit_Escape);
-    connect(txtAddCredit, &CreditEntry::enterPressed, this, &frmReelvik::txtAddCredit_Enter);
 }
 
 void frmReelvik::LoadDefinition() {
-    const GameDefinition& def = control_.Definition();
+    const GameDefinition& def = engine_.Definition();
     setWindowTitle(WindowCaption(def));
     Label2->setText(QString::fromUtf8(config::kGameName) +
                     QStringLiteral("\nGame mathematics by\n") +
@@ -201,18 +195,19 @@ void frmReelvik::LoadDefinition() {
     ShowStopZero();
     // The cells sit edge to edge, each as wide as a symbol picture.
     Picture2->LayOut(QPoint(Px(200), Px(60)), image_list_.Width());
-    control_.SetRandomStops(chkRND->isChecked());
+    engine_.SetRandomStops(chkRND->isChecked());
     RefreshReelButtons();
     RefreshLabels();
 }
 
 // The loader shows the window of stop 0 on every reel: the strip's last position on top.
 void frmReelvik::ShowStopZero() {
-    const GameDefinition& def = control_.Definition();
+    const GameDefinition& def = engine_.Definition();
     for (int reel = 0; reel < kReels; ++reel) {
-        display_.SetCell(reel, def.ReelStrip[def.ReelLen[reel]][reel]);
-        display_.SetCell(reel + kReels, def.ReelStrip[0][reel]);
-        display_.SetCell(reel + 2 * kReels, def.ReelStrip[1][reel]);
+        const auto column = WindowColumn(def.ReelStrip, reel, 0, def.ReelLen[reel]);
+        for (int row = 0; row < kRows; ++row) {
+            display_.SetCell(row * kReels + reel, column[static_cast<std::size_t>(row)]);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
-// The run control's hooks. During an automatic run they only record what a shown game looks
-// like; the widgets catch up at the window's next turn (Yield) or when the run ends.
+// The engine's hooks for the main window. During an automatic run they only record what a shown
+// game looks like; the widgets catch up at the window's next turn (Yield) or when the run ends.
+// The statistics windows observe the engine themselves.
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
@@ -7,7 +8,6 @@
 #include "engine/line_geometry.h"
 #include "ui/main/frm_reelvik.h"
 #include "ui/main/message_box.h"
-#include "ui/main/statistics_views.h"
 
 namespace kragmoor {
 namespace {
@@ -21,11 +21,11 @@ const QColor kScatterGreen(0, 255, 0);
 }  // namespace
 
 void frmReelvik::ShowReels() {
-    display_.SetWindow(control_.State().Window);
+    display_.SetWindow(engine_.State().Window);
     cells_dirty_ = true;
 }
 
-void frmReelvik::ReelCaption(int reel, int stop) {
+void frmReelvik::ShowStop(int reel, int stop) {
     if (reel < 0 || reel >= kReels) return;
     reel_captions_[static_cast<std::size_t>(reel)] = stop;
     reel_caption_set_[static_cast<std::size_t>(reel)] = true;
@@ -69,35 +69,34 @@ void frmReelvik::Beep() {
 }
 
 void frmReelvik::RunStateChanged() {
-    cmdAUTO->setText(control_.Running() ? QStringLiteral("Stop") : QStringLiteral("Run"));
+    cmdAUTO->setText(engine_.Running() ? QStringLiteral("Stop") : QStringLiteral("Run"));
 }
 
-void frmReelvik::EnableAdd(bool enabled) {
-    cmdAdd->setEnabled(enabled);
+void frmReelvik::AllowCreditEntry(bool allowed) {
+    cmdAdd->setEnabled(allowed);
 }
 
-void frmReelvik::EnableStart(bool enabled) {
-    cmdStart->setEnabled(enabled);
+void frmReelvik::AllowStep(bool allowed) {
+    cmdStart->setEnabled(allowed);
 }
 
-void frmReelvik::FocusStart() {
+void frmReelvik::OfferStep() {
     cmdStart->setFocus();
 }
 
-void frmReelvik::FocusAdd() {
+void frmReelvik::OfferCreditEntry() {
     cmdAdd->setFocus();
 }
 
 void frmReelvik::LabelsChanged() {
     labels_dirty_ = true;
-    if (!control_.Running()) RefreshLabels();
+    if (!engine_.Running()) RefreshLabels();
 }
 
 void frmReelvik::Yield() {
     if (!throttle_.Due()) return;
     if (display_throttle_.Due()) SyncDisplay();
     if (labels_dirty_) RefreshLabels();
-    if (chart_view_ != nullptr) chart_view_->Turn();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     // The time spent answering the window does not count against the run's share.
     throttle_.Restart();
@@ -107,26 +106,6 @@ void frmReelvik::Yield() {
 // there too.
 void frmReelvik::FeatureYield() {
     Yield();
-}
-
-bool frmReelvik::HitsMinimized() {
-    return hits_view_ != nullptr && hits_view_->IsMinimized();
-}
-
-void frmReelvik::HitsRefreshed() {
-    if (hits_view_ != nullptr) hits_view_->Refreshed();
-}
-
-void frmReelvik::ChartCleared() {
-    if (chart_view_ != nullptr) chart_view_->Cleared();
-}
-
-void frmReelvik::ChartPointAdded(const ChartPoint& point) {
-    if (chart_view_ != nullptr) chart_view_->PointAdded(point);
-}
-
-void frmReelvik::ChartFull(std::string_view summary, std::string_view bitmap_file) {
-    if (chart_view_ != nullptr) chart_view_->Full(summary, bitmap_file);
 }
 
 }  // namespace kragmoor

@@ -5,18 +5,14 @@
 #include "engine/session.h"
 #include "ui/main/frm_reelvik.h"
 #include "ui/main/message_box.h"
-#include "ui/main/statistics_windows.h"
+#include "ui/stats/frm_slot_chart.h"
+#include "ui/stats/statistics_hits.h"
 
 namespace kragmoor {
 
 Application::Application() = default;
-Application::~Application() = default;
 
-void CreateStatisticsWindows(Application& app, RunControl& control,
-                             const std::filesystem::path& dir) {
-    app.hits = std::make_unique<HitsWindow>(control);
-    app.chart = std::make_unique<ChartWindow>(control, dir);
-}
+Application::~Application() = default;
 
 std::unique_ptr<Application> StartUp(const std::filesystem::path& dir) {
     Session session;
@@ -28,15 +24,16 @@ std::unique_ptr<Application> StartUp(const std::filesystem::path& dir) {
     }
     auto app = std::make_unique<Application>();
     app->main = std::make_unique<frmReelvik>(std::move(session));
-    CreateStatisticsWindows(*app, app->main->Control(), dir);
-    app->main->SetStatisticsViews(app->hits.get(), app->chart.get());
+    app->hits = std::make_unique<StatisticsHits>(app->main->Engine());
+    app->chart = std::make_unique<frmSlotChart>(app->main->Engine(), dir);
     // Placed before it shows, so that it does not jump, and again once its frame is known.
     app->main->PlaceOnScreen();
     app->main->show();
     app->main->PlaceOnScreen();
     // The chart spans the top of the screen; the hit table sits left of the main window.
-    if (app->chart) app->chart->ShowView();
-    if (app->hits) app->hits->ShowView(*app->main);
+    app->chart->show();
+    app->hits->show();
+    app->hits->PlaceBeside(*app->main);
     app->main->raise();
     app->main->activateWindow();
     return app;

@@ -1,7 +1,7 @@
 // The window application's start-up: open the session in the working directory (delete the
 // leftovers, read the definition, seed the random numbers, write the description report, create
-// the logs), then create the main window and the statistics windows and show them. A definition
-// that cannot be read is refused with one message box before any window opens.
+// the logs), then create the main window and the two statistics windows over its engine and show
+// them. A definition that cannot be read is refused with one message box before any window opens.
 #pragma once
 
 #include <filesystem>
@@ -9,28 +9,21 @@
 
 namespace kragmoor {
 
-class ChartView;
-class HitsView;
-class RunControl;
+class StatisticsHits;
 class frmReelvik;
+class frmSlotChart;
 
-// The windows of a started application, alive until the program ends.
-// The statistics windows go first when it ends, before the main window whose run control they
-// read.
+// The windows of a started application, alive until the program ends. The statistics windows go
+// first when it ends, before the main window whose engine they observe.
 struct Application {
     Application();
     ~Application();
     std::unique_ptr<frmReelvik> main;
-    std::unique_ptr<HitsView> hits;
-    std::unique_ptr<ChartView> chart;
+    std::unique_ptr<StatisticsHits> hits;
+    std::unique_ptr<frmSlotChart> chart;
 };
 
 // Null when the session could not be opened; the reason has then been shown.
 std::unique_ptr<Application> StartUp(const std::filesystem::path& dir);
-
-// Makes the hit statistics window and the chart window over the main window's run control; the
-// chart saves its bitmaps in `dir`.
-void CreateStatisticsWindows(Application& app, RunControl& control,
-                             const std::filesystem::path& dir);
 
 }  // namespace kragmoor

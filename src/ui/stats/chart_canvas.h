@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/chart.h"
+#include "engine/chart_data.h"
 
 namespace kragmoor {
 

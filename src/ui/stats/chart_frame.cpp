@@ -13,11 +13,6 @@ ChartMapper::ChartMapper(QSize size, const ChartScale& scale)
       sx_(static_cast<double>(size.width()) / width_),
       sy_(size.height() / 200.0) {}
 
-double PercentY(double percent, const ChartScale& scale) {
-    if (scale.Step == 0) return 0.0;
-    return (percent - scale.Min) * 10.0 / scale.Step;
-}
-
 QString GridLabel(int y, const ChartScale& scale) {
     const int value = y * scale.Step / 10 + scale.Min;  // y is a multiple of 10: exact
     return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);

@@ -9,7 +9,7 @@
 #include <QPointF>
 #include <QSize>
 
-#include "engine/chart.h"
+#include "engine/chart_data.h"
 
 class QPainter;
 
@@ -39,9 +39,6 @@ class ChartMapper {
     double sx_;
     double sy_;
 };
-
-// y of a percentage on the scale: (percent - Min) x 10 / Step; 0 when Step is 0.
-double PercentY(double percent, const ChartScale& scale);
 
 // The grid label of height y: y x Step / 10 + Min, as a number is printed: a blank in front of a
 // number that is not negative ("  60" reads " 60").

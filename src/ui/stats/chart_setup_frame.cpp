@@ -7,12 +7,13 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "model/game_constants.h"
+
 namespace kragmoor {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kMargin = 8;
-constexpr int kGap = 14;
+constexpr int kColumnGap = 14;
 
 // Each caption leaves a run of blanks in which its field sits: "X size [500] steps".
 const char* const kScaleCaptions[4] = {
@@ -103,7 +104,7 @@ void ChartSetupFrame::LayOut() {
         txtMastabi[i]->setGeometry(kMargin + left, y, field_width, row - 2);
     }
 
-    const int right_x = kMargin + label_width + kGap;
+    const int right_x = kMargin + label_width + kColumnGap;
     const int counters_width = std::max(fm.horizontalAdvance(lblCounters->text()) + 4, field_min);
     lblCounters->setGeometry(right_x, top, counters_width, row - 2);
     for (int i = 0; i < 3; ++i) {

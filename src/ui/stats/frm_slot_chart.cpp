@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <string>
 
-#include "engine/run_control.h"
 #include "ui/stats/bitmap_file.h"
 #include "ui/stats/chart_setup_frame.h"
 #include "ui/stats/repaint_throttle.h"
@@ -21,28 +20,19 @@
 namespace kragmoor {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr auto kRepaintPeriod = std::chrono::milliseconds(40);
-
-std::array<std::string, 4> ScaleFields(const Chart& chart) {
-    const ChartScale& s = chart.Scale();
-    return {std::to_string(s.XSize), std::to_string(s.Min), std::to_string(s.Step),
-            std::to_string(s.Target)};
-}
-
-std::array<std::string, 3> ResetFields(const Chart& chart) {
-    const auto& r = chart.CounterReset();
-    return {std::to_string(r[0]), std::to_string(r[1]), std::to_string(r[2])};
-}
+// As often as the main window takes its turns in a run.
+constexpr auto kTurnPeriod = std::chrono::milliseconds(20);
 
 }  // namespace
 
-frmSlotChart::frmSlotChart(RunControl& run, QWidget* parent)
+frmSlotChart::frmSlotChart(Simulator& engine, std::filesystem::path dir, QWidget* parent)
     : QWidget(parent),
-      run_(run),
-      dir_(std::filesystem::current_path()),
+      engine_(engine),
+      dir_(std::move(dir)),
       ask_(AskQuestion),
-      canvas_(font()) {
+      canvas_(font()),
+      turns_(kTurnPeriod) {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("frmSlotChart"));
     setWindowTitle(QStringLiteral("Slot Chart"));
@@ -57,7 +47,7 @@ frmSlotChart::frmSlotChart(RunControl& run, QWidget* parent)
     fraCharSetup_ = new ChartSetupFrame(this);
     fraCharSetup_->move(360 / kTwipsPerPixel, 360 / kTwipsPerPixel);
     fraCharSetup_->hide();
-    fraCharSetup_->SetTexts(run_.ChartData().ScaleTexts(), run_.ChartData().CounterResetTexts());
+    ShowAppliedSettings();
     connect(fraCharSetup_, &ChartSetupFrame::FieldChanged, this, [this] { SetupChanged_ = true; });
     ConnectOptions();
     cmdCharSetup_->raise();
@@ -65,10 +55,13 @@ frmSlotChart::frmSlotChart(RunControl& run, QWidget* parent)
     throttle_ = new RepaintThrottle(
         kRepaintPeriod, [this] { Repaint(); }, this);
     PlaceOnScreen();
-    canvas_.Resize(size(), run_.ChartData().Scale());
+    canvas_.Resize(size(), engine_.Chart().Scale());
+    engine_.AddObserver(this);
 }
 
-frmSlotChart::~frmSlotChart() = default;
+frmSlotChart::~frmSlotChart() {
+    engine_.RemoveObserver(this);
+}
 
 namespace {
 
@@ -103,9 +96,9 @@ void frmSlotChart::FitFrameToScreen() {
     move(area.topLeft());
 }
 
-// The option boxes take effect at once: the run control reads them at its next point.
+// The option boxes take effect at once: the engine reads them at its next point.
 void frmSlotChart::ConnectOptions() {
-    ChartOptions& options = run_.ChartData().Options();
+    ChartOptions& options = engine_.Chart().Options();
     const std::pair<QCheckBox*, bool*> boxes[] = {
         {fraCharSetup_->chkContinue, &options.Continue}, {fraCharSetup_->chkClear, &options.Clear},
         {fraCharSetup_->chkPrint, &options.Print},       {fraCharSetup_->chkSave, &options.Save},
@@ -123,15 +116,15 @@ void frmSlotChart::SetAsk(Ask ask) {
     ask_ = ask ? std::move(ask) : Ask(AskQuestion);
 }
 
-void frmSlotChart::OnChartCleared() {
-    canvas_.Clear(run_.ChartData().Scale());
+void frmSlotChart::ChartCleared() {
+    canvas_.Clear(engine_.Chart().Scale());
 }
 
-void frmSlotChart::OnChartPointAdded(const ChartPoint& point) {
+void frmSlotChart::ChartPointAdded(const ChartPoint& point) {
     canvas_.Add(point);
     if (!flush_posted_) {
         // Single steps add points outside any run; a zero timer draws them once control returns
-        // to the event loop. During a run the main window's FlushPending usually comes first.
+        // to the event loop. During a run the window's turns usually come first.
         flush_posted_ = true;
         QTimer::singleShot(0, this, &frmSlotChart::FlushPending);
     }
@@ -154,14 +147,20 @@ void frmSlotChart::FlushPending() {
     flush_posted_ = false;
     FitPicture();
     canvas_.Flush();
-    if (!canvas_.Image().isNull()) throttle_->Request(run_.Running());
+    if (!canvas_.Image().isNull()) throttle_->Request(engine_.Running());
 }
 
-void frmSlotChart::OnChartFull(std::string_view summary, std::string_view bitmap_file) {
+// During a run the points queued since the last turn are drawn, so that the window shows them
+// when the main window lets it process its events.
+void frmSlotChart::Yield() {
+    if (turns_.Due()) FlushPending();
+}
+
+void frmSlotChart::ChartFull(std::string_view summary, std::string_view bitmap_file) {
     FitPicture();
     canvas_.Print(QString::fromStdString(std::string(summary)));
     if (!bitmap_file.empty()) SavePicture(bitmap_file, false);
-    throttle_->Request(run_.Running());
+    throttle_->Request(engine_.Running());
 }
 
 void frmSlotChart::Repaint() {
@@ -187,7 +186,7 @@ void frmSlotChart::cmdCharSetup_Click() {
     // isHidden, not isVisible: the toggle must also work while the window itself is not shown.
     fraCharSetup_->setHidden(!fraCharSetup_->isHidden());
     if (!SetupChanged_ || !fraCharSetup_->isHidden()) return;
-    run_.ReadChartSetup(fraCharSetup_->ScaleTexts(), fraCharSetup_->CounterResetTexts());
+    engine_.ReadChartSetup(fraCharSetup_->ScaleTexts(), fraCharSetup_->CounterResetTexts());
     SetupChanged_ = false;
     ShowAppliedSettings();
     FlushPending();
@@ -197,7 +196,7 @@ void frmSlotChart::cmdCharSetup_Click() {
 // The fields show the values in effect: a text that was no number reads 0, a fraction its
 // rounded whole number, so the user sees at once what the chart uses.
 void frmSlotChart::ShowAppliedSettings() {
-    fraCharSetup_->SetTexts(ScaleFields(run_.ChartData()), ResetFields(run_.ChartData()));
+    fraCharSetup_->SetTexts(engine_.Chart().ScaleTexts(), engine_.Chart().CounterResetTexts());
 }
 
 void frmSlotChart::AskPrint() {
@@ -211,7 +210,7 @@ void frmSlotChart::chkSave_Click() {
 
 void frmSlotChart::SaveNow() {
     FitPicture();
-    canvas_.Print(QString::fromStdString(run_.ChartSaveNowSummary()));
+    canvas_.Print(QString::fromStdString(engine_.ChartSaveNowSummary()));
     SavePicture("TestTemp.bmp", true);
     throttle_->Now();
 }

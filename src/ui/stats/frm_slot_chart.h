@@ -1,6 +1,7 @@
 // The RTP chart window "Slot Chart": how the return to player converges while the simulation
-// runs. The run control decides every point and every event; this window paints them onto its
-// persistent picture, saves the picture as bitmap files and holds the set-up frame.
+// runs. The engine decides every point and every event and tells this window, one of its
+// observers; the window paints them onto its persistent picture, saves the picture as bitmap
+// files and holds the set-up frame.
 #pragma once
 
 #include <QWidget>
@@ -9,7 +10,10 @@
 #include <functional>
 #include <string_view>
 
+#include "engine/run_observer.h"
+#include "engine/simulator.h"
 #include "ui/stats/chart_canvas.h"
+#include "ui/stats/yield_throttle.h"
 
 class QPushButton;
 
@@ -17,10 +21,8 @@ namespace kragmoor {
 
 class ChartSetupFrame;
 class RepaintThrottle;
-class RunControl;
-struct ChartPoint;
 
-class frmSlotChart : public QWidget {
+class frmSlotChart : public QWidget, private RunObserver {
     Q_OBJECT
 
   public:
@@ -28,26 +30,20 @@ class frmSlotChart : public QWidget {
     // True for OK or Yes. Tests install their own answer.
     using Ask = std::function<bool(QWidget* parent, const QString& text, bool yes_no)>;
 
-    // Placed at the top left of the screen, as wide as the screen and 5/8 of its height. Bitmaps
-    // go to the current directory until SetDirectory names the session's.
-    explicit frmSlotChart(RunControl& run, QWidget* parent = nullptr);
+    // Observes `engine` for the life of the window; its bitmaps are saved in `dir` (the
+    // session's working directory). Placed at the top left of the screen, as wide as the screen
+    // and 5/8 of its height.
+    frmSlotChart(Simulator& engine, std::filesystem::path dir, QWidget* parent = nullptr);
     ~frmSlotChart() override;
 
-    // --- the run control's hooks, forwarded by the main window ---
-    void OnChartCleared();
-    void OnChartPointAdded(const ChartPoint& point);
-    void OnChartFull(std::string_view summary, std::string_view bitmap_file);
-    // Draws the queued points and schedules a repaint; called whenever the main window lets the
-    // window process events during a run (a timer does it otherwise).
+    // Draws the queued points and schedules a repaint. During a run the window does it at its
+    // turns (Yield), otherwise a timer once the event loop turns.
     void FlushPending();
 
-    void SetDirectory(std::filesystem::path dir) { dir_ = std::move(dir); }
-    const std::filesystem::path& Directory() const { return dir_; }
     void SetAsk(Ask ask);
 
     // The persistent picture: the frame and every curve drawn so far, the size of the window.
     const QImage& Picture();
-    ChartSetupFrame& Setup() { return *fraCharSetup_; }
 
     // --- event handlers ---
     void cmdCharSetup_Click();
@@ -59,6 +55,12 @@ class frmSlotChart : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // --- RunObserver ---
+    void ChartCleared() override;
+    void ChartPointAdded(const ChartPoint& point) override;
+    void ChartFull(std::string_view summary, std::string_view bitmap_file) override;
+    void Yield() override;
+
     void PlaceOnScreen();
     void FitFrameToScreen();
     void FitPicture();
@@ -69,13 +71,14 @@ class frmSlotChart : public QWidget {
     void SavePicture(std::string_view file_name, bool interactive);
     void Repaint();
 
-    RunControl& run_;
+    Simulator& engine_;
     std::filesystem::path dir_;
     Ask ask_;
     ChartCanvas canvas_;
     QPushButton* cmdCharSetup_ = nullptr;
     ChartSetupFrame* fraCharSetup_ = nullptr;
     RepaintThrottle* throttle_ = nullptr;
+    YieldThrottle turns_;  // the queued points are drawn at most this often during a run
     bool SetupChanged_ = false;
     bool flush_posted_ = false;
     bool save_error_shown_ = false;

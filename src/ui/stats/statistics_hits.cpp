@@ -1,30 +1,26 @@
 #include "ui/stats/statistics_hits.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPointer>
 #include <QResizeEvent>
-#include <QStyleOptionHeader>
-#include <QTableView>
 #include <algorithm>
 
-#include "engine/run_control.h"
 #include "ui/stats/event_pause.h"
 #include "ui/stats/hit_cell_painter.h"
+#include "ui/stats/hit_grid.h"
 #include "ui/stats/hit_table_model.h"
 #include "ui/stats/repaint_throttle.h"
 
 namespace kragmoor {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr auto kRepaintPeriod = std::chrono::milliseconds(200);
 constexpr int kCellPadding = 12;
+constexpr auto kCopyPause = std::chrono::milliseconds(1000);  // each of the copy's two pauses
 
 QString CopyingText() {
     return QString::fromUtf8("Копиране на данните в клипборда!");
@@ -40,7 +36,9 @@ std::chrono::milliseconds Remaining(std::chrono::milliseconds pause, const QElap
 
 }  // namespace
 
-StatisticsHits::StatisticsHits(RunControl& run, QWidget* parent) : QWidget(parent), run_(run) {
+StatisticsHits::StatisticsHits(Simulator& engine, QWidget* parent)
+    : QWidget(parent), engine_(engine) {
+    column_chars_.fill(-1);
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("StatisticsHits"));
     setWindowTitle(QStringLiteral("Statistics (HITS)"));
@@ -61,13 +59,23 @@ StatisticsHits::StatisticsHits(RunControl& run, QWidget* parent) : QWidget(paren
     throttle_ = new RepaintThrottle(
         kRepaintPeriod, [this] { Repaint(); }, this);
     resize(4680 / kTwipsPerPixel, 3195 / kTwipsPerPixel);
+    engine_.AddObserver(this);
 }
 
-StatisticsHits::~StatisticsHits() = default;
+StatisticsHits::~StatisticsHits() {
+    engine_.RemoveObserver(this);
+}
+
+void StatisticsHits::PlaceBeside(const QWidget& main) {
+    const QRect beside = main.frameGeometry();
+    const QRect own = frameGeometry();
+    const int left = beside.left() - own.width();
+    if (left >= 0) move(left, beside.bottom() + 1 - own.height());
+}
 
 void StatisticsHits::BuildGrid() {
-    model_ = new HitTableModel(run_.Hits(), this);
-    MSFlexGrid1_ = new QTableView(this);
+    model_ = new HitTableModel(engine_.Hits(), this);
+    MSFlexGrid1_ = new HitGrid(this);
     MSFlexGrid1_->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1_->setModel(model_);
     MSFlexGrid1_->setItemDelegate(new HitCellPainter(*model_, MSFlexGrid1_));
@@ -78,7 +86,6 @@ void StatisticsHits::BuildGrid() {
     MSFlexGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1_->setFocusPolicy(Qt::NoFocus);
     MSFlexGrid1_->setWordWrap(false);
-    MSFlexGrid1_->setCornerButtonEnabled(true);
 
     const QFontMetrics fm(MSFlexGrid1_->font());
     QHeaderView* rows = MSFlexGrid1_->verticalHeader();
@@ -92,43 +99,27 @@ void StatisticsHits::BuildGrid() {
     columns->setHighlightSections(false);
     rows->setHighlightSections(false);
 
+    // A click anywhere copies: a cell, a header, or the corner, which shows the name column's
+    // header "Win Name".
     connect(MSFlexGrid1_, &QTableView::clicked, this, &StatisticsHits::MSFlexGrid1_Click);
     connect(rows, &QHeaderView::sectionClicked, this, &StatisticsHits::MSFlexGrid1_Click);
     connect(columns, &QHeaderView::sectionClicked, this, &StatisticsHits::MSFlexGrid1_Click);
-
-    // The corner is the name column's header cell: it shows "Win Name" and copies like any cell.
-    if (auto* corner = MSFlexGrid1_->findChild<QAbstractButton*>()) {
-        corner_ = corner;
-        corner->disconnect();
-        connect(corner, &QAbstractButton::clicked, this, &StatisticsHits::MSFlexGrid1_Click);
-        corner->installEventFilter(this);
-        rows->setMinimumWidth(fm.horizontalAdvance(model_->CornerText()) + kCellPadding);
-    }
+    HeaderCornerButton& corner = MSFlexGrid1_->Corner();
+    corner.setObjectName(QStringLiteral("WinName"));
+    corner.setText(model_->CornerText());
+    connect(&corner, &QAbstractButton::clicked, this, &StatisticsHits::MSFlexGrid1_Click);
+    rows->setMinimumWidth(fm.horizontalAdvance(model_->CornerText()) + kCellPadding);
     FitColumns();
 }
 
-bool StatisticsHits::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != corner_ || event->type() != QEvent::Paint)
-        return QWidget::eventFilter(watched, event);
-    QPainter painter(corner_);
-    QStyleOptionHeader option;
-    option.initFrom(corner_);
-    option.rect = corner_->rect();
-    option.position = QStyleOptionHeader::OnlyOneSection;
-    option.text = model_->CornerText();
-    option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-    corner_->style()->drawControl(QStyle::CE_Header, &option, &painter, corner_);
-    return true;
-}
-
-bool StatisticsHits::IsMinimizedForRefresh() const {
+bool StatisticsHits::HitsMinimized() {
     return isMinimized();
 }
 
 // A Step's refresh is shown at once; a run's (every 10000 games) at most five times a second:
 // a full-screen table costs milliseconds to paint, and nobody reads faster.
-void StatisticsHits::OnHitsRefreshed() {
-    throttle_->Request(run_.Running());
+void StatisticsHits::HitsRefreshed() {
+    throttle_->Request(engine_.Running());
 }
 
 void StatisticsHits::Repaint() {
@@ -144,7 +135,7 @@ void StatisticsHits::Repaint() {
 // Columns grow with their longest text (counts get longer as a run goes on) and never shrink,
 // so the grid never cuts a number and does not jitter.
 void StatisticsHits::FitColumns() {
-    const HitTable& table = run_.Hits();
+    const HitTable& table = engine_.Hits();
     const QFontMetrics fm(MSFlexGrid1_->font());
     const int digit = fm.horizontalAdvance(QLatin1Char('0'));
     QHeaderView* header = MSFlexGrid1_->horizontalHeader();
@@ -197,17 +188,17 @@ void StatisticsHits::MSFlexGrid1_Click() {
     CentreLabel();
     Label1_->show();
     Label1_->raise();
-    const QString text = QString::fromStdString(run_.ClipboardText());
+    const QString text = QString::fromStdString(engine_.ClipboardText());
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(text);
 
-    ProcessEventsFor(Remaining(pause_, t0));
+    ProcessEventsFor(Remaining(kCopyPause, t0));
     if (!alive) return;
     t0.start();
     QApplication::beep();
     Label1_->setText(CopiedText());
-    ProcessEventsFor(Remaining(pause_, t0));
+    ProcessEventsFor(Remaining(kCopyPause, t0));
     if (!alive) return;
 
     Label1_->hide();

@@ -1,64 +1,60 @@
 // The hit statistics window "Statistics (HITS)": the engine's hit table in a grid that fills the
 // window, with the cells whose count changed at the last refresh in red (paying) or yellow (not
-// paying). A click on the grid copies the table and the run totals to the clipboard.
+// paying). It observes the engine itself: a minimized table is not refreshed, and a refresh
+// repaints the grid. A click on the grid copies the table and the run totals to the clipboard.
 #pragma once
 
 #include <QWidget>
-#include <chrono>
+#include <array>
+
+#include "engine/run_observer.h"
+#include "engine/simulator.h"
 
 class QLabel;
-class QTableView;
 
 namespace kragmoor {
 
+class HitGrid;
 class HitTableModel;
 class RepaintThrottle;
-class RunControl;
 
-class StatisticsHits : public QWidget {
+class StatisticsHits : public QWidget, private RunObserver {
     Q_OBJECT
 
   public:
-    explicit StatisticsHits(RunControl& run, QWidget* parent = nullptr);
+    // Observes `engine` for the life of the window.
+    explicit StatisticsHits(Simulator& engine, QWidget* parent = nullptr);
     ~StatisticsHits() override;
 
-    // The run control refreshes nothing while the window is minimized.
-    bool IsMinimizedForRefresh() const;
-    // The engine has refreshed the hit table: repaint the grid (during a run at most once every
-    // repaint period).
-    void OnHitsRefreshed();
+    // Left of `main` with their bottoms level, in the free corner below the wide chart; on a
+    // screen too narrow for that the table stays where it is.
+    void PlaceBeside(const QWidget& main);
 
-    // The click on the grid: the clipboard copy with its two pauses.
+    // The click on the grid: the clipboard copy with its two pauses of one second.
     void MSFlexGrid1_Click();
-
-    // Length of each of the copy's two pauses (one second; tests shorten it).
-    void SetClipboardPause(std::chrono::milliseconds pause) { pause_ = pause; }
-
-    QTableView& Grid() { return *MSFlexGrid1_; }
-    QLabel& StatusLabel() { return *Label1_; }
-    HitTableModel& Model() { return *model_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // --- RunObserver ---
+    bool HitsMinimized() override;
+    // A Step's refresh is shown at once; a run's at most five times a second.
+    void HitsRefreshed() override;
+
     void BuildGrid();
     void FitColumns();
     void CentreLabel();
     void Repaint();
 
-    RunControl& run_;
+    Simulator& engine_;
     HitTableModel* model_ = nullptr;
-    QTableView* MSFlexGrid1_ = nullptr;
+    HitGrid* MSFlexGrid1_ = nullptr;
     QLabel* Label1_ = nullptr;
-    QWidget* corner_ = nullptr;
     RepaintThrottle* throttle_ = nullptr;
-    std::chrono::milliseconds pause_{1000};
     bool copying_ = false;
     // The longest text each column has been fitted to; -1 before the first fit.
-    int column_chars_[24] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
-                             -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    std::array<int, 24> column_chars_;
 };
 
 }  // namespace kragmoor

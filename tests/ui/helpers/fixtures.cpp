@@ -2,25 +2,32 @@
 
 #include <QtTest>
 
-namespace kragmoor::testing {
+#include "engine/headless_run.h"
 
-GameDir::GameDir(bool reference_game) {
-    if (!reference_game) return;
-    std::filesystem::copy_file(std::filesystem::path(KRAGMOOR_TEST_DATA) / "g0" / "ReelSetup.ini",
-                               Path() / "ReelSetup.ini");
+namespace kragmoor::test {
+
+void CopyReferenceGame(const TempDir& dir) {
+    std::filesystem::copy_file(TestData("g0/ReelSetup.ini"), dir / "ReelSetup.ini");
 }
 
-WindowFixture::WindowFixture(const std::string& definition) : dir(definition.empty()) {
-    if (!definition.empty()) dir.Write("ReelSetup.ini", definition);
-    window_ = std::make_unique<frmReelvik>(OpenSession(dir.Path(), SessionOptions{}));
+WindowFixture::WindowFixture(const std::string& definition,
+                             const std::function<void(RunState&)>& prepare) {
+    if (definition.empty()) {
+        CopyReferenceGame(dir);
+    } else {
+        WriteFile(dir / "ReelSetup.ini", definition);
+    }
+    Session session = OpenSession(dir.path(), SessionOptions{});
+    if (prepare) prepare(session.start);
+    window_ = std::make_unique<frmReelvik>(std::move(session));
     window_->SetQuitFunction([this] { ++quit_calls; });
     // A run that a broken rule never ends is stopped after a while, so that the test fails on
     // its counts instead of hanging until CTest gives up.
     watchdog_.setInterval(20000);
     QObject::connect(&watchdog_, &QTimer::timeout, [this] {
-        if (!Control().Running()) return;
+        if (!Engine().Running()) return;
         qWarning("a run did not end by itself: stopped by the test's watchdog");
-        Control().cmdAUTO_Click();
+        Engine().StartOrStop();
     });
     watchdog_.start();
 }
@@ -31,16 +38,26 @@ void WindowFixture::ShowActive() {
     if (!QTest::qWaitForWindowActive(window_.get())) qWarning("window not active");
 }
 
-void StatsGame::PlayAndRefresh(int games) {
-    RunState& state = run.MutableState();
-    for (int i = 0; i < games; ++i) {
-        state.SkipDisplay = 1;
-        ++state.Games;
-        run.PlayBaseGame();
-        if (state.InFreeSpins) run.EndFeature();
-    }
-    state.SkipDisplay = 0;
-    run.ShowHits();
+namespace {
+
+Session ReferenceSession(const TempDir& dir) {
+    CopyReferenceGame(dir);
+    return OpenSession(dir.path(), SessionOptions{});
 }
 
-}  // namespace kragmoor::testing
+}  // namespace
+
+StatsGame::StatsGame() : session(ReferenceSession(dir)), run(session) {
+    run.AddObserver(this);
+}
+
+StatsGame::~StatsGame() {
+    run.RemoveObserver(this);
+}
+
+void StatsGame::PlayAndRefresh(std::int64_t games) {
+    HeadlessRun(run, run.State().Games + games).Play();
+    run.RefreshHits();
+}
+
+}  // namespace kragmoor::test

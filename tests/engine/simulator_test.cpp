@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "engine/credit.h"
 #include "engine_fixture.h"
 #include "model/text_format.h"
 
@@ -11,7 +12,7 @@ namespace kragmoor {
 namespace {
 
 using test::kTriggerStops;
-using RunControlTest = test::EngineTest;
+using SimulatorTest = test::EngineTest;
 
 std::string Money(std::int64_t v) {
     return text::Trimmed(text::Mask(v, "### ### ###"));
@@ -20,20 +21,23 @@ std::string Money(std::int64_t v) {
 // A pass that plays a feature leaves Games as it was: when the trigger was game 100, the every-
 // 100 block runs again after the feature, this time with the chart point. The win label then
 // still lacks the feature, which the free-spins label shows.
-TEST_F(RunControlTest, AFeaturePassRepeatsTheBlockOfItsTriggeringGame) {
+TEST_F(SimulatorTest, AFeaturePassRepeatsTheBlockOfItsTriggeringGame) {
     PrepareTrigger('3');
     Start();
     SetNextGame(kTriggerStops, 100);
     std::vector<std::tuple<std::int64_t, bool, std::int64_t>> seen;  // games, feature, points
     std::string label0, label3;                                      // after the feature pass
     observer.on_yield = [&] {
-        rc().SetRandomStops(true);  // the odometer would end the run when reel 4 wraps
-        const RunState& s = rc().State();
-        seen.emplace_back(s.Games, s.InFreeSpins, rc().ChartData().ChartPoints());
-        if (seen.size() == 2) label0 = rc().Label(0), label3 = rc().Label(3);
-        if (seen.size() == 3) rc().cmdAUTO_Click();
+        sim().SetRandomStops(true);  // the odometer would end the run when reel 4 wraps
+        const RunState& s = sim().State();
+        seen.emplace_back(s.Games, s.InFreeSpins, sim().Chart().ChartPoints());
+        if (seen.size() == 2) {
+            label0 = sim().Labels().WinLabel();
+            label3 = sim().Labels().FreeSpinsLabel();
+        }
+        if (seen.size() == 3) sim().StartOrStop();
     };
-    rc().cmdAUTO_Click();
+    sim().StartOrStop();
     EXPECT_EQ(seen, (decltype(seen){{100, true, 0}, {100, false, 1}, {200, false, 2}}));
     EXPECT_EQ(File("FreeSpins.txt").substr(0, 15), "       100   15");
     // Games was set to 99 without their bets: the bet is that of the one game played.
@@ -46,19 +50,19 @@ TEST_F(RunControlTest, AFeaturePassRepeatsTheBlockOfItsTriggeringGame) {
 
 // A run ends itself at a multiple of CycleGames with a save; a feature triggered by that game is
 // played by the next run, whose pass leaves Games on the multiple and so stops at once.
-TEST_F(RunControlTest, ARunEndsItselfAtAMultipleOfCycleGamesWithASave) {
+TEST_F(SimulatorTest, ARunEndsItselfAtAMultipleOfCycleGamesWithASave) {
     PrepareTrigger('3');
     def.CycleGames = 300;
     Start();
     SetNextGame(kTriggerStops, 300);
-    rc().cmdAUTO_Click();
-    EXPECT_EQ(rc().State().Games, 300);
-    EXPECT_TRUE(rc().State().InFreeSpins);
+    sim().StartOrStop();
+    EXPECT_EQ(sim().State().Games, 300);
+    EXPECT_TRUE(sim().State().InFreeSpins);
     EXPECT_EQ(observer.text, "LOG DONE !!!");
     EXPECT_NE(File("Temp1.txt").find("Games     =    300\r\n"), std::string::npos);
-    rc().cmdAUTO_Click();
-    EXPECT_EQ(rc().State().Games, 300);
-    EXPECT_FALSE(rc().State().InFreeSpins);
+    sim().StartOrStop();
+    EXPECT_EQ(sim().State().Games, 300);
+    EXPECT_FALSE(sim().State().InFreeSpins);
     EXPECT_EQ(observer.messages, (std::vector<std::string>{"300 Games!", "300 Games!"}));
     const std::string report = File("Temp1.txt");
     EXPECT_NE(report.find("HIT DESCRIPTION"), report.rfind("HIT DESCRIPTION")) << "two saves";
@@ -66,41 +70,40 @@ TEST_F(RunControlTest, ARunEndsItselfAtAMultipleOfCycleGamesWithASave) {
 
 // Run and Step re-entered from a yield: Step plays one game, Stop ends the run after its pass;
 // neither touches the cash.
-TEST_F(RunControlTest, StepAndStopAtAYield) {
+TEST_F(SimulatorTest, StepAndStopAtAYield) {
     Start();
     observer.on_yield = [&] {
-        if (rc().State().Games == 100) rc().cmdStart_Click();
-        if (rc().State().Games >= 300) rc().cmdAUTO_Click();
+        if (sim().State().Games == 100) sim().Step();
+        if (sim().State().Games >= 300) sim().StartOrStop();
     };
-    rc().cmdAUTO_Click();
-    EXPECT_EQ(rc().State().Games, 300);  // 100, the step's 101, then the run's 102..300
-    EXPECT_FALSE(rc().Running());
-    EXPECT_EQ(rc().State().TotalBet, 300 * 20);
-    EXPECT_EQ(rc().State().Credit, 1000000);
+    sim().StartOrStop();
+    EXPECT_EQ(sim().State().Games, 300);  // 100, the step's 101, then the run's 102..300
+    EXPECT_FALSE(sim().Running());
+    EXPECT_EQ(sim().State().TotalBet, 300 * 20);
+    EXPECT_EQ(sim().State().Credit, 1000000);
 }
 
 // Only five of a kind pays; reels 0..3 all 0s, reel 4 all 1s but a 0 at position 4, so the game
 // at reel-4 stop s wins for s = 3..5.
-TEST_F(RunControlTest, LossStreaksCountEachLengthAndTheFiftiethLossRestarts) {
+TEST_F(SimulatorTest, LossStreaksCountEachLengthAndTheFiftiethLossRestarts) {
     for (auto& row : def.PayTable) row[0] = row[1] = row[2] = row[3] = row[4] = 0;
     for (int r = 0; r < 4; ++r) test::SetStrip(def, r, std::string(30, '0'));
     test::SetStrip(def, 4, "11110" + std::string(55, '1'));
     Start();
     SetNextGame({0, 0, 0, 0, 0});
-    const std::int64_t* hits = rc().State().LossStreakHits;
-    for (int game = 0; game < 4; ++game) rc().cmdStart_Click();
+    const std::int64_t* hits = sim().State().LossStreakHits;
+    for (int game = 0; game < 4; ++game) sim().Step();
     EXPECT_EQ(std::vector(hits, hits + 5), (std::vector<std::int64_t>{1, 1, 1, 1, 0}))
         << "three losses, then a win";
-    for (int game = 0; game < 2 + 51; ++game) rc().cmdStart_Click();  // two wins, 51 losses
+    for (int game = 0; game < 2 + 51; ++game) sim().Step();  // two wins, 51 losses
     std::vector<std::int64_t> want(50, 1);
     want[0] = want[1] = 3;  // the 51st loss counts at 1 again
     want[2] = want[3] = 2;
     EXPECT_EQ(std::vector(hits, hits + 50), want);
-    EXPECT_EQ(rc().State().LossStreak, 1);
+    EXPECT_EQ(sim().State().LossStreak, 1);
 }
 
-TEST_F(RunControlTest, CreditEntryBooksWholeNumbersWithinRange) {
-    Start();
+TEST(CreditEntry, BooksWholeNumbersWithinRange) {
     // Booked amounts, and refusals: text that is no whole number in the 32-bit range books
     // nothing, a negative amount books 0. True when Credit is then at least 20.
     const std::tuple<const char*, std::int64_t, bool> cases[] = {
@@ -108,21 +111,33 @@ TEST_F(RunControlTest, CreditEntryBooksWholeNumbersWithinRange) {
         {"12a", 10, false},         {"1.5", 10, false},  {"-", 10, false},
         {"99999999999", 10, false}, {"-300", 10, false}};
     for (const auto& [entry, credit, enough] : cases) {
-        st().Credit = 10;
-        EXPECT_EQ(rc().BookCredit(entry), enough) << entry;
-        EXPECT_EQ(rc().State().Credit, credit) << entry;
+        RunState state;
+        state.Credit = 10;
+        EXPECT_EQ(BookCredit(state, entry), enough) << entry;
+        EXPECT_EQ(state.Credit, credit) << entry;
     }
-    EXPECT_EQ(rc().Label(6), " Total = 1 000 505 $");
     // Credit and total before and after booking 1000: neither leaves the 32-bit range.
     const std::array<std::int64_t, 4> edges[] = {{2147483000, 5, 2147483000, 1005},
                                                  {5, 2147483000, 1005, 2147483000}};
     for (const auto& [credit, total, want_credit, want_total] : edges) {
-        st().Credit = credit;
-        st().CreditTotal = total;
-        EXPECT_TRUE(rc().BookCredit("1000"));
-        EXPECT_EQ(rc().State().Credit, want_credit);
-        EXPECT_EQ(rc().State().CreditTotal, want_total);
+        RunState state;
+        state.Credit = credit;
+        state.CreditTotal = total;
+        EXPECT_TRUE(BookCredit(state, "1000"));
+        EXPECT_EQ(state.Credit, want_credit);
+        EXPECT_EQ(state.CreditTotal, want_total);
     }
+}
+
+// The engine books the entry and shows both totals in their labels.
+TEST_F(SimulatorTest, BookedCreditShowsInTheCashAndTotalLabels) {
+    Start([](RunState& s) { s.Credit = 10; });
+    EXPECT_EQ(sim().Labels().CashLabel(), " Cash = " + text::Mask(std::int64_t{10}, "# ### ### $"));
+    EXPECT_FALSE(sim().BookCredit("9"));
+    EXPECT_TRUE(sim().BookCredit(" 496 "));
+    EXPECT_EQ(sim().Labels().CashLabel(),
+              " Cash = " + text::Mask(std::int64_t{515}, "# ### ### $"));
+    EXPECT_EQ(sim().Labels().TotalLabel(), " Total = 1 000 505 $");
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // The data side of the RTP convergence chart: its set-up, the marks of its three curves and the
-// points it adds every 100 games. The chart window only paints what these say.
+// point the run adds every 100 games. Adding a point returns what it means (a point to draw, a
+// full chart, a wrap that clears the picture, a line for Percent_10000.txt); the run passes that
+// on, and the chart window only paints.
 //
 // Chart coordinates: x from 0 at the left to XSize + 20 at the right, y from 0 at the bottom to
-// 200 at the top; a ratio r (win / bet) sits at y = (100 r - Min) x 10 / Step and point n of the
+// 200 at the top; a percentage p sits at y = (p - Min) x 10 / Step (PercentY) and point n of the
 // chart at x = n + 10.
 //
 // Every division by 0 takes 0 as its quotient: a ratio over no bet (no game yet, or none since a
@@ -14,7 +16,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
+
+#include "model/game_model.h"
 
 namespace kragmoor {
 
@@ -24,6 +27,9 @@ struct ChartScale {
     std::int16_t Step = 4;     // percent per 10 y-units
     std::int16_t Target = 0;   // percent of the target line
 };
+
+// y of a percentage on `scale`: (percent - Min) x 10 / Step; 0 when Step is 0.
+double PercentY(double percent, const ChartScale& scale);
 
 // The check boxes of the set-up frame; they take effect at once.
 struct ChartOptions {
@@ -57,42 +63,59 @@ struct ChartPoint {
     Segment red, green, blue;
 };
 
-class Chart {
+// What one point brings, in the order it comes.
+struct ChartStep {
+    bool counted_only = false;  // Chart unchecked: nothing else below
+    // The point lands in the chart's last column: the summary printed on the chart, the bitmap
+    // to save ("" without Save) and whether the run ends after its pass (Continue unchecked).
+    bool full = false;
+    std::string summary;
+    std::string bitmap_file;
+    bool ends_run = false;
+    bool cleared = false;  // wrapped to the left edge with Clear checked
+    ChartPoint point;
+    // The blue window restarted: its RTP in percent goes to Percent_10000.txt.
+    bool percent_line = false;
+    double percent = 0.0;
+};
+
+class ChartData {
   public:
     // Min % = GameRTP rounded - 40, Target % = GameRTP rounded; X size 500, Step 4; the red,
-    // green and blue windows restart every 0 (unused), 500 and 100 points.
-    explicit Chart(float game_rtp);
+    // green and blue windows restart every 0 (unused), 500 and 100 points. `points` were counted
+    // before (an engine that plays the later part of a run).
+    explicit ChartData(float game_rtp, std::int64_t points = 0);
 
     const ChartScale& Scale() const { return scale_; }
     const std::array<std::int32_t, 3>& CounterReset() const { return counter_reset_; }
     ChartOptions& Options() { return options_; }
     const ChartOptions& Options() const { return options_; }
     const ChartMarks& Marks() const { return marks_; }
-    std::int64_t ChartPoints() const { return chart_points_; }
+    std::int64_t ChartPoints() const { return points_; }
 
-    // The texts of the set-up fields as the chart starts with them: X size, Min %, Step %,
-    // Target %, and the three restart periods.
+    // The set-up fields as text: X size, Min %, Step %, Target %, and the three restart periods.
     std::array<std::string, 4> ScaleTexts() const;
     std::array<std::string, 3> CounterResetTexts() const;
 
     // Applies the set-up fields (each read as a number and rounded; no number reads as 0).
-    // Keeps ChartPoints and the marks, so that drawing goes on at the same x.
-    void ReadChartSetup(const std::array<std::string, 4>& scale_texts,
-                        const std::array<std::string, 3>& counter_reset_texts);
+    // Keeps the points and the marks, so that drawing goes on at the same x.
+    void ReadSetup(const std::array<std::string, 4>& scale_texts,
+                   const std::array<std::string, 3>& counter_reset_texts);
 
-    // y of a ratio on the current scale.
-    double Y(double ratio) const;
+    // One point at the run's totals, as the run adds every 100 base games.
+    ChartStep AddPoint(const RunState& state);
 
-    // win / bet, or 0 when bet is 0.
-    static double Ratio(std::int64_t win, std::int64_t bet);
+    // "Save now?" answered Yes: the untrimmed summary printed on the chart.
+    static std::string SaveNowSummary(const RunState& state);
 
   private:
-    friend class RunControl;  // DrawPercent advances the points and marks
+    void FillPoint(const RunState& state, ChartStep& step);
+
     ChartScale scale_;
     std::array<std::int32_t, 3> counter_reset_{0, 500, 100};
     ChartOptions options_;
     ChartMarks marks_;
-    std::int64_t chart_points_ = 0;
+    std::int64_t points_ = 0;
 };
 
 }  // namespace kragmoor

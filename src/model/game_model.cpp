@@ -1,1 +1,0 @@
-#include "model/game_model.h"

@@ -1,0 +1,77 @@
+#include "test_support.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+namespace kragmoor::test {
+
+std::filesystem::path TestData(const std::filesystem::path& relative) {
+    return std::filesystem::path(KRAGMOOR_TEST_DATA) / relative;
+}
+
+std::filesystem::path SourceFile(const std::filesystem::path& relative) {
+    return std::filesystem::path(KRAGMOOR_SOURCE_DIR) / relative;
+}
+
+TempDir::TempDir() {
+    std::random_device random;
+    do {
+        path_ = std::filesystem::temp_directory_path() /
+                ("kragmoor test-" + std::to_string(random()) + std::to_string(random()));
+    } while (!std::filesystem::create_directory(path_));
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::set<std::string> TempDir::Files() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteFile(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream out(file, std::ios::binary);
+    out << text;
+    out.close();
+    if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::vector<std::string> OutputLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::string Join(const std::vector<std::string>& lines, const char* end) {
+    std::string s;
+    for (const auto& line : lines) s += line + end;
+    return s;
+}
+
+}  // namespace kragmoor::test
