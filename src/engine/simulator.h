@@ -41,8 +41,8 @@ class Simulator {
     Simulator(std::shared_ptr<const GameTables> tables, LogFiles& logs, std::filesystem::path dir,
               const RunState& start, std::int64_t chart_points = 0, StopDraws draws = {});
     // The engine of an opened session: its tables built now, its logs, its directory and its
-    // start state, drawing from the process-wide generator the session seeded. std::invalid_
-    // argument for a definition the reader would not give (CheckPlayable).
+    // start state, drawing from the process-wide generator the session seeded. Throws
+    // std::invalid_argument for a definition the reader would not give (CheckPlayable).
     explicit Simulator(Session& session);
     Simulator(const Simulator&) = delete;
     Simulator& operator=(const Simulator&) = delete;

@@ -1,4 +1,6 @@
 // Save: the block appended to the report and the loss-streak table written in place.
+#include "engine/save_report.h"
+
 #include <gtest/gtest.h>
 
 #include "engine_fixture.h"
@@ -52,6 +54,33 @@ TEST_F(SaveReport, AFileThatCannotBeWrittenIsReported) {
     EXPECT_FALSE(sim().Save());
     EXPECT_EQ(observer.messages,
               (std::vector<std::string>{"Cannot append to Temp1.txt: No such file or directory"}));
+}
+
+// The save written straight from a run state (as a state merged from several engines would be)
+// is the save of an engine that stands at that state.
+TEST_F(SaveReport, AStateSavesAsAnEngineAtItWould) {
+    RunState state = LoaderState(def);
+    state.Games = 777;
+    state.TotalBet = 777 * 20;
+    state.TotalWin = 12345;
+    state.HitCount[3][5][4] = 9;
+    state.WinSum[3][5][4] = 4 * 541;
+    state.HitCount[kScatterLine][kScatter][3] = 2;
+    state.LossStreakHits[0] = 300;
+    state.LossStreakHits[2] = 4;
+    Start([&state](RunState& s) { s = state; });
+    ASSERT_TRUE(sim().Save());
+
+    const test::TempDir other;
+    HitTable table(def);
+    table.Refresh(def, state);
+    std::string message;
+    ASSERT_TRUE(AppendSaveReport(other / "Temp1.txt", state, table, &message)) << message;
+    ASSERT_TRUE(WriteLossStreakTable(other / "empty.txt", state, &message)) << message;
+    EXPECT_EQ(test::ReadFile(other / "Temp1.txt"), File("Temp1.txt"));
+    EXPECT_EQ(test::ReadFile(other / "empty.txt"), File("empty.txt"));
+    EXPECT_FALSE(WriteLossStreakTable(other / "missing" / "empty.txt", state, &message));
+    EXPECT_EQ(message, "Cannot write empty.txt: No such file or directory");
 }
 
 }  // namespace

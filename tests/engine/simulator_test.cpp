@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "engine/credit.h"
+#include "engine/headless_run.h"
 #include "engine_fixture.h"
 #include "model/text_format.h"
+#include "rng/rng.h"
 
 namespace kragmoor {
 namespace {
@@ -101,6 +104,52 @@ TEST_F(SimulatorTest, LossStreaksCountEachLengthAndTheFiftiethLossRestarts) {
     want[2] = want[3] = 2;
     EXPECT_EQ(std::vector(hits, hits + 50), want);
     EXPECT_EQ(sim().State().LossStreak, 1);
+}
+
+// An engine that draws from a stream of its own plays the same games as one on the process-wide
+// generator seeded alike; a stream jumped ahead plays others.
+TEST_F(SimulatorTest, AnEngineDrawsFromAStreamOfItsOwnAsFromTheProcessWideOne) {
+    PrepareTrigger('3');
+    Start();
+    StopAt(3000);
+    rng_Init(77);
+    sim().StartOrStop();
+    const RunState& process_wide = sim().State();
+
+    const auto own_run = [&](int jumps) {
+        rng_Stream stream;
+        rng_StreamInit(&stream, 77);
+        for (int j = 0; j < jumps; ++j) rng_StreamJump(&stream);
+        const test::TempDir other;
+        LogFiles other_logs;
+        test::CreateLogs(other_logs, other.path());
+        Simulator own(GameTables::Build(def), other_logs, other.path(), LoaderState(def), 0,
+                      StopDraws(stream));
+        HeadlessRun(own, 3000).Play();
+        rng_Init(5);  // the process-wide generator is not drawn from
+        return std::tuple(own.State().TotalWin, own.State().FreeGames, own.State().ReelStop[2]);
+    };
+    EXPECT_EQ(own_run(0),
+              std::tuple(process_wide.TotalWin, process_wide.FreeGames, process_wide.ReelStop[2]));
+    EXPECT_NE(std::get<0>(own_run(1)), process_wide.TotalWin);
+}
+
+// An engine that plays a later part of a run starts at its game and chart point: its records
+// carry the run's game numbers.
+TEST_F(SimulatorTest, AnEngineStartsAtTheGameAndChartPointItIsGiven) {
+    test::CreateLogs(logs, dir.path());
+    RunState start = LoaderState(def);
+    start.Games = 1000000;
+    engine = std::make_unique<Simulator>(GameTables::Build(def), logs, dir.path(), start, 10000);
+    engine->AddObserver(&observer);
+    StopAt(1020000);
+    sim().StartOrStop();
+    EXPECT_EQ(sim().State().Games, 1020000);
+    EXPECT_EQ(sim().Chart().ChartPoints(), 10200);
+    const auto lines = test::Lines(File("Percent_10000.txt"));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].substr(14), " 1010000 ");
+    EXPECT_EQ(lines[1].substr(14), " 1020000 ");
 }
 
 TEST(CreditEntry, BooksWholeNumbersWithinRange) {
