@@ -8,7 +8,7 @@ void EndFeature(RunState& st) {
     st.FreeWin += st.FeatureWin;
     st.LastFeatureWin = static_cast<float>(static_cast<double>(st.FeatureWin) / kBet);
     st.TotalWin += st.FeatureWin;
-    st.WinSum[kScatterLine][kScatter][kMaxScatters] += st.FeatureWin;
+    st.WinSum[kScatterLine][kMaxScatters][kScatter] += st.FeatureWin;
     st.FeatureWin = 0;
 }
 

@@ -12,12 +12,12 @@ namespace kragmoor {
 
 // Every line of a base game counts its result.
 inline void CountLineResult(RunState& st, int line, const LineCodeInfo& info) {
-    ++st.HitCount[line][info.symbol][info.count];
+    ++st.HitCount[line][info.count][info.symbol];
 }
 
 // A base game's paying line (or line of five wilds): its win and one win event.
 inline void BookLineWin(RunState& st, int line, const LineCodeInfo& info) {
-    st.WinSum[line][info.symbol][info.count] += info.win;
+    st.WinSum[line][info.count][info.symbol] += info.win;
     st.TotalWin += info.win;
     ++st.WinEvents;
 }
@@ -25,10 +25,10 @@ inline void BookLineWin(RunState& st, int line, const LineCodeInfo& info) {
 // The scatter result of a base game: `count` scatters (capped at 5) counted, and from two on
 // their win in credits and one win event.
 inline void CountScatterResult(RunState& st, int count) {
-    ++st.HitCount[kScatterLine][kScatter][count];
+    ++st.HitCount[kScatterLine][count][kScatter];
 }
 inline void BookScatterWin(RunState& st, int count, std::int64_t win) {
-    st.WinSum[kScatterLine][kScatter][count] += win;
+    st.WinSum[kScatterLine][count][kScatter] += win;
     st.TotalWin += win;
     ++st.WinEvents;
 }

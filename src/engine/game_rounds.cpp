@@ -34,11 +34,25 @@ inline void LookUp(const LineCodeTable& table, const StripColumns& columns,
     LineCodes(table, w.column, w.codes, std::make_index_sequence<kLines>());
 }
 
+// The window the stops show, from the columns looked up.
+inline void FillWindow(const WindowLookup& w, std::int16_t (&window)[kRows][kReels]) {
+    for (int r = 0; r < kReels; ++r) {
+        for (int row = 0; row < kRows; ++row) window[row][r] = w.column[r]->symbol[row];
+    }
+}
+
 // Scatters count anywhere in the window, at most 5.
 inline int CountScatters(const WindowLookup& w) {
     int scatters = 0;
     for (int r = 0; r < kReels; ++r) scatters += w.column[r]->scatters;
     return scatters > kMaxScatters ? kMaxScatters : scatters;
+}
+
+// The scatter result is kept as a 21st line: the scatter, its count and its pay per total bet.
+inline void StoreScatterResult(RunState& st, const GameDefinition& def, int count) {
+    st.LineResult[kScatterLine][0] = kScatter;
+    st.LineResult[kScatterLine][1] = count;
+    st.LineResult[kScatterLine][2] = def.PayTable[kScatter][count];
 }
 
 inline void StoreLineResult(RunState& st, int line, const LineCodeInfo& info) {
@@ -72,10 +86,6 @@ GameRounds::GameRounds(const GameTables& tables, RunState& state, RunStatus& sta
       observer_(observer),
       draws_(draws) {}
 
-inline void GameRounds::DrawStops(const ReelLengths& last, std::int16_t (&stops)[kReels]) {
-    for (int r = 0; r < kReels; ++r) stops[r] = draws_.Draw(last[r] + 1);
-}
-
 // The odometer: the rightmost reel turns fastest. Carrying past the selected reel, or wrapping
 // reel 0, ends an automatic run; the combination reached is played all the same.
 void GameRounds::StepOdometer() {
@@ -98,32 +108,19 @@ void GameRounds::StepOdometer() {
     }
 }
 
-void GameRounds::FillWindow(const StripColumns& columns, const std::int16_t (&stops)[kReels]) {
-    for (int r = 0; r < kReels; ++r) {
-        const StripColumns::Column& column = columns.reel[r][stops[r]];
-        for (int row = 0; row < kRows; ++row) state_.Window[row][r] = column.symbol[row];
-    }
-}
-
 // Every game is shown while no run goes on; of a run, every 10000th.
-void GameRounds::DecideShown() {
-    if (!status_.Running() || state_.Games % kShowEvery == 0) [[unlikely]] {
+inline void GameRounds::DecideShown(RunState& st) {
+    if (!status_.Running() || st.Games % kShowEvery == 0) [[unlikely]] {
         observer_.ShowReels();
         observer_.SetText("");
-        state_.SkipDisplay = 0;
+        st.SkipDisplay = 0;
     } else {
-        state_.SkipDisplay = 1;
+        st.SkipDisplay = 1;
     }
 }
 
 void GameRounds::ShowStops(const std::int16_t (&stops)[kReels]) {
     for (int r = 0; r < kReels; ++r) observer_.ShowStop(r, stops[r]);
-}
-
-void GameRounds::StoreScatterResult(int count) {
-    state_.LineResult[kScatterLine][0] = kScatter;
-    state_.LineResult[kScatterLine][1] = count;
-    state_.LineResult[kScatterLine][2] = tables_.definition.PayTable[kScatter][count];
 }
 
 void GameRounds::ShowLineWin(int line, std::int64_t win, int count, int symbol) {
@@ -172,8 +169,7 @@ void GameRounds::BaseScatters() {
     }
 }
 
-inline void GameRounds::SetLabelsAfterBaseGame() {
-    const RunState& st = state_;
+inline void GameRounds::SetLabelsAfterBaseGame(const RunState& st) {
     labels_.SetWin(st.TotalWin, st.TotalBet);
     if (st.SkipDisplay == 0) [[unlikely]]
         labels_.SetFreeSpinsOfBaseGame(st.FreeGames, st.FreeWin, st.TotalBet);
@@ -183,9 +179,10 @@ inline void GameRounds::SetLabelsAfterBaseGame() {
 
 void GameRounds::PlayBaseGame() {
     RunState& st = state_;
+    const GameTables& tables = tables_;
     ++st.Games;
-    if (status_.RandomStops()) {
-        DrawStops(tables_.definition.ReelLen, st.ReelStop);
+    if (status_.RandomStops()) [[likely]] {
+        draws_.Draw(tables.definition.ReelLen, st.ReelStop);
     } else {
         StepOdometer();
     }
@@ -193,12 +190,12 @@ void GameRounds::PlayBaseGame() {
     st.TotalBet += kBet;
     if (st.SkipDisplay == 0) [[unlikely]]
         ShowStops(st.ReelStop);
-    const LineCodeTable& codes = tables_.codes;
-    FillWindow(tables_.base_columns, st.ReelStop);
-    DecideShown();
-
+    const LineCodeTable& codes = tables.codes;
     WindowLookup w;
-    LookUp(codes, tables_.base_columns, st.ReelStop, w);
+    LookUp(codes, tables.base_columns, st.ReelStop, w);
+    FillWindow(w, st.Window);
+    DecideShown(st);
+
     for (int line = 0; line < kLines; ++line) {
         const LineCodeInfo& info = codes.Info(w.codes[line]);
         StoreLineResult(st, line, info);
@@ -213,11 +210,11 @@ void GameRounds::PlayBaseGame() {
     }
 
     const int scatters = CountScatters(w);
-    StoreScatterResult(scatters);
+    StoreScatterResult(st, tables.definition, scatters);
     CountScatterResult(st, scatters);
     if (scatters >= kScatterWinFrom) [[unlikely]]
         BaseScatters();
-    SetLabelsAfterBaseGame();
+    SetLabelsAfterBaseGame(st);
     RecordFinishedFeature(st, logs_);
 }
 
@@ -247,17 +244,18 @@ void GameRounds::FreeSpinScatters(int scatters, std::int64_t& spin_win) {
 
 void GameRounds::PlayFreeSpin() {
     RunState& st = state_;
+    const GameTables& tables = tables_;
     ++st.FreeSpinNo;
-    DrawStops(tables_.definition.FsReelLen, st.FsReelStop);
+    draws_.Draw(tables.definition.FsReelLen, st.FsReelStop);
     if (st.SkipDisplay == 0) [[unlikely]]
         ShowStops(st.FsReelStop);
-    FillWindow(tables_.free_columns, st.FsReelStop);
-    DecideShown();
+    const LineCodeTable& codes = tables.codes;
+    WindowLookup w;
+    LookUp(codes, tables.free_columns, st.FsReelStop, w);
+    FillWindow(w, st.Window);
+    DecideShown(st);
 
     std::int64_t spin_win = 0;
-    const LineCodeTable& codes = tables_.codes;
-    WindowLookup w;
-    LookUp(codes, tables_.free_columns, st.FsReelStop, w);
     for (int line = 0; line < kLines; ++line) {
         const LineCodeInfo& info = codes.Info(w.codes[line]);
         StoreLineResult(st, line, info);
@@ -272,7 +270,7 @@ void GameRounds::PlayFreeSpin() {
     }
 
     const int scatters = CountScatters(w);
-    StoreScatterResult(scatters);
+    StoreScatterResult(st, tables.definition, scatters);
     if (scatters >= kScatterWinFrom) [[unlikely]]
         FreeSpinScatters(scatters, spin_win);
 

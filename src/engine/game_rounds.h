@@ -29,19 +29,16 @@ class GameRounds {
     void PlayFreeSpin();
 
   private:
-    void DrawStops(const ReelLengths& last, std::int16_t (&stops)[kReels]);
     void StepOdometer();
-    void FillWindow(const StripColumns& columns, const std::int16_t (&stops)[kReels]);
-    void DecideShown();
+    void DecideShown(RunState& st);
     void ShowStops(const std::int16_t (&stops)[kReels]);
-    void StoreScatterResult(int count);
     void ShowLineWin(int line, std::int64_t win, int count, int symbol);
     void ShowScatters(int count, std::int64_t win);
     void BaseJackpot(int line, const LineCodeInfo& info);
     void BaseScatters();
     void FreeSpinJackpot(int line);
     void FreeSpinScatters(int scatters, std::int64_t& spin_win);
-    void SetLabelsAfterBaseGame();
+    void SetLabelsAfterBaseGame(const RunState& st);
 
     const GameTables& tables_;
     RunState& state_;

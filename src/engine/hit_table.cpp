@@ -46,7 +46,7 @@ void HitTable::Refresh(const GameDefinition& def, const RunState& state) {
             std::int64_t hits = 0;
             std::int64_t wins = 0;
             for (int line = 0; line <= kScatterLine; ++line) {
-                const std::int64_t n = state.HitCount[line][symbol][count];
+                const std::int64_t n = state.HitCount[line][count][symbol];
                 std::string& cell = cells_[row][line + 1];
                 CellColour& colour = colours_[row][line + 1];
                 if (CellNumber(cell) == n) {
@@ -57,7 +57,7 @@ void HitTable::Refresh(const GameDefinition& def, const RunState& state) {
                 cell.clear();
                 text::AppendDecimal(cell, n);
                 hits += n;
-                wins += state.WinSum[line][symbol][count];
+                wins += state.WinSum[line][count][symbol];
             }
             cells_[row][kHitsColumn] = text::Decimal(hits);
             cells_[row][kPayColumn] = text::Decimal(def.PayTable[symbol][count]);

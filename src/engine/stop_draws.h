@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "model/game_constants.h"
 #include "rng/rng.h"
 
 namespace kragmoor {
@@ -15,12 +16,15 @@ class StopDraws {
     // The stream must outlive the draws.
     explicit StopDraws(rng_Stream& stream) : stream_(&stream) {}
 
-    // A uniform stop 0..positions-1 (positions 2..101).
-    std::int16_t Draw(int positions) {
-        const std::int32_t n = positions;
-        if (stream_ == nullptr) [[likely]]
-            return static_cast<std::int16_t>(rng_GenNumber(n));
-        return static_cast<std::int16_t>(rng_StreamGenNumber(stream_, n));
+    // A uniform stop for every reel, reels 0..4 in turn: 0..last[r] on reel r.
+    void Draw(const std::int16_t (&last)[kReels], std::int16_t (&stops)[kReels]) const {
+        if (stream_ == nullptr) [[likely]] {
+            for (int r = 0; r < kReels; ++r)
+                stops[r] = static_cast<std::int16_t>(rng_GenNumber(last[r] + 1));
+        } else {
+            for (int r = 0; r < kReels; ++r)
+                stops[r] = static_cast<std::int16_t>(rng_StreamGenNumber(stream_, last[r] + 1));
+        }
     }
 
   private:

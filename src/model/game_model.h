@@ -42,10 +42,11 @@ struct RunState {
     std::int16_t FsReelStop[kReels] = {};
     std::int16_t Window[kRows][kReels] = {};
     std::int32_t LineResult[kLines + 1][3] = {};  // symbol, run length, win; row 20 the scatters
-    // Per line (row 20: the scatter result), symbol and run length, as the paytable is indexed:
-    // how often the result came, and the credits it paid.
-    std::int64_t HitCount[kLines + 1][kSymbols][kRunLengths] = {};
-    std::int64_t WinSum[kLines + 1][kSymbols][kRunLengths] = {};
+    // Per line (row 20: the scatter result), run length and symbol: how often the result came,
+    // and the credits it paid. A line's counts of its short runs, which nearly every game books,
+    // lie side by side.
+    std::int64_t HitCount[kLines + 1][kRunLengths][kSymbols] = {};
+    std::int64_t WinSum[kLines + 1][kRunLengths][kSymbols] = {};
     std::int64_t Games = 0;
     std::int64_t TotalBet = 0;
     std::int64_t TotalWin = 0;

@@ -54,11 +54,11 @@ TEST_F(BaseGame, ResultsAndBookingsFollowTheRulesOnRandomGames) {
             ASSERT_EQ(std::vector<int>(want, want + 3), std::vector<int>(got, got + 3))
                 << "line " << line;
             const int sym = want[0], count = want[1];
-            EXPECT_EQ(s.HitCount[line][sym][count], before.HitCount[line][sym][count] + 1);
+            EXPECT_EQ(s.HitCount[line][count][sym], before.HitCount[line][count][sym] + 1);
             const bool scatters = line == kScatterLine;
             const std::int64_t win = scatters ? (count >= 2 ? want[2] * 20 : 0) : want[2];
             if (scatters ? count >= 2 : win > 0 || (sym == kWild && count == 5)) {
-                EXPECT_EQ(s.WinSum[line][sym][count], before.WinSum[line][sym][count] + win);
+                EXPECT_EQ(s.WinSum[line][count][sym], before.WinSum[line][count][sym] + win);
                 won += win;
                 ++events;
             }
@@ -125,8 +125,8 @@ TEST_F(BaseGame, SixOrMoreScattersCountAsFive) {
         const RunState& s = sim().State();
         const std::int32_t* result = s.LineResult[kScatterLine];
         EXPECT_EQ(std::vector<int>(result, result + 3), (std::vector<int>{kScatter, 5, 1251}));
-        EXPECT_EQ(s.HitCount[kScatterLine][kScatter][5], 1);
-        EXPECT_EQ(s.WinSum[kScatterLine][kScatter][5], 1251 * 20);
+        EXPECT_EQ(s.HitCount[kScatterLine][5][kScatter], 1);
+        EXPECT_EQ(s.WinSum[kScatterLine][5][kScatter], 1251 * 20);
         EXPECT_EQ(s.Games, 9);
         EXPECT_TRUE(s.InFreeSpins);
     }

@@ -131,7 +131,7 @@ TEST_F(FreeSpins, FiveWildsInAFreeSpinAreRecordedAsAFreeSpinJackpot) {
     EXPECT_FALSE(sim().State().InFreeSpins);
     EXPECT_EQ(sim().State().Games, 123);
     EXPECT_EQ(sim().State().FreeWin, 15 * 20 * 4 * def.PayTable[kWild][5]);
-    EXPECT_EQ(sim().State().HitCount[6][kWild][5], 0);
+    EXPECT_EQ(sim().State().HitCount[6][5][kWild], 0);
     EXPECT_EQ(observer.messages.at(0), "JACKPOT!!!\r\nGame = 123\r\n Free Spin ");
     const auto records = test::Lines(File("Jackpot.txt"));
     ASSERT_EQ(records.size(), 15u * 20u);

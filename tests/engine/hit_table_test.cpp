@@ -29,7 +29,7 @@ TEST_F(HitTableTest, CellsWhoseCountChangedAreRedOrYellow) {
 TEST_F(HitTableTest, ARefreshIsSkippedWhenMinimizedOrNotShown) {
     test::CreateLogs(logs, dir.path());
     test::EngineParts parts(def, logs, observer, dir.path());
-    parts.state.HitCount[0][1][3] = 5;
+    parts.state.HitCount[0][3][1] = 5;
     const int row = HitTable::RowOf(1, 3);
     const HitTable& table = parts.statistics.Hits();
     observer.minimized = true;

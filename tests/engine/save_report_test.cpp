@@ -63,9 +63,9 @@ TEST_F(SaveReport, AStateSavesAsAnEngineAtItWould) {
     state.Games = 777;
     state.TotalBet = 777 * 20;
     state.TotalWin = 12345;
-    state.HitCount[3][5][4] = 9;
-    state.WinSum[3][5][4] = 4 * 541;
-    state.HitCount[kScatterLine][kScatter][3] = 2;
+    state.HitCount[3][4][5] = 9;
+    state.WinSum[3][4][5] = 4 * 541;
+    state.HitCount[kScatterLine][3][kScatter] = 2;
     state.LossStreakHits[0] = 300;
     state.LossStreakHits[2] = 4;
     Start([&state](RunState& s) { s = state; });

@@ -52,13 +52,13 @@ class StatisticsHitsTest : public QObject {
                 const int row = HitTable::RowOf(symbol, count) - 1;
                 for (int line = 0; line <= 20; ++line) {
                     QCOMPARE(model.data(model.index(row, line)).toString(),
-                             QString::number(state.HitCount[line][symbol][count]));
+                             QString::number(state.HitCount[line][count][symbol]));
                 }
             }
         }
         QCOMPARE(background(HitTable::RowOf(0, 3) - 1, 0), QColor(255, 0, 0));
         QCOMPARE(background(HitTable::RowOf(0, 2) - 1, 0), QColor(255, 255, 0));
-        QCOMPARE(state.HitCount[0][11][5], 0);
+        QCOMPARE(state.HitCount[0][5][11], 0);
         QCOMPARE(background(HitTable::RowOf(11, 5) - 1, 0), QColor(255, 255, 255));
 
         game.run.RefreshHits();  // no game in between: nothing changed
