@@ -74,6 +74,21 @@ void AppendJsonString(std::string& out, std::string_view s) {
     out.push_back('"');
 }
 
+std::string JsonString(std::string_view s) {
+    std::string out;
+    AppendJsonString(out, s);
+    return out;
+}
+
+std::string JsonArray(const std::vector<std::string>& json_values) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < json_values.size(); ++i) {
+        if (i > 0) out += ", ";
+        out += json_values[i];
+    }
+    return out + "]";
+}
+
 std::string JsonNumber(double value) {
     if (!std::isfinite(value)) return "null";
     char buffer[32];

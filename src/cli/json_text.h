@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kragmoor::cli {
 
@@ -10,6 +11,12 @@ namespace kragmoor::cli {
 // escaped; valid UTF-8 is copied as it stands; any other byte (a name in an 8-bit code page)
 // is written as the Latin-1 character of the same number, so the output is always valid JSON.
 void AppendJsonString(std::string& out, std::string_view s);
+
+// `s` as a JSON string, quotes included.
+std::string JsonString(std::string_view s);
+
+// Values that are already JSON text as one array on one line: [a, b, c].
+std::string JsonArray(const std::vector<std::string>& json_values);
 
 // A number as JSON text with up to 15 significant digits; null when it is not finite, for JSON
 // has no infinity.

@@ -52,23 +52,23 @@ void PaytableText(std::string& out, const GameDefinition& def) {
     }
 }
 
-void JsonReels(std::string& out, const char* key, const std::int16_t* len, std::int16_t max_index) {
-    out += "  \"";
-    out += key;
-    out += "\": {\"section_rows\": " + Decimal(max_index + 1) + ", \"positions\": [";
-    for (int reel = 0; reel < kReels; ++reel) {
-        if (reel > 0) out += ", ";
-        out += Decimal(len[reel] + 1);
-    }
-    out += "]},\n";
+// A reel set as {"section_rows": R, "positions": [..]}.
+std::string JsonReels(const std::int16_t* len, std::int16_t max_index) {
+    std::vector<std::string> positions;
+    for (int reel = 0; reel < kReels; ++reel) positions.push_back(Decimal(len[reel] + 1));
+    return "{\"section_rows\": " + Decimal(max_index + 1) +
+           ", \"positions\": " + JsonArray(positions) + "}";
 }
 
-void JsonField(std::string& out, const char* key, std::string_view value) {
-    out += "  \"";
-    out += key;
-    out += "\": ";
-    AppendJsonString(out, value);
-    out += ",\n";
+// One row of pays (for 1 to 5 of the symbol) per symbol code.
+std::string JsonPaytable(const GameDefinition& def) {
+    std::string out = "[";
+    for (int code = 0; code < kSymbols; ++code) {
+        std::vector<std::string> pays;
+        for (int n = 1; n < kRunLengths; ++n) pays.push_back(Decimal(def.PayTable[code][n]));
+        out += "\n    " + JsonArray(pays) + (code + 1 < kSymbols ? "," : "");
+    }
+    return out + "\n  ]";
 }
 
 // Reels whose strip column holds symbol names after the gap that ended the reel: those names
@@ -123,39 +123,28 @@ std::string LoadSummaryText(const Session& s) {
 
 std::string LoadSummaryJson(const Session& s) {
     const GameDefinition& def = s.definition;
-    std::string out = "{\n";
-    JsonField(out, "game", config::kGameName);
-    JsonField(out, "version", def.GameVersion);
-    JsonField(out, "directory", DirText(s));
-    out += "  \"designed_rtp\": " + text::SingleText(def.GameRTP) + ",\n";
-    out += "  \"seed\": " + Decimal(def.Seed) + ",\n";
-    out += "  \"definition_seed\": " + Decimal(s.definition_seed) + ",\n";
-    JsonReels(out, "base_reels", def.ReelLen, def.ReelMaxIndex);
-    JsonReels(out, "free_spin_reels", def.FsReelLen, def.FsReelMaxIndex);
-    out += "  \"symbols\": [";
-    for (int code = 0; code < kSymbols; ++code) {
-        if (code > 0) out += ", ";
-        AppendJsonString(out, def.SymbolName[static_cast<std::size_t>(code)]);
-    }
-    out += "],\n  \"paytable\": [\n";
-    for (int code = 0; code < kSymbols; ++code) {
-        out += "    [";
-        for (int n = 1; n < kRunLengths; ++n) {
-            if (n > 1) out += ", ";
-            out += Decimal(def.PayTable[code][n]);
-        }
-        out += code + 1 < kSymbols ? "],\n" : "]\n";
-    }
-    out += "  ],\n  \"notes\": [";
-    const std::vector<std::string> notes = GapNotes(def);
-    for (std::size_t i = 0; i < notes.size(); ++i) {
-        if (i > 0) out += ", ";
-        AppendJsonString(out, notes[i]);
-    }
-    out += "],\n  \"files\": [";
-    AppendJsonString(out, def.ReportFileName);
-    out += ", \"Jackpot.txt\", \"FreeSpins.txt\", \"Percent_10000.txt\"]\n}\n";
-    return out;
+    std::vector<std::string> symbols;
+    for (const std::string& name : def.SymbolName) symbols.push_back(JsonString(name));
+    std::vector<std::string> notes;
+    for (const std::string& note : GapNotes(def)) notes.push_back(JsonString(note));
+    const std::vector<std::string> files = {JsonString(def.ReportFileName),
+                                            JsonString("Jackpot.txt"),
+                                            JsonString("FreeSpins.txt"),
+                                            JsonString("Percent_10000.txt")};
+    JsonObject json;
+    json.Add("game", JsonString(config::kGameName));
+    json.Add("version", JsonString(def.GameVersion));
+    json.Add("directory", JsonString(DirText(s)));
+    json.Add("designed_rtp", text::SingleText(def.GameRTP));
+    json.Add("seed", Decimal(def.Seed));
+    json.Add("definition_seed", Decimal(s.definition_seed));
+    json.Add("base_reels", JsonReels(def.ReelLen, def.ReelMaxIndex));
+    json.Add("free_spin_reels", JsonReels(def.FsReelLen, def.FsReelMaxIndex));
+    json.Add("symbols", JsonArray(symbols));
+    json.Add("paytable", JsonPaytable(def));
+    json.Add("notes", JsonArray(notes));
+    json.Add("files", JsonArray(files));
+    return json.Text();
 }
 
 }  // namespace kragmoor::cli
