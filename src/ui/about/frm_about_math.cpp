@@ -47,56 +47,23 @@ frmAboutMath::frmAboutMath(QWidget* parent) : QDialog(parent) {
     Form_Load();
 }
 
+QLabel* frmAboutMath::Label(const char* name, QRect place) {
+    auto* l = new QLabel(this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(place);
+    return l;
+}
+
+LinkLabel* frmAboutMath::Link(const char* name, QRect place) {
+    auto* l = new LinkLabel(this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(place);
+    return l;
+}
+
 void frmAboutMath::BuildControls() {
-    auto label = [this](const char* name, QRect place) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(place);
-        return l;
-    };
-    auto link = [this](const char* name, QRect place) {
-        auto* l = new LinkLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(place);
-        return l;
-    };
-    picIcon = label("picIcon", {12, 12, 72, 72});
-    picIcon->setPixmap(QuorvaneEmblem(72));
-    Picture1 = label("Picture1", {96, 12, 332, 72});
-    Picture1->setPixmap(QuorvaneBanner(QSize(332, 72), false));
-    lbCompanyInfo = label("lbCompanyInfo", {12, 92, 416, 22});
-    QFont italic = lbCompanyInfo->font();
-    italic.setItalic(true);
-    lbCompanyInfo->setFont(italic);
-
-    for (int i = 0; i < 2; ++i) {
-        Line1[static_cast<std::size_t>(i)] = new QFrame(this);
-        Line1[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Line1_%1").arg(i));
-        Line1[static_cast<std::size_t>(i)]->setFrameShape(QFrame::HLine);
-        Line1[static_cast<std::size_t>(i)]->setFrameShadow(QFrame::Sunken);
-    }
-    Line1[0]->setGeometry(12, 118, 416, 4);
-
-    lblMathInfo[0] = label("lblMathInfo_0", {12, 128, 200, 20});
-    QFont bold = lblMathInfo[0]->font();
-    bold.setBold(true);
-    lblMathInfo[0]->setFont(bold);
-    lblMathInfo[1] = label("lblMathInfo_1", {12, 148, 200, 36});
-    lblMathLink = link("lblMathLink", {12, 188, 200, 20});
-    lblAddressInfo[0] = label("lblAddressInfo_0", {224, 128, 204, 20});
-    lblAddressInfo[0]->setText(QStringLiteral("Address:"));
-    lblAddressInfo[0]->setFont(bold);
-    lblAddressInfo[1] = label("lblAddressInfo_1", {224, 148, 204, 60});
-    lblAddressInfo[1]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    Line1[1]->setGeometry(12, 214, 416, 4);
-    lblSalesInfo[0] = label("lblSalesInfo_0", {12, 226, 56, 20});
-    lblSalesInfo[0]->setText(QStringLiteral("Email: "));
-    lblSalesLink = link("lblSalesLink", {68, 226, 240, 20});
-    lblSalesInfo[1] = label("lblSalesInfo_1", {12, 250, 56, 20});
-    lblSalesInfo[1]->setText(QStringLiteral("Web: "));
-    lblWWW = link("lblWWW", {68, 250, 240, 20});
-
+    BuildHeader();
+    BuildContacts();
     cmdOK = new QPushButton(QStringLiteral("Close"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(kWidth - 112, kHeight - 44, 100, 30);
@@ -106,6 +73,48 @@ void frmAboutMath::BuildControls() {
     connect(lblMathLink, &LinkLabel::clicked, this, &frmAboutMath::lblMathLink_Click);
     connect(lblWWW, &LinkLabel::clicked, this, &frmAboutMath::lblWWW_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmAboutMath::cmdOK_Click);
+}
+
+// The emblem, the banner, the tag line and the two rules that divide the box.
+void frmAboutMath::BuildHeader() {
+    picIcon = Label("picIcon", {12, 12, 72, 72});
+    picIcon->setPixmap(QuorvaneEmblem(72));
+    Picture1 = Label("Picture1", {96, 12, 332, 72});
+    Picture1->setPixmap(QuorvaneBanner(QSize(332, 72), false));
+    lbCompanyInfo = Label("lbCompanyInfo", {12, 92, 416, 22});
+    QFont italic = lbCompanyInfo->font();
+    italic.setItalic(true);
+    lbCompanyInfo->setFont(italic);
+
+    for (std::size_t i = 0; i < Line1.size(); ++i) {
+        Line1[i] = new QFrame(this);
+        Line1[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
+        Line1[i]->setFrameShape(QFrame::HLine);
+        Line1[i]->setFrameShadow(QFrame::Sunken);
+    }
+    Line1[0]->setGeometry(12, 118, 416, 4);
+    Line1[1]->setGeometry(12, 214, 416, 4);
+}
+
+// The contact person and the address above the second rule, mail and web below it.
+void frmAboutMath::BuildContacts() {
+    lblMathInfo[0] = Label("lblMathInfo_0", {12, 128, 200, 20});
+    QFont bold = lblMathInfo[0]->font();
+    bold.setBold(true);
+    lblMathInfo[0]->setFont(bold);
+    lblMathInfo[1] = Label("lblMathInfo_1", {12, 148, 200, 36});
+    lblMathLink = Link("lblMathLink", {12, 188, 200, 20});
+    lblAddressInfo[0] = Label("lblAddressInfo_0", {224, 128, 204, 20});
+    lblAddressInfo[0]->setText(QStringLiteral("Address:"));
+    lblAddressInfo[0]->setFont(bold);
+    lblAddressInfo[1] = Label("lblAddressInfo_1", {224, 148, 204, 60});
+    lblAddressInfo[1]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblSalesInfo[0] = Label("lblSalesInfo_0", {12, 226, 56, 20});
+    lblSalesInfo[0]->setText(QStringLiteral("Email: "));
+    lblSalesLink = Link("lblSalesLink", {68, 226, 240, 20});
+    lblSalesInfo[1] = Label("lblSalesInfo_1", {12, 250, 56, 20});
+    lblSalesInfo[1]->setText(QStringLiteral("Web: "));
+    lblWWW = Link("lblWWW", {68, 250, 240, 20});
 }
 
 void frmAboutMath::Form_Load() {

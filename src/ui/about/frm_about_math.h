@@ -39,6 +39,10 @@ class frmAboutMath : public QDialog {
 
   private:
     void BuildControls();
+    void BuildHeader();
+    void BuildContacts();
+    QLabel* Label(const char* name, QRect place);
+    LinkLabel* Link(const char* name, QRect place);
     void Form_Load();
 
     QLabel* picIcon = nullptr;
