@@ -128,8 +128,7 @@ std::string LoadSummaryJson(const Session& s) {
     std::vector<std::string> notes;
     for (const std::string& note : GapNotes(def)) notes.push_back(JsonString(note));
     const std::vector<std::string> files = {JsonString(def.ReportFileName),
-                                            JsonString("Jackpot.txt"),
-                                            JsonString("FreeSpins.txt"),
+                                            JsonString("Jackpot.txt"), JsonString("FreeSpins.txt"),
                                             JsonString("Percent_10000.txt")};
     JsonObject json;
     json.Add("game", JsonString(config::kGameName));

@@ -44,64 +44,74 @@ QPolygonF Star(QPointF c, double outer, double inner, int points, double turn) {
 }
 
 // The emblem of an ordinary symbol: a shape of its own per code.
+QPainterPath ShieldPath(QPointF c, double r) {
+    QPainterPath path;
+    path.moveTo(c + QPointF(-r, -r * 0.85));
+    path.lineTo(c + QPointF(r, -r * 0.85));
+    path.lineTo(c + QPointF(r, -r * 0.1));
+    path.quadTo(c + QPointF(r * 0.8, r * 0.8), c + QPointF(0, r * 1.1));
+    path.quadTo(c + QPointF(-r * 0.8, r * 0.8), c + QPointF(-r, -r * 0.1));
+    path.closeSubpath();
+    return path;
+}
+
+// A crescent moon over the moor: a disc with a bite out of its upper right.
+QPainterPath MoonPath(QPointF c, double r) {
+    QPainterPath moon;
+    moon.addEllipse(c, r, r);
+    QPainterPath bite;
+    bite.addEllipse(c + QPointF(r * 0.45, -r * 0.3), r * 0.85, r * 0.85);
+    return moon.subtracted(bite);
+}
+
+QPainterPath CrownPath(QPointF c, double r) {
+    QPainterPath path;
+    path.moveTo(c + QPointF(-r, r * 0.7));
+    path.lineTo(c + QPointF(-r, -r * 0.6));
+    path.lineTo(c + QPointF(-r * 0.5, 0));
+    path.lineTo(c + QPointF(0, -r * 0.9));
+    path.lineTo(c + QPointF(r * 0.5, 0));
+    path.lineTo(c + QPointF(r, -r * 0.6));
+    path.lineTo(c + QPointF(r, r * 0.7));
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath PolygonPath(const QPolygonF& polygon) {
+    QPainterPath path;
+    path.addPolygon(polygon);
+    return path;
+}
+
 QPainterPath EmblemPath(int code, QPointF c, double r) {
     constexpr double up = -std::numbers::pi / 2;
-    QPainterPath path;
     switch (code) {
-        case 0:
-            path.addEllipse(c, r, r);
-            break;
+        case 0: {
+            QPainterPath disc;
+            disc.addEllipse(c, r, r);
+            return disc;
+        }
         case 1:
-            path.addPolygon(RegularPolygon(c, r * 1.1, 4, up));
-            break;
+            return PolygonPath(RegularPolygon(c, r * 1.1, 4, up));
         case 2:
-            path.addPolygon(RegularPolygon(c + QPointF(0, r * 0.15), r * 1.15, 3, up));
-            break;
+            return PolygonPath(RegularPolygon(c + QPointF(0, r * 0.15), r * 1.15, 3, up));
         case 3:
-            path.addPolygon(RegularPolygon(c, r, 6, 0));
-            break;
+            return PolygonPath(RegularPolygon(c, r, 6, 0));
         case 4:
-            path.addPolygon(RegularPolygon(c, r * 1.05, 5, up));
-            break;
+            return PolygonPath(RegularPolygon(c, r * 1.05, 5, up));
         case 5:
-            path.addPolygon(Star(c, r * 1.15, r * 0.55, 4, up));
-            break;
-        case 6: {  // a shield
-            path.moveTo(c + QPointF(-r, -r * 0.85));
-            path.lineTo(c + QPointF(r, -r * 0.85));
-            path.lineTo(c + QPointF(r, -r * 0.1));
-            path.quadTo(c + QPointF(r * 0.8, r * 0.8), c + QPointF(0, r * 1.1));
-            path.quadTo(c + QPointF(-r * 0.8, r * 0.8), c + QPointF(-r, -r * 0.1));
-            path.closeSubpath();
-            break;
-        }
-        case 7: {  // a crescent moon over the moor
-            QPainterPath moon;
-            moon.addEllipse(c, r, r);
-            QPainterPath bite;
-            bite.addEllipse(c + QPointF(r * 0.45, -r * 0.3), r * 0.85, r * 0.85);
-            path = moon.subtracted(bite);
-            break;
-        }
+            return PolygonPath(Star(c, r * 1.15, r * 0.55, 4, up));
+        case 6:
+            return ShieldPath(c, r);
+        case 7:
+            return MoonPath(c, r);
         case 8:
-            path.addPolygon(Star(c, r * 1.15, r * 0.5, 5, up));
-            break;
-        case 9: {  // a crown
-            path.moveTo(c + QPointF(-r, r * 0.7));
-            path.lineTo(c + QPointF(-r, -r * 0.6));
-            path.lineTo(c + QPointF(-r * 0.5, 0));
-            path.lineTo(c + QPointF(0, -r * 0.9));
-            path.lineTo(c + QPointF(r * 0.5, 0));
-            path.lineTo(c + QPointF(r, -r * 0.6));
-            path.lineTo(c + QPointF(r, r * 0.7));
-            path.closeSubpath();
-            break;
-        }
+            return PolygonPath(Star(c, r * 1.15, r * 0.5, 5, up));
+        case 9:
+            return CrownPath(c, r);
         default:
-            path.addPolygon(RegularPolygon(c, r, 8, std::numbers::pi / 8));
-            break;
+            return PolygonPath(RegularPolygon(c, r, 8, std::numbers::pi / 8));
     }
-    return path;
 }
 
 // The largest font of `family` up to `max_px` pixels whose text fits the box.
