@@ -9,10 +9,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "ui/about/frm_about_math.h"
 #include "ui/main/credit_entry.h"
 #include "ui/main/reel_window.h"
+#include "ui/stats/exact_analysis_job.h"
+#include "ui/stats/frm_par_sheet.h"
 
 namespace kragmoor {
 namespace {
@@ -43,7 +46,8 @@ frmReelvik::frmReelvik(Session session, QWidget* parent)
       image_list_(session_.definition.SymbolName),
       throttle_(kYieldPeriod),
       display_throttle_(kDisplayPeriod),
-      quit_([] { QCoreApplication::quit(); }) {
+      quit_([] { QCoreApplication::quit(); }),
+      analysis_(std::make_unique<ExactAnalysisJob>(session_.definition)) {
     engine_.AddObserver(this);
     BuildControls();
     ConnectControls();
@@ -53,6 +57,7 @@ frmReelvik::frmReelvik(Session session, QWidget* parent)
 frmReelvik::~frmReelvik() {
     engine_.RemoveObserver(this);
     if (about_) delete about_.data();
+    if (par_sheet_) delete par_sheet_.data();
 }
 
 void frmReelvik::SetQuitFunction(std::function<void()> quit) {
@@ -82,6 +87,9 @@ void frmReelvik::ConnectControls() {
     connect(txtAddCredit, &CreditEntry::escapePressed, this, &frmReelvik::CancelCreditEntry);
     connect(txtAddCredit, &CreditEntry::enterPressed, this, &frmReelvik::BookCredit);
     connect(cmd_SlotDesignDetails, &QPushButton::clicked, this, &frmReelvik::ShowAbout);
+    connect(cmdParSheet, &QPushButton::clicked, this, &frmReelvik::ShowParSheet);
+    auto* par_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    connect(par_key, &QShortcut::activated, this, &frmReelvik::ShowParSheet);
 }
 
 // After a verb the widgets show where the engine stands. Nothing runs once Exit has begun.
@@ -117,6 +125,17 @@ void frmReelvik::ShowAbout() {
     about_->show();
     about_->raise();
     about_->activateWindow();
+}
+
+void frmReelvik::ShowParSheet() {
+    if (exiting_) return;
+    if (!par_sheet_) {
+        par_sheet_ = new frmParSheet(engine_.Definition(), *analysis_, nullptr);
+        par_sheet_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    par_sheet_->show();
+    par_sheet_->raise();
+    par_sheet_->activateWindow();
 }
 
 // --- credit entry ---

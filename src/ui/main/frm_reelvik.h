@@ -32,6 +32,8 @@ class QPushButton;
 namespace kragmoor {
 
 class CreditEntry;
+class ExactAnalysisJob;
+class frmParSheet;
 class ReelWindow;
 class frmAboutMath;
 
@@ -51,6 +53,8 @@ class frmReelvik : public QWidget, private RunObserver {
     Simulator& Engine() { return engine_; }
     const SymbolImageList& ImageList1() const { return image_list_; }
     const ReelDisplay& Display() const { return display_; }
+    // The exact analysis of the loaded game, started when the window is made.
+    const ExactAnalysisJob& Analysis() const { return *analysis_; }
 
     // What Exit does after closing the logs: ends the event loop (tests replace it).
     void SetQuitFunction(std::function<void()> quit);
@@ -66,6 +70,7 @@ class frmReelvik : public QWidget, private RunObserver {
     void BuildControls();
     void BuildButtons();
     void BuildCounters();
+    void BuildParSheetButton();
     QPushButton* MakeButton(const char* name, const QString& caption, QRect twips);
     QLabel* MakeLabel(const QString& name, QRect twips);
     void LoadDefinition();
@@ -79,6 +84,7 @@ class frmReelvik : public QWidget, private RunObserver {
     void CancelCreditEntry();
     void BookCredit();
     void ShowAbout();
+    void ShowParSheet();
 
     // --- keeping the widgets in step with the display models ---
     void Sync();
@@ -139,6 +145,11 @@ class frmReelvik : public QWidget, private RunObserver {
     QPushButton* cmd_SlotDesignDetails = nullptr;
     ReelWindow* Picture2 = nullptr;
     QPointer<frmAboutMath> about_;
+    // Beside the designed controls: the par sheet's button in the free strip right of the
+    // symbol window, and its shortcut Ctrl+P.
+    QPushButton* cmdParSheet = nullptr;
+    QPointer<frmParSheet> par_sheet_;
+    std::unique_ptr<ExactAnalysisJob> analysis_;
 };
 
 }  // namespace kragmoor

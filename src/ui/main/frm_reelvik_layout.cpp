@@ -115,11 +115,26 @@ void frmReelvik::BuildControls() {
     cmd_SlotDesignDetails->setIconSize(logo);
 
     Picture2 = new ReelWindow(display_, image_list_, this);
+    BuildParSheetButton();
 
     setTabOrder(cmdStart, cmdAUTO);
     setTabOrder(cmdAUTO, cmdSave);
     setTabOrder(cmdSave, cmdAdd);
     setTabOrder(cmdAdd, cmdExit);
+}
+
+// Not a control of the window design: a narrow button in the free strip between the symbol
+// window's band and the right edge, so that no designed control moves.
+void frmReelvik::BuildParSheetButton() {
+    cmdParSheet = new QPushButton(QStringLiteral("P\na\nr"), this);
+    cmdParSheet->setObjectName(QStringLiteral("cmdParSheet"));
+    cmdParSheet->setToolTip(QStringLiteral(" Par sheet (Ctrl+P) "));
+    QFont f = font();
+    f.setPixelSize(9);
+    cmdParSheet->setFont(f);
+    cmdParSheet->setFocusPolicy(Qt::NoFocus);  // the tab order stays the design's
+    const int left = Px(200) + kReels * image_list_.Width();
+    cmdParSheet->setGeometry(left + 1, Px(60), kClientWidth - left - 2, ReelWindow::kBand);
 }
 
 // The five buttons at the bottom left, the reel buttons above them and the two option boxes.

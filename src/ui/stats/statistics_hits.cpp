@@ -1,15 +1,10 @@
 #include "ui/stats/statistics_hits.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QElapsedTimer>
 #include <QHeaderView>
-#include <QLabel>
-#include <QPointer>
 #include <QResizeEvent>
 #include <algorithm>
 
-#include "ui/stats/event_pause.h"
+#include "ui/stats/clipboard_copy.h"
 #include "ui/stats/hit_cell_painter.h"
 #include "ui/stats/hit_grid.h"
 #include "ui/stats/hit_table_model.h"
@@ -20,19 +15,6 @@ namespace {
 
 constexpr auto kRepaintPeriod = std::chrono::milliseconds(200);
 constexpr int kCellPadding = 12;
-constexpr auto kCopyPause = std::chrono::milliseconds(1000);  // each of the copy's two pauses
-
-QString CopyingText() {
-    return QString::fromUtf8("Копиране на данните в клипборда!");
-}
-QString CopiedText() {
-    return QString::fromUtf8("Данните са в клипборда!");
-}
-
-std::chrono::milliseconds Remaining(std::chrono::milliseconds pause, const QElapsedTimer& since) {
-    return std::max(std::chrono::milliseconds(0),
-                    pause - std::chrono::milliseconds(since.elapsed()));
-}
 
 }  // namespace
 
@@ -43,18 +25,7 @@ StatisticsHits::StatisticsHits(Simulator& engine, QWidget* parent)
     setObjectName(QStringLiteral("StatisticsHits"));
     setWindowTitle(QStringLiteral("Statistics (HITS)"));
     BuildGrid();
-
-    Label1_ = new QLabel(this);
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    Label1_->setAlignment(Qt::AlignCenter);
-    Label1_->setFrameShape(QFrame::Box);
-    Label1_->setContentsMargins(4, 0, 4, 0);
-    Label1_->setAutoFillBackground(true);
-    QPalette palette = Label1_->palette();
-    palette.setColor(QPalette::Window, QColor(255, 255, 225));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    Label1_->setPalette(palette);
-    Label1_->hide();
+    copy_ = new ClipboardCopy(this, MSFlexGrid1_);
 
     throttle_ = new RepaintThrottle(
         kRepaintPeriod, [this] { Repaint(); }, this);
@@ -158,52 +129,11 @@ void StatisticsHits::FitColumns() {
 void StatisticsHits::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     MSFlexGrid1_->setGeometry(0, 0, width(), height());
-    CentreLabel();
-}
-
-// The label keeps one size for both of its texts: the grid under it does not repaint during a
-// copy, so a label that shrank would leave the end of the longer text behind.
-void StatisticsHits::CentreLabel() {
-    const QSize designed(3255 / kTwipsPerPixel, 255 / kTwipsPerPixel);
-    const QFontMetrics fm(Label1_->font());
-    const QMargins margins = Label1_->contentsMargins();
-    const int text_width =
-        std::max(fm.horizontalAdvance(CopyingText()), fm.horizontalAdvance(CopiedText())) +
-        2 * Label1_->frameWidth() + margins.left() + margins.right() + 2 * Label1_->margin();
-    const QSize size =
-        designed.expandedTo(QSize(text_width, fm.height() + 2 * Label1_->frameWidth() + 2));
-    Label1_->resize(size);
-    Label1_->move((width() - size.width()) / 2, (height() - size.height()) / 2);
+    if (copy_ != nullptr) copy_->Centre();
 }
 
 void StatisticsHits::MSFlexGrid1_Click() {
-    if (copying_) return;  // a click during the pauses of a copy
-    copying_ = true;
-    const QPointer<StatisticsHits> alive(this);
-    MSFlexGrid1_->setUpdatesEnabled(false);
-    QElapsedTimer t0;
-    t0.start();
-
-    Label1_->setText(CopyingText());
-    CentreLabel();
-    Label1_->show();
-    Label1_->raise();
-    const QString text = QString::fromStdString(engine_.ClipboardText());
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(text);
-
-    ProcessEventsFor(Remaining(kCopyPause, t0));
-    if (!alive) return;
-    t0.start();
-    QApplication::beep();
-    Label1_->setText(CopiedText());
-    ProcessEventsFor(Remaining(kCopyPause, t0));
-    if (!alive) return;
-
-    Label1_->hide();
-    MSFlexGrid1_->setUpdatesEnabled(true);
-    copying_ = false;
+    copy_->Copy([this] { return QString::fromStdString(engine_.ClipboardText()); });
 }
 
 }  // namespace kragmoor

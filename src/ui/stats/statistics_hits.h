@@ -10,10 +10,9 @@
 #include "engine/run_observer.h"
 #include "engine/simulator.h"
 
-class QLabel;
-
 namespace kragmoor {
 
+class ClipboardCopy;
 class HitGrid;
 class HitTableModel;
 class RepaintThrottle;
@@ -44,15 +43,13 @@ class StatisticsHits : public QWidget, private RunObserver {
 
     void BuildGrid();
     void FitColumns();
-    void CentreLabel();
     void Repaint();
 
     Simulator& engine_;
     HitTableModel* model_ = nullptr;
     HitGrid* MSFlexGrid1_ = nullptr;
-    QLabel* Label1_ = nullptr;
+    ClipboardCopy* copy_ = nullptr;  // the click's copy and its notices
     RepaintThrottle* throttle_ = nullptr;
-    bool copying_ = false;
     // The longest text each column has been fitted to; -1 before the first fit.
     std::array<int, 24> column_chars_;
 };

@@ -1,0 +1,50 @@
+// The par sheet's combinations as a Qt table model: one row per paying combination of the exact
+// analysis (name, count, pay, hits per game, "1 in" games, share of the RTP, the odds rules it
+// breaks). Rows that break an odds rule have a coloured ground and name the rule.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "engine/exact_analysis.h"
+#include "model/game_model.h"
+
+namespace kragmoor {
+
+// The ground of a row that breaks an odds rule.
+inline const QColor kFlaggedRow{255, 200, 140};
+
+class ParTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    enum Column { kName, kCount, kPay, kHitsPerGame, kOneIn, kRtpShare, kFlags, kColumns };
+
+    explicit ParTableModel(QObject* parent = nullptr);
+
+    // Shows the combinations of `analysis` (names from `def`).
+    void SetAnalysis(const GameDefinition& def, const ExactAnalysis& analysis);
+    bool Flagged(int row) const { return rows_[static_cast<std::size_t>(row)].flagged; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // The table as a spreadsheet pastes it: the header and every row, cells ended by a TAB,
+    // lines by CR LF, as the hit table's copy.
+    QString ClipboardText() const;
+
+  private:
+    struct Row {
+        std::array<QString, kColumns> texts;
+        bool flagged = false;
+    };
+    std::vector<Row> rows_;
+};
+
+}  // namespace kragmoor
