@@ -52,7 +52,7 @@ ChartPoint Point(int x, double red, std::int32_t prev_red) {
 // A canvas of kSize on kScale with a flat red curve at y 150 from x 1 to x `points`.
 void Flat(ChartCanvas& canvas, int points) {
     canvas.Resize(kSize, kScale);
-    for (int x = 1; x <= points; ++x) canvas.Add(Point(x, 150, 150));
+    for (int x = 1; x <= points; ++x) canvas.Add(Point(x, 150, 150), 0);
 }
 
 // The chart window of 1040 x 400 saving into the game's directory, its questions answered with
@@ -116,10 +116,10 @@ class ChartWindowTest : public QObject {
         // A game paying 650 % on a 56..136 % scale is far above the picture; no number, no line.
         ChartCanvas canvas{QFont()};
         Flat(canvas, 0);
-        canvas.Add(Point(1, 1.5e9, 0));
-        canvas.Add(Point(2, std::numeric_limits<double>::quiet_NaN(), 1500));
-        canvas.Add(Point(3, -std::numeric_limits<double>::infinity(), 1500));
-        canvas.Add(Point(std::numeric_limits<std::int32_t>::max() - 5, 100, 100));
+        canvas.Add(Point(1, 1.5e9, 0), 0);
+        canvas.Add(Point(2, std::numeric_limits<double>::quiet_NaN(), 1500), 0);
+        canvas.Add(Point(3, -std::numeric_limits<double>::infinity(), 1500), 0);
+        canvas.Add(Point(std::numeric_limits<std::int32_t>::max() - 5, 100, 100), 0);
         canvas.Flush();
         QCOMPARE(CountColour(canvas.Image(), kChartRed, QRect(30, 0, 1010, 400)), 0);
     }
@@ -145,7 +145,7 @@ class ChartWindowTest : public QObject {
             ChartPoint p = Point(x, 50, 50);
             p.green = {true, 100, 100};
             p.blue = {true, 150, 150};
-            canvas.Add(p);
+            canvas.Add(p, 0);
         }
         canvas.Flush();
         const QColor colours[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};

@@ -9,6 +9,7 @@
 
 namespace kragmoor {
 
+class ExactAnalysisJob;
 class StatisticsHits;
 class frmReelvik;
 class frmSlotChart;
@@ -22,6 +23,10 @@ struct Application {
     std::unique_ptr<StatisticsHits> hits;
     std::unique_ptr<frmSlotChart> chart;
 };
+
+// The chart draws the band and the verdict of the job's analysis once it is done (at once when
+// it already is); a failed analysis leaves the chart without them.
+void ConnectTheory(const ExactAnalysisJob& job, frmSlotChart& chart);
 
 // Null when the session could not be opened; the reason has then been shown.
 std::unique_ptr<Application> StartUp(const std::filesystem::path& dir);

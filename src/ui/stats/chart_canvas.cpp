@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/exact_analysis.h"
 #include "ui/stats/chart_frame.h"
 #include "ui/stats/segment_raster.h"
 
@@ -29,6 +30,9 @@ double TameX(double x) {
     return std::clamp(x, -1.0e6, 1.0e6);
 }
 
+// Dashes and gaps of the band, in pixels along the curve.
+constexpr int kBandDash = 4;
+
 }  // namespace
 
 ChartCanvas::ChartCanvas(const QFont& font) : font_(font) {}
@@ -52,11 +56,14 @@ void ChartCanvas::Clear(const ChartScale& scale) {
     clear_pending_ = true;
 }
 
-void ChartCanvas::Add(const ChartPoint& point) {
+void ChartCanvas::Add(const ChartPoint& point, std::int64_t games) {
     if (PendingCount() >= kPendingLimit) Flush();
     Stored s;
     s.x = point.x;
     s.prev_x = point.prev_x;
+    s.games = games;
+    s.prev_games = last_games_ > 0 ? last_games_ : games;
+    last_games_ = games;
     const ChartPoint::Segment* segments[3] = {&point.red, &point.green, &point.blue};
     s.drawn = 0;
     for (int c = 0; c < 3; ++c) {
@@ -86,6 +93,19 @@ const ChartCanvas::Stored& ChartCanvas::At(std::size_t index) const {
     return ring_[(start_ + index) % kHistoryLimit];
 }
 
+void ChartCanvas::SetBand(double exact_rtp_percent, double sd) {
+    band_set_ = std::isfinite(exact_rtp_percent) && std::isfinite(sd);
+    band_centre_ = exact_rtp_percent;
+    band_half_game_ = kConfidenceZ[1] * 100.0 * sd;
+    if (!image_.isNull()) Redraw();
+}
+
+void ChartCanvas::ShowBand(bool shown) {
+    if (band_shown_ == shown) return;
+    band_shown_ = shown;
+    if (band_set_ && !image_.isNull()) Redraw();
+}
+
 void ChartCanvas::Flush() {
     if (clear_pending_) ApplyClear();
     if (drawn_ < count_) DrawRange(drawn_, count_);
@@ -113,11 +133,13 @@ void ChartCanvas::DrawRange(std::size_t from, std::size_t to) {
     const ChartMapper map(image_.size(), scale_);
     SegmentRaster raster(image_);
     static const QRgb colours[3] = {kChartRed.rgb(), kChartGreen.rgb(), kChartBlue.rgb()};
+    const bool band = BandDrawn();
     for (std::size_t i = from; i < to; ++i) {
         const Stored& s = At(i);
         // Pixel centres sit at whole numbers; the frame's lines fall the same way.
         const double x0 = TameX(map.X(static_cast<double>(s.prev_x) + 10));
         const double x1 = TameX(map.X(static_cast<double>(s.x) + 10));
+        if (band) DrawBand(raster, map, s, x0, x1);
         for (int c : {2, 1, 0}) {  // blue, green, then red on top, as each point draws them
             if (s.drawn & (1u << c)) {
                 raster.Draw(x0, map.Y(s.prev_y[c]), x1, map.Y(s.y[c]), colours[c]);
@@ -127,6 +149,19 @@ void ChartCanvas::DrawRange(std::size_t from, std::size_t to) {
     const QRect touched = raster.Touched();
     if (!touched.isEmpty()) {
         dirty_ |= QRect(touched.left(), 0, touched.width(), image_.height());
+    }
+}
+
+// The band's two dashed curves under the run's curves, from the previous point to this one.
+void ChartCanvas::DrawBand(SegmentRaster& raster, const ChartMapper& map, const Stored& s,
+                           double x0, double x1) const {
+    if (s.games <= 0) return;
+    const double half0 = band_half_game_ / std::sqrt(static_cast<double>(s.prev_games));
+    const double half1 = band_half_game_ / std::sqrt(static_cast<double>(s.games));
+    for (const double side : {-1.0, 1.0}) {
+        const double y0 = Tame(PercentY(band_centre_ + side * half0, scale_));
+        const double y1 = Tame(PercentY(band_centre_ + side * half1, scale_));
+        raster.DrawDashed(x0, map.Y(y0), x1, map.Y(y1), kChartBandLine.rgb(), kBandDash);
     }
 }
 

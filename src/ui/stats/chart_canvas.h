@@ -16,6 +16,9 @@
 
 namespace kragmoor {
 
+class ChartMapper;
+class SegmentRaster;
+
 class ChartCanvas {
   public:
     // Points kept for redrawing after a resize; older ones are dropped (their pixels stay in the
@@ -32,8 +35,15 @@ class ChartCanvas {
     // Forgets every point and text and draws the empty frame of `scale`. The picture itself is
     // redrawn at the next Flush, so that many clears between two turns cost one.
     void Clear(const ChartScale& scale);
-    // Records one point; draws nothing.
-    void Add(const ChartPoint& point);
+    // Records one point, `games` base games into the run; draws nothing.
+    void Add(const ChartPoint& point, std::int64_t games);
+    // The 95 % band of the red curve: exact RTP +/- 1.96 sd / sqrt(games) percent at each
+    // point, `sd` the standard deviation of one game's win in bets. Redraws the recorded curves
+    // with it (as a resize does); points before the oldest recorded keep their pixels.
+    void SetBand(double exact_rtp_percent, double sd);
+    // Shows or hides the band (shown once set, by default); redraws the recorded curves.
+    void ShowBand(bool shown);
+    bool BandDrawn() const { return band_set_ && band_shown_; }
     // Draws what is pending onto the picture.
     void Flush();
     // Draws what is pending, then prints `text` at (10, 10) (remembered for redrawing).
@@ -42,6 +52,7 @@ class ChartCanvas {
     QRect TakeDirty();
 
     const QImage& Image() const { return image_; }
+    const QString& Text() const { return text_; }  // the last summary printed since a clear
     const ChartScale& Scale() const { return scale_; }
     std::size_t PendingCount() const { return count_ - drawn_; }
     std::size_t RecordedCount() const { return count_; }
@@ -53,10 +64,14 @@ class ChartCanvas {
         std::int32_t x;
         std::int32_t prev_x;
         std::uint8_t drawn;  // bit 0 red, 1 green, 2 blue
+        std::int64_t games;  // base games into the run at this point and at the previous one
+        std::int64_t prev_games;
     };
 
     const Stored& At(std::size_t index) const;  // index 0 is the oldest recorded point
     void DrawRange(std::size_t from, std::size_t to);
+    void DrawBand(SegmentRaster& raster, const ChartMapper& map, const Stored& s, double x0,
+                  double x1) const;
     void Redraw();
     void ApplyClear();
 
@@ -72,6 +87,12 @@ class ChartCanvas {
     std::size_t count_ = 0;  // recorded points
     std::size_t drawn_ = 0;  // the oldest `drawn_` of them are on the picture
     std::uint64_t added_ = 0;
+
+    std::int64_t last_games_ = 0;  // games at the latest point added
+    bool band_set_ = false;
+    bool band_shown_ = true;
+    double band_centre_ = 0;     // exact RTP, percent
+    double band_half_game_ = 0;  // the band's half width for one game, percent
 
     QString text_;                  // the last printed summary
     std::uint64_t text_after_ = 0;  // how many points had been added when it was printed

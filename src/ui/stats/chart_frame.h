@@ -21,6 +21,8 @@ inline const QColor kChartGridMajor{100, 100, 100};  // every 100 points
 inline const QColor kChartRed{255, 0, 0};
 inline const QColor kChartGreen{0, 255, 0};
 inline const QColor kChartBlue{0, 0, 255};
+// The dashed 95 % band of the red curve: magenta, unlike every other colour of the chart.
+inline const QColor kChartBandLine{255, 0, 255};
 
 // Chart coordinates to pixels of a picture of a given size.
 class ChartMapper {

@@ -77,6 +77,12 @@ void ChartSetupFrame::BuildOptions() {
     chkPrint = make("Print", "chkPrint");
     chkSave = make("Save", "chkSave");
     chkChart = make("Chart", "chkChart");
+    chkBand = new QCheckBox(QStringLiteral("Band"), this);
+    chkBand->setObjectName(QStringLiteral("chkBand"));
+    chkBand->setToolTip(QString::fromUtf8(
+        "The dashed magenta curves: exact RTP \u00b1 1.96 \u03c3 / \u221agames, the 95 % band of "
+        "the red curve"));
+    chkBand->setChecked(true);
 }
 
 // Places the controls by the font's measures, so every caption is whole whatever the font; the
@@ -119,6 +125,10 @@ void ChartSetupFrame::LayOut() {
         box->move(x, options_y);
         x += box->width() + 6;
     }
+    // After the designed boxes, which keep their places.
+    chkBand->adjustSize();
+    chkBand->move(x, options_y);
+    x += chkBand->width() + 6;
 
     const int width =
         std::max({4455 / kTwipsPerPixel, right_x + counters_width + kMargin, x + kMargin});

@@ -1,6 +1,6 @@
 // The chart's set-up frame "Chart Setup": the four scale fields over their captions, the three
-// restart periods on the colours of their curves and the five option boxes. It only holds the
-// controls; the chart window decides what they do.
+// restart periods on the colours of their curves, the five option boxes and the band's box. It
+// only holds the controls; the chart window decides what they do.
 #pragma once
 
 #include <QGroupBox>
@@ -33,6 +33,8 @@ class ChartSetupFrame : public QGroupBox {
     QCheckBox* chkPrint = nullptr;
     QCheckBox* chkSave = nullptr;
     QCheckBox* chkChart = nullptr;
+    // Not an option of the run: shows the 95 % band of the red curve (checked at first).
+    QCheckBox* chkBand = nullptr;
 
   signals:
     // A scale or restart field was changed (typed, pasted or set by a program).

@@ -10,7 +10,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 #include <string>
+
+#include "engine/run_verdict.h"
 
 #include "ui/stats/bitmap_file.h"
 #include "ui/stats/chart_setup_frame.h"
@@ -110,6 +113,20 @@ void frmSlotChart::ConnectOptions() {
         connect(box, &QCheckBox::toggled, this, [target](bool on) { *target = on; });
     }
     connect(fraCharSetup_->chkSave, &QCheckBox::clicked, this, &frmSlotChart::chkSave_Click);
+    connect(fraCharSetup_->chkBand, &QCheckBox::toggled, this, [this](bool on) {
+        FitPicture();
+        canvas_.ShowBand(on);
+        update();
+    });
+}
+
+void frmSlotChart::SetTheory(double exact_rtp_percent, double sd_per_game) {
+    theory_set_ = true;
+    exact_rtp_percent_ = exact_rtp_percent;
+    sd_per_game_ = sd_per_game;
+    FitPicture();
+    canvas_.SetBand(exact_rtp_percent, sd_per_game);
+    update();
 }
 
 void frmSlotChart::SetAsk(Ask ask) {
@@ -121,7 +138,7 @@ void frmSlotChart::ChartCleared() {
 }
 
 void frmSlotChart::ChartPointAdded(const ChartPoint& point) {
-    canvas_.Add(point);
+    canvas_.Add(point, engine_.State().TotalBet / kBet);
     if (!flush_posted_) {
         // Single steps add points outside any run; a zero timer draws them once control returns
         // to the event loop. During a run the window's turns usually come first.
@@ -158,9 +175,24 @@ void frmSlotChart::Yield() {
 
 void frmSlotChart::ChartFull(std::string_view summary, std::string_view bitmap_file) {
     FitPicture();
-    canvas_.Print(QString::fromStdString(std::string(summary)));
+    canvas_.Print(QString::fromStdString(Judged(summary)));
     if (!bitmap_file.empty()) SavePicture(bitmap_file, false);
     throttle_->Request(engine_.Running());
+}
+
+// The summary with the run's verdict against the exact RTP ("  z = 0.83 pass"), once known.
+std::string frmSlotChart::Judged(std::string_view summary) const {
+    std::string text(summary);
+    if (!theory_set_) return text;
+    const RunState& st = engine_.State();
+    const double rtp = st.TotalBet == 0 ? 0.0
+                                        : 100.0 * static_cast<double>(st.TotalWin) /
+                                              static_cast<double>(st.TotalBet);
+    const RunVerdict v = JudgeRun(exact_rtp_percent_, sd_per_game_, rtp, st.TotalBet / kBet);
+    if (v.verdict == Verdict::kNone) return text;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "  z = %.2f %s", v.z_score, VerdictText(v.verdict));
+    return text + buffer;
 }
 
 void frmSlotChart::Repaint() {

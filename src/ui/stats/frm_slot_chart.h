@@ -42,8 +42,15 @@ class frmSlotChart : public QWidget, private RunObserver {
 
     void SetAsk(Ask ask);
 
+    // The game's exact RTP (percent) and the standard deviation of one game's win (bets), once
+    // the analysis has them: the chart then draws the 95 % band of the red curve and judges the
+    // run in its summary line. Before that neither is shown.
+    void SetTheory(double exact_rtp_percent, double sd_per_game);
+
     // The persistent picture: the frame and every curve drawn so far, the size of the window.
     const QImage& Picture();
+    // The summary line printed last (empty after a clear).
+    const QString& Summary() const { return canvas_.Text(); }
 
     // --- event handlers ---
     void cmdCharSetup_Click();
@@ -70,6 +77,7 @@ class frmSlotChart : public QWidget, private RunObserver {
     void SaveNow();
     void SavePicture(std::string_view file_name, bool interactive);
     void Repaint();
+    std::string Judged(std::string_view summary) const;
 
     Simulator& engine_;
     std::filesystem::path dir_;
@@ -83,6 +91,9 @@ class frmSlotChart : public QWidget, private RunObserver {
     bool flush_posted_ = false;
     bool save_error_shown_ = false;
     bool frame_fitted_ = false;
+    bool theory_set_ = false;
+    double exact_rtp_percent_ = 0;
+    double sd_per_game_ = 0;
 };
 
 }  // namespace kragmoor

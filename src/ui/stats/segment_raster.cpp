@@ -50,6 +50,16 @@ SegmentRaster::SegmentRaster(QImage& image)
       height_(image.height()) {}
 
 void SegmentRaster::Draw(double x0, double y0, double x1, double y1, QRgb colour) {
+    Plot<false>(x0, y0, x1, y1, colour, 1);
+}
+
+void SegmentRaster::DrawDashed(double x0, double y0, double x1, double y1, QRgb colour,
+                               int dash) {
+    Plot<true>(x0, y0, x1, y1, colour, dash < 1 ? 1 : dash);
+}
+
+template <bool kDashed>
+void SegmentRaster::Plot(double x0, double y0, double x1, double y1, QRgb colour, int dash) {
     if (width_ <= 0 || height_ <= 0) return;
     if (!(std::isfinite(x0) && std::isfinite(y0) && std::isfinite(x1) && std::isfinite(y1))) return;
     if (!ClipToBox(x0, y0, x1, y1, width_ - 0.5, height_ - 0.5)) return;
@@ -66,8 +76,11 @@ void SegmentRaster::Draw(double x0, double y0, double x1, double y1, QRgb colour
     const int sx = ax < bx ? 1 : -1;
     const int sy = ay < by ? 1 : -1;
     int error = dx + dy;
+    const bool x_major = dx >= -dy;
     for (;;) {
-        reinterpret_cast<QRgb*>(bits_ + ay * stride_)[ax] = colour;
+        if (!kDashed || ((x_major ? ax : ay) / dash) % 2 == 0) {
+            reinterpret_cast<QRgb*>(bits_ + ay * stride_)[ax] = colour;
+        }
         if (ax == bx && ay == by) break;
         const int e2 = 2 * error;
         if (e2 >= dy) {

@@ -17,11 +17,17 @@ class SegmentRaster {
     // Draws from (x0, y0) to (x1, y1), both ends included, in pixel coordinates (pixel centres
     // at whole numbers). Parts outside the picture are not drawn.
     void Draw(double x0, double y0, double x1, double y1, QRgb colour);
+    // The same as a dashed line: along the longer axis, pixels [2k d, (2k + 1) d) of the picture
+    // are drawn and the next d are not, so that the dashes of consecutive segments line up.
+    void DrawDashed(double x0, double y0, double x1, double y1, QRgb colour, int dash);
 
     // The pixels touched since the raster was made (empty if none).
     QRect Touched() const { return touched_; }
 
   private:
+    template <bool kDashed>
+    void Plot(double x0, double y0, double x1, double y1, QRgb colour, int dash);
+
     uchar* bits_;
     qsizetype stride_;
     int width_;
