@@ -73,7 +73,7 @@ frmParSheet::frmParSheet(const GameDefinition& def, const ExactAnalysisJob& job,
 
     connect(&job_, &ExactAnalysisJob::Progressed, this, &frmParSheet::ShowProgress);
     connect(&job_, &ExactAnalysisJob::Finished, this, &frmParSheet::ShowResult);
-    resize(900, 760);
+    resize(1040, 780);
     if (job_.Done()) {
         ShowResult();
     } else {

@@ -62,6 +62,8 @@ QVariant ParTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return row.texts[static_cast<std::size_t>(index.column())];
+        case Qt::ToolTipRole:  // the rules broken, whole where the column is narrower
+            return index.column() == kFlags && row.flagged ? row.texts[kFlags] : QVariant();
         case Qt::BackgroundRole:
             return row.flagged ? QVariant(QBrush(kFlaggedRow)) : QVariant();
         case Qt::TextAlignmentRole:
