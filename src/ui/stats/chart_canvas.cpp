@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -30,8 +31,10 @@ double TameX(double x) {
     return std::clamp(x, -1.0e6, 1.0e6);
 }
 
-// Dashes and gaps of the band, in pixels along the curve.
-constexpr int kBandDash = 4;
+// The band of a huge deviation, pulled in as the curves' far ends are.
+double TamePixel(double y) {
+    return std::clamp(y, -1.0e5, 1.0e5);
+}
 
 }  // namespace
 
@@ -134,12 +137,15 @@ void ChartCanvas::DrawRange(std::size_t from, std::size_t to) {
     SegmentRaster raster(image_);
     static const QRgb colours[3] = {kChartRed.rgb(), kChartGreen.rgb(), kChartBlue.rgb()};
     const bool band = BandDrawn();
+    // The band's centre row and its half width at one game, in pixels.
+    const double centre = map.Y(PercentY(band_centre_, scale_));
+    const double spread = map.Y(PercentY(band_centre_ + band_half_game_, scale_)) - centre;
     for (std::size_t i = from; i < to; ++i) {
         const Stored& s = At(i);
         // Pixel centres sit at whole numbers; the frame's lines fall the same way.
         const double x0 = TameX(map.X(static_cast<double>(s.prev_x) + 10));
         const double x1 = TameX(map.X(static_cast<double>(s.x) + 10));
-        if (band) DrawBand(raster, map, s, x0, x1);
+        if (band) DrawBand(raster, s, x0, x1, centre, spread);
         for (int c : {2, 1, 0}) {  // blue, green, then red on top, as each point draws them
             if (s.drawn & (1u << c)) {
                 raster.Draw(x0, map.Y(s.prev_y[c]), x1, map.Y(s.y[c]), colours[c]);
@@ -152,22 +158,34 @@ void ChartCanvas::DrawRange(std::size_t from, std::size_t to) {
     }
 }
 
-// The band's two dashed curves under the run's curves, from the previous point to this one.
-void ChartCanvas::DrawBand(SegmentRaster& raster, const ChartMapper& map, const Stored& s,
-                           double x0, double x1) const {
+// The band's two dashed curves under the run's curves, from the previous point to this one:
+// rows centre -/+ spread / sqrt(games), in pixels (the y mapping is linear in the percentage).
+void ChartCanvas::DrawBand(SegmentRaster& raster, const Stored& s, double x0, double x1,
+                           double centre, double spread) {
     if (s.games <= 0) return;
-    const double half0 = band_half_game_ / std::sqrt(static_cast<double>(s.prev_games));
-    const double half1 = band_half_game_ / std::sqrt(static_cast<double>(s.games));
-    for (const double side : {-1.0, 1.0}) {
-        const double y0 = Tame(PercentY(band_centre_ + side * half0, scale_));
-        const double y1 = Tame(PercentY(band_centre_ + side * half1, scale_));
-        raster.DrawDashed(x0, map.Y(y0), x1, map.Y(y1), kChartBandLine.rgb(), kBandDash);
+    const double half0 = spread / std::sqrt(static_cast<double>(s.prev_games));
+    const double half1 = spread / std::sqrt(static_cast<double>(s.games));
+    const auto round = [](double v) { return static_cast<int>(std::lround(TamePixel(v))); };
+    const long column = std::lround(x1);
+    if (column >= 0 && static_cast<std::size_t>(column) < band_drawn_.size()) {
+        const std::array<int, 5> ends = {static_cast<int>(std::lround(x0)), round(centre - half0),
+                                         round(centre - half1), round(centre + half0),
+                                         round(centre + half1)};
+        std::array<int, 5>& last = band_drawn_[static_cast<std::size_t>(column)];
+        if (last == ends) return;
+        last = ends;
     }
+    raster.DrawDashed(x0, TamePixel(centre - half0), x1, TamePixel(centre - half1),
+                      kChartBandLine.rgb());
+    raster.DrawDashed(x0, TamePixel(centre + half0), x1, TamePixel(centre + half1),
+                      kChartBandLine.rgb());
 }
 
 void ChartCanvas::ApplyClear() {
     clear_pending_ = false;
     dirty_ = image_.rect();
+    band_drawn_.assign(static_cast<std::size_t>(std::max(image_.width(), 0)),
+                       {INT_MIN, 0, 0, 0, 0});
     if (frame_.size() == image_.size() && !image_.isNull()) {
         std::memcpy(image_.bits(), frame_.constBits(),
                     static_cast<std::size_t>(image_.sizeInBytes()));

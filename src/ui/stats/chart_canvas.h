@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -16,7 +17,6 @@
 
 namespace kragmoor {
 
-class ChartMapper;
 class SegmentRaster;
 
 class ChartCanvas {
@@ -70,8 +70,8 @@ class ChartCanvas {
 
     const Stored& At(std::size_t index) const;  // index 0 is the oldest recorded point
     void DrawRange(std::size_t from, std::size_t to);
-    void DrawBand(SegmentRaster& raster, const ChartMapper& map, const Stored& s, double x0,
-                  double x1) const;
+    void DrawBand(SegmentRaster& raster, const Stored& s, double x0, double x1, double centre,
+                  double spread);
     void Redraw();
     void ApplyClear();
 
@@ -93,6 +93,11 @@ class ChartCanvas {
     bool band_shown_ = true;
     double band_centre_ = 0;     // exact RTP, percent
     double band_half_game_ = 0;  // the band's half width for one game, percent
+    // The band's segment last drawn ending at each pixel column since the picture was reset (its
+    // start column and the rounded rows of its four ends). Long runs pass over the same columns
+    // again and again with a band that has stopped moving; a segment already there is not drawn
+    // again, so the band costs a run next to nothing once it has settled.
+    std::vector<std::array<int, 5>> band_drawn_;
 
     QString text_;                  // the last printed summary
     std::uint64_t text_after_ = 0;  // how many points had been added when it was printed

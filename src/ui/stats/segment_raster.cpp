@@ -50,16 +50,15 @@ SegmentRaster::SegmentRaster(QImage& image)
       height_(image.height()) {}
 
 void SegmentRaster::Draw(double x0, double y0, double x1, double y1, QRgb colour) {
-    Plot<false>(x0, y0, x1, y1, colour, 1);
+    Plot<false>(x0, y0, x1, y1, colour);
 }
 
-void SegmentRaster::DrawDashed(double x0, double y0, double x1, double y1, QRgb colour,
-                               int dash) {
-    Plot<true>(x0, y0, x1, y1, colour, dash < 1 ? 1 : dash);
+void SegmentRaster::DrawDashed(double x0, double y0, double x1, double y1, QRgb colour) {
+    Plot<true>(x0, y0, x1, y1, colour);
 }
 
 template <bool kDashed>
-void SegmentRaster::Plot(double x0, double y0, double x1, double y1, QRgb colour, int dash) {
+void SegmentRaster::Plot(double x0, double y0, double x1, double y1, QRgb colour) {
     if (width_ <= 0 || height_ <= 0) return;
     if (!(std::isfinite(x0) && std::isfinite(y0) && std::isfinite(x1) && std::isfinite(y1))) return;
     if (!ClipToBox(x0, y0, x1, y1, width_ - 0.5, height_ - 0.5)) return;
@@ -78,7 +77,7 @@ void SegmentRaster::Plot(double x0, double y0, double x1, double y1, QRgb colour
     int error = dx + dy;
     const bool x_major = dx >= -dy;
     for (;;) {
-        if (!kDashed || ((x_major ? ax : ay) / dash) % 2 == 0) {
+        if (!kDashed || ((x_major ? ax : ay) / kDash) % 2 == 0) {
             reinterpret_cast<QRgb*>(bits_ + ay * stride_)[ax] = colour;
         }
         if (ax == bx && ay == by) break;

@@ -17,16 +17,17 @@ class SegmentRaster {
     // Draws from (x0, y0) to (x1, y1), both ends included, in pixel coordinates (pixel centres
     // at whole numbers). Parts outside the picture are not drawn.
     void Draw(double x0, double y0, double x1, double y1, QRgb colour);
-    // The same as a dashed line: along the longer axis, pixels [2k d, (2k + 1) d) of the picture
-    // are drawn and the next d are not, so that the dashes of consecutive segments line up.
-    void DrawDashed(double x0, double y0, double x1, double y1, QRgb colour, int dash);
+    // The same as a dashed line: along the longer axis, kDash pixels of the picture are drawn and
+    // the next kDash are not, counted from its edge, so that consecutive segments' dashes line up.
+    static constexpr int kDash = 4;
+    void DrawDashed(double x0, double y0, double x1, double y1, QRgb colour);
 
     // The pixels touched since the raster was made (empty if none).
     QRect Touched() const { return touched_; }
 
   private:
     template <bool kDashed>
-    void Plot(double x0, double y0, double x1, double y1, QRgb colour, int dash);
+    void Plot(double x0, double y0, double x1, double y1, QRgb colour);
 
     uchar* bits_;
     qsizetype stride_;
