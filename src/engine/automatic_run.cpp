@@ -56,6 +56,17 @@ void AutomaticRun::Play() {
     observer_.LabelsChanged();
 }
 
+void AutomaticRun::CompleteRound() {
+    RunState& st = state_;
+    if (status_.Exited() || status_.Running()) return;
+    if (st.InFreeSpins) {
+        PlayFeaturePass();  // no run goes on, so no turns: it plays to its end
+        UpdateLossStreak(st);
+        if (st.Games % kYieldEvery == 0) AtYield();
+    }
+    if (st.FreeSpinsPlayed > 0) WriteFeatureRecord(st, logs_, st.Games);
+}
+
 // The whole pending feature in one pass. Every 100 free spins the window gets a turn; a Stop or
 // Exit there leaves the feature pending (false): the next Step or Run goes on with it where it
 // stands.

@@ -27,6 +27,11 @@ class AutomaticRun {
     // Run: plays until the run ends, and returns then. While a run goes on (called again from a
     // yield): Stop, which the run finds at its next pass.
     void StartOrStop();
+    // With no run going: completes the game round the last run left open. A pending feature is
+    // played to its end, with the chart point it held back when it fell on a yield, and a
+    // finished feature is recorded now instead of at the next base game. The end of a part of a
+    // run, whose next base game another engine plays.
+    void CompleteRound();
 
   private:
     void Play();

@@ -12,8 +12,8 @@ void EndFeature(RunState& st) {
     st.FeatureWin = 0;
 }
 
-void WriteFeatureRecord(RunState& st, RunLogs& logs) {
-    logs.Feature(st.Games - 1, st.FreeSpinsPlayed, st.LastFeatureWin);
+void WriteFeatureRecord(RunState& st, RunLogs& logs, std::int64_t trigger_game) {
+    logs.Feature(trigger_game, st.FreeSpinsPlayed, st.LastFeatureWin);
     st.FreeSpinsPlayed = 0;
 }
 

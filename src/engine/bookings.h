@@ -38,12 +38,13 @@ inline void BookScatterWin(RunState& st, int count, std::int64_t win) {
 // units of the total bet for its record.
 void EndFeature(RunState& st);
 
-// After a base game: a feature that ended since the previous base game is recorded now, with the
-// number of the game that triggered it (the one before this).
-void WriteFeatureRecord(RunState& st, RunLogs& logs);
+// A feature that has ended is recorded with the number of the game that triggered it.
+void WriteFeatureRecord(RunState& st, RunLogs& logs, std::int64_t trigger_game);
+// After a base game: a feature that ended since the previous base game is recorded now (its
+// trigger is the game before this).
 inline void RecordFinishedFeature(RunState& st, RunLogs& logs) {
     if (st.FreeSpinsPlayed > 0) [[unlikely]]
-        WriteFeatureRecord(st, logs);
+        WriteFeatureRecord(st, logs, st.Games - 1);
 }
 
 // After every complete game round (a base game without a trigger, or a feature's end): a round
@@ -51,6 +52,7 @@ inline void RecordFinishedFeature(RunState& st, RunLogs& logs) {
 // loss in a row restarts the streak uncounted.
 inline void UpdateLossStreak(RunState& st) {
     if (st.TotalWin == st.WinAtGameStart) {
+        st.OpeningLosses += st.OpeningWon ? 0 : 1;
         if (++st.LossStreak == kStreakSlots) {
             st.LossStreak = 0;
         } else {
@@ -59,6 +61,7 @@ inline void UpdateLossStreak(RunState& st) {
     } else {
         st.LossStreak = 0;
         ++st.LossStreakHits[0];
+        st.OpeningWon = true;
     }
 }
 

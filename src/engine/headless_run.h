@@ -42,6 +42,9 @@ class HeadlessRun : public RunObserver {
     const std::vector<std::string>& Messages() const { return messages_; }
     // How often a run that had ended by itself was started again.
     std::int64_t Restarts() const { return restarts_; }
+    // The last run ended by itself (the odometer, a CycleGames end, a file that could not be
+    // written) rather than by the Stop at the count.
+    bool EndedByItself() const { return !stopped_; }
 
     void Yield() override;
     void Message(std::string_view text) override;

@@ -57,6 +57,9 @@ class Simulator {
     void Step();
     // Run, which returns when the run has ended; while a run goes on (from a yield), Stop.
     void StartOrStop() { run_.StartOrStop(); }
+    // With no run going: plays a feature the last run left pending to its end and records it
+    // (automatic_run.h), as the end of a part of a run must.
+    void CompleteRound() { run_.CompleteRound(); }
     // Appends the save block to Temp1.txt and rewrites empty.txt. False (after a notice naming
     // the file) when a file could not be written.
     bool Save() { return statistics_.Save(); }

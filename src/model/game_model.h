@@ -69,6 +69,10 @@ struct RunState {
     std::int16_t SelectedReel = 0;
     std::int64_t LossStreak = 0;
     std::int64_t LossStreakHits[kStreakSlots] = {};
+    // The rounds lost in a row since play began, up to the first won round (OpeningWon): what
+    // joins the streaks of a run played in parts, whose streaks cross the parts' edges.
+    std::int64_t OpeningLosses = 0;
+    bool OpeningWon = false;
     std::int64_t Credit = 0;
     std::int64_t CreditTotal = 0;
 };

@@ -1,0 +1,201 @@
+// A run played in parts adds up to the run: parts that go on with one stream where the previous
+// part stopped give, once merged, the single run's counters, logs and loss streaks.
+#include "engine/run_part.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/bookings.h"
+#include "engine/headless_run.h"
+#include "engine/hit_table.h"
+#include "engine/run_merge.h"
+#include "engine/save_report.h"
+#include "engine/simulator.h"
+#include "engine_fixture.h"
+#include "model/definition_reader.h"
+
+namespace kragmoor {
+namespace {
+
+// What a run leaves: its state, its three logs and how often it was started again.
+struct Played {
+    RunState state;
+    std::string percent, jackpot, free_spins;
+    std::int64_t restarts = 0;
+};
+
+std::string Logs(const test::TempDir& dir, const char* name) {
+    return test::ReadFile(dir / name);
+}
+
+// The stream of this seed drives a trigger on game 10000 of the bundled game, so that a feature
+// crosses the first edge below.
+constexpr int kSeed = 26;
+
+class RunParts : public ::testing::TestWithParam<bool> {
+  protected:
+    RunParts() : def(ReadDefinition(test::SourceFile("games/ReelSetup.ini"))) {
+        tables = RunPartTables(def);
+    }
+
+    bool Sequential() const { return GetParam(); }
+
+    // One engine playing `games` on one stream, its round completed as a part's is.
+    Played Single(std::int64_t games) {
+        const test::TempDir dir;
+        LogFiles logs;
+        test::CreateLogs(logs, dir.path());
+        rng_Stream stream;
+        rng_StreamInit(&stream, kSeed);
+        Simulator engine(tables, logs, dir.path(), LoaderState(def), 0, StopDraws(stream));
+        if (Sequential()) {
+            engine.SetRandomStops(false);
+            engine.SelectReel(3);
+        }
+        Played played;
+        {
+            HeadlessRun run(engine, games);
+            run.Play();
+            played.restarts = run.Restarts();
+            engine.CompleteRound();
+            engine.Exit();
+        }
+        played.state = engine.State();
+        played.percent = Logs(dir, "Percent_10000.txt");
+        played.jackpot = Logs(dir, "Jackpot.txt");
+        played.free_spins = Logs(dir, "FreeSpins.txt");
+        return played;
+    }
+
+    // The same games as parts ending at `edges`, each on the stream where the previous part left
+    // it, merged in order; a part that ended by itself at its edge counts a restart, as the
+    // single run would have started again there.
+    Played InParts(const std::vector<std::int64_t>& edges) {
+        rng_Stream stream;
+        rng_StreamInit(&stream, kSeed);
+        Played sum;
+        sum.state = LoaderState(def);
+        std::int64_t before = 0;
+        for (const std::int64_t end : edges) {
+            const test::TempDir dir;
+            LogFiles logs;
+            test::CreateLogs(logs, dir.path());
+            const RunPartResult part = PlayRunPart(tables, logs, dir.path(),
+                                                   RunPart{before, end, Sequential(), 3}, stream);
+            EXPECT_FALSE(part.write_failed);
+            MergeRunPart(sum.state, part.state);
+            sum.restarts += part.restarts + (part.ended_by_itself && end != edges.back() ? 1 : 0);
+            sum.percent += Logs(dir, "Percent_10000.txt");
+            sum.jackpot += Logs(dir, "Jackpot.txt");
+            sum.free_spins += Logs(dir, "FreeSpins.txt");
+            before = end;
+        }
+        return sum;
+    }
+
+    std::string Saved(const RunState& state) const {
+        HitTable hits(def);
+        hits.Refresh(def, state);
+        return SaveBlock(state, hits);
+    }
+
+    GameDefinition def;
+    std::shared_ptr<const GameTables> tables;
+};
+
+TEST_P(RunParts, PartsOnOneStreamAddUpToTheSingleRun) {
+    // Edges on multiples of 10000 games, where the blue window of Percent_10000.txt restarts;
+    // sequentially, reel 3 carries every 1520 games, 59 times.
+    const std::vector<std::int64_t> edges = {10000, 20000, 30000, 60000, 70000, 90000};
+    const Played single = Single(90000);
+    const Played parts = InParts(edges);
+
+    if (!Sequential()) {
+        // The feature of game 10000 crosses the first edge: its record is the first part's.
+        EXPECT_NE(parts.free_spins.find("     10000"), std::string::npos);
+    }
+    EXPECT_EQ(parts.state.Games, single.state.Games);
+    EXPECT_EQ(parts.state.TotalWin, single.state.TotalWin);
+    EXPECT_EQ(parts.state.FreeSpinsTotal, single.state.FreeSpinsTotal);
+    EXPECT_EQ(Saved(parts.state), Saved(single.state));
+    EXPECT_EQ(parts.percent, single.percent);
+    EXPECT_EQ(parts.jackpot, single.jackpot);
+    EXPECT_EQ(parts.free_spins, single.free_spins);
+    EXPECT_EQ(parts.restarts, single.restarts);
+    for (int length = 0; length < kStreakSlots; ++length) {
+        EXPECT_EQ(parts.state.LossStreakHits[length], single.state.LossStreakHits[length])
+            << "streak " << length;
+    }
+    EXPECT_EQ(parts.state.LossStreak, single.state.LossStreak);
+    for (int r = 0; r < kReels; ++r) EXPECT_EQ(parts.state.ReelStop[r], single.state.ReelStop[r]);
+}
+
+INSTANTIATE_TEST_SUITE_P(RandomAndSequential, RunParts, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& p) {
+                             return p.param ? "Sequential" : "Random";
+                         });
+
+// The loss streaks of rounds split anywhere, long runs of losses across the edges included,
+// join to those of the rounds counted in one go.
+TEST(RunMerge, LossStreaksJoinAcrossTheEdges) {
+    std::mt19937 random(5);
+    std::vector<bool> won;
+    for (int run = 0; run < 400; ++run) {
+        // Runs of losses from 0 to 160 rounds, each ended by a win.
+        const int losses = static_cast<int>(random() % 161);
+        won.insert(won.end(), static_cast<std::size_t>(losses), false);
+        won.push_back(true);
+    }
+    won.insert(won.end(), 123, false);  // ends on a streak, over two restarts of the count
+
+    const auto count = [&](std::size_t from, std::size_t to) {
+        RunState st;
+        for (std::size_t i = from; i < to; ++i) {
+            st.WinAtGameStart = st.TotalWin;
+            if (won[i]) ++st.TotalWin;
+            UpdateLossStreak(st);
+        }
+        st.TotalWin = 0;  // the win does not matter below
+        return st;
+    };
+    const RunState whole = count(0, won.size());
+    for (int split = 0; split < 20; ++split) {
+        std::vector<std::size_t> edges = {0, won.size()};
+        for (int e = 0; e < 1 + split % 6; ++e) edges.push_back(random() % won.size());
+        std::sort(edges.begin(), edges.end());
+        RunState sum;
+        for (std::size_t e = 0; e + 1 < edges.size(); ++e) {
+            MergeRunPart(sum, count(edges[e], edges[e + 1]));
+        }
+        for (int length = 0; length < kStreakSlots; ++length) {
+            ASSERT_EQ(sum.LossStreakHits[length], whole.LossStreakHits[length])
+                << "streak " << length << ", split " << split;
+        }
+        EXPECT_EQ(sum.LossStreak, whole.LossStreak);
+        EXPECT_EQ(sum.OpeningLosses, whole.OpeningLosses);
+    }
+}
+
+TEST(RunPart, TheOdometerStandsWhereItsGamesLeaveIt) {
+    GameDefinition def = test::SmallGame();
+    const std::int16_t last[kReels] = {2, 3, 4, 5, 6};  // 3 x 4 x 5 x 6 x 7 = 2520 combinations
+    for (int r = 0; r < kReels; ++r) def.ReelLen[r] = last[r];
+    const auto stops = [&](std::int64_t games) {
+        std::int16_t s[kReels];
+        OdometerStopsAfter(def, games, s);
+        return std::vector<int>(s, s + kReels);
+    };
+    EXPECT_EQ(stops(0), (std::vector<int>{2, 3, 4, 5, 6}));  // the loader's: the first step wraps
+    EXPECT_EQ(stops(1), (std::vector<int>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(stops(8), (std::vector<int>{0, 0, 0, 1, 0}));
+    EXPECT_EQ(stops(2 + 7 * 6 * 5), (std::vector<int>{0, 1, 0, 0, 1}));
+    EXPECT_EQ(stops(2520), stops(0));
+    EXPECT_EQ(stops(2520 * 4 + 8), stops(8));
+}
+
+}  // namespace
+}  // namespace kragmoor
