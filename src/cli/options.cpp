@@ -68,6 +68,15 @@ bool ParseOne(const std::vector<std::string_view>& args, std::size_t& i, Options
                     std::to_string(HeadlessRun::kMaxGames) + ", not \"" + std::string(value) + "\"";
             return false;
         }
+    } else if (IsOption(arg, "--threads")) {
+        if (!TakeValue(args, i, "--threads", value, error)) return false;
+        std::int64_t threads = -1;
+        if (!ParseWhole(value, threads) || threads > kMaxThreads) {
+            error = "--threads needs a whole number from 0 (every core) to " +
+                    std::to_string(kMaxThreads) + ", not \"" + std::string(value) + "\"";
+            return false;
+        }
+        o.threads = static_cast<int>(threads);
     } else if (IsOption(arg, "--par")) {
         if (!TakeValue(args, i, "--par", value, error)) return false;
         if (value.empty()) {
@@ -117,7 +126,8 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args) {
 }
 
 std::string UsageText() {
-    return "Usage: kragmoor-sim [DIR] [--games N] [--sequential] [--selected-reel K] [--json]\n"
+    return "Usage: kragmoor-sim [DIR] [--games N] [--threads T] [--sequential]\n"
+           "                    [--selected-reel K] [--json]\n"
            "       kragmoor-sim [DIR] --exact [--json] [--par FILE]\n"
            "       kragmoor-sim --help | --version\n"
            "\n"
@@ -129,6 +139,10 @@ std::string UsageText() {
            "  --games N          games to play, 0 to 1000000000000 (default 1000000), rounded up\n"
            "                     to a multiple of 100; 0 only loads the game, writes the report\n"
            "                     and the empty logs and describes the game\n"
+           "  --threads T        play on T threads, 0 for every core (default 1: one stream,\n"
+           "                     as the window plays). At any other count the run plays chunks\n"
+           "                     of 1000000 games, chunk k drawing from the seed's stream\n"
+           "                     jumped k times, so that its files are the same at any count\n"
            "  --sequential       step the reels like an odometer instead of drawing random stops\n"
            "  --selected-reel K  the reel (0 leftmost .. 4, default 4) whose wrap ends an\n"
            "                     odometer run\n"

@@ -1,159 +1,90 @@
 // kragmoor-sim DIR --games N: an automatic run with nothing shown, stopped at the yield after
 // game N, then saved and the logs closed, and a summary of what was played with its verdict
 // against the exact RTP. The exact analysis runs on a thread of its own while the games play.
+// One thread plays the single stream, as the window does; more play chunks (chunked_run.h).
 #include "cli/run_games.h"
 
+#include <algorithm>
 #include <chrono>
-#include <cmath>
-#include <cstdio>
-#include <limits>
 #include <string>
+#include <vector>
 
 #include "cli/background_analysis.h"
-#include "cli/json_text.h"
+#include "cli/chunked_run.h"
 #include "cli/progress.h"
+#include "cli/run_summary.h"
 #include "engine/headless_run.h"
-#include "engine/run_verdict.h"
 #include "engine/simulator.h"
-#include "model/text_format.h"
 
 namespace kragmoor::cli {
 
 namespace {
 
-struct RunResult {
-    std::int64_t games, total_bet, total_win, win_events, free_games, free_win, free_spins,
-        jackpots, restarts;
-    double seconds;
+struct Played {
+    RunResult result;
+    std::vector<std::string> messages;
+    bool write_failed;
 };
 
-// The run against theory: the exact analysis's standard deviation of a game and the verdict.
-struct Theory {
-    double sd_per_game = std::numeric_limits<double>::quiet_NaN();
-    RunVerdict verdict{std::numeric_limits<double>::quiet_NaN(),
-                       std::numeric_limits<double>::quiet_NaN(), Verdict::kNone};
-    const char* why_none = "";  // what keeps a verdict of none from being given
-};
-
-double Share(std::int64_t a, std::int64_t b) {
-    return b != 0 ? static_cast<double>(a) / static_cast<double>(b) : 0.0;
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-std::string Grouped(std::int64_t v) {
-    return text::Trimmed(text::Mask(v, "# ### ### ##0"));
-}
-
-std::string Percent(double ratio) {
-    return text::Trimmed(text::Mask(ratio, "##0.000%"));
-}
-
-void Row(std::string& out, const char* label, const std::string& value) {
-    text::AppendLeft(out, label, 22);
-    out += value;
-    out += '\n';
-}
-
-std::string Decimals(double value, int decimals) {
-    if (std::isnan(value)) return "-";
-    if (std::isinf(value)) return value > 0 ? "infinite" : "-infinite";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    return buffer;
-}
-
-void TheoryText(std::string& out, const Theory& t) {
-    Row(out, "Exact RTP",
-        Decimals(t.verdict.exact_rtp_percent, 6) + "% (standard deviation " +
-            Decimals(t.sd_per_game, 6) + " bets a game)");
-    Row(out, "z-score", Decimals(t.verdict.z_score, 4));
-    std::string verdict = VerdictText(t.verdict.verdict);
-    switch (t.verdict.verdict) {
-        case Verdict::kPass:
-            verdict += " (|z| <= 1.96)";
-            break;
-        case Verdict::kWarn:
-            verdict += " (1.96 < |z| <= 2.576)";
-            break;
-        case Verdict::kFail:
-            verdict += " (|z| > 2.576)";
-            break;
-        case Verdict::kNone:
-            verdict += std::string(" (") + t.why_none + ")";
-            break;
+// The single stream: the window's Run on the process-wide generator the session seeded.
+Played PlaySingleStream(const Options& options, Session& session, ProgressBar& bar) {
+    Simulator control(session);
+    if (options.sequential) {
+        control.SetRandomStops(false);
+        control.SelectReel(options.selected_reel);
     }
-    Row(out, "Verdict", verdict);
-}
-
-std::string SummaryText(const RunResult& r, const Theory& t) {
-    std::string out;
-    Row(out, "Games", Grouped(r.games));
-    Row(out, "Total bet", Grouped(r.total_bet));
-    Row(out, "Total win", Grouped(r.total_win));
-    Row(out, "RTP", Percent(Share(r.total_win, r.total_bet)));
-    std::string events = Grouped(r.win_events);
-    if (r.win_events > 0) {
-        events += " (one per " +
-                  text::Trimmed(text::Mask(Share(20 * r.games, r.win_events), "### ### ##0.000")) +
-                  " line bets)";
+    HeadlessRun::Progress progress;
+    if (bar.Active()) {
+        progress = [&bar](const Simulator& c) {
+            bar.Update(c.State().Games, c.State().TotalWin, c.State().TotalBet);
+        };
     }
-    Row(out, "Win events", events);
-    Row(out, "Features",
-        Grouped(r.free_games) + " triggered, won " + Grouped(r.free_win) + " (" +
-            Percent(Share(r.free_win, r.total_bet)) + " of the bet)");
-    Row(out, "Free spins played", Grouped(r.free_spins));
-    Row(out, "Jackpots", Grouped(r.jackpots));
-    Row(out, "Runs restarted", Grouped(r.restarts));
-    Row(out, "Seconds", text::Trimmed(text::Mask(r.seconds, "### ##0.000")));
-    const double gps = r.seconds > 0 ? static_cast<double>(r.games) / r.seconds : 0.0;
-    Row(out, "Games per second", Grouped(static_cast<std::int64_t>(gps)));
-    TheoryText(out, t);
-    return out;
+    const auto start = std::chrono::steady_clock::now();
+    HeadlessRun run(control, options.games, progress);
+    run.Play();
+    const double seconds = SecondsSince(start);
+    bar.Finish();
+    // What was played is kept, also after a log failed: the save and the logs' close report
+    // their own failures.
+    control.Save();
+    control.Exit();
+    return {ResultOf(control.State(), run.Restarts(), seconds), run.Messages(),
+            control.WriteFailed()};
 }
 
-std::string SummaryJson(const RunResult& r, const Theory& t) {
-    const double gps = r.seconds > 0 ? static_cast<double>(r.games) / r.seconds : 0.0;
-    JsonObject json;
-    json.Add("games", text::Decimal(r.games));
-    json.Add("total_bet", text::Decimal(r.total_bet));
-    json.Add("total_win", text::Decimal(r.total_win));
-    json.Add("rtp_percent", JsonNumber(100.0 * Share(r.total_win, r.total_bet)));
-    json.Add("win_events", text::Decimal(r.win_events));
-    json.Add("hit_rate", JsonNumber(Share(20 * r.games, r.win_events)));
-    json.Add("free_games", text::Decimal(r.free_games));
-    json.Add("free_win", text::Decimal(r.free_win));
-    json.Add("free_spins", text::Decimal(r.free_spins));
-    json.Add("jackpots", text::Decimal(r.jackpots));
-    json.Add("restarts", text::Decimal(r.restarts));
-    json.Add("seconds", JsonNumber(r.seconds));
-    json.Add("games_per_second", JsonNumber(gps));
-    json.Add("exact_rtp_percent", JsonNumber(t.verdict.exact_rtp_percent));
-    json.Add("sd_per_game", JsonNumber(t.sd_per_game));
-    json.Add("z_score", JsonNumber(t.verdict.z_score));
-    json.Add("verdict", std::string("\"") + VerdictText(t.verdict.verdict) + "\"");
-    return json.Text();
-}
-
-// The verdict of a run of random stops. An odometer run is no random sample (its base games
-// walk the reel cycle in order), so it gets none.
-Theory Judge(BackgroundAnalysis& analysis, bool sequential, const RunResult& r,
-             const Streams& streams) {
-    Theory t;
-    try {
-        const ExactAnalysis a = analysis.Wait(streams.terminal);
-        t.sd_per_game = a.sd_per_game;
-        if (sequential) {
-            t.verdict.exact_rtp_percent = a.rtp.total_percent;
-            t.why_none = "odometer stops are no random sample";
-            return t;
+Played PlayChunks(const Options& options, Session& session, ProgressBar& bar) {
+    ChunkProgress progress;
+    if (bar.Active()) {
+        progress = [&bar](const RunState& st) { bar.Update(st.Games, st.TotalWin, st.TotalBet); };
+    }
+    const ChunkedRunPlan plan{options.games, options.sequential, options.selected_reel,
+                              options.threads};
+    const auto start = std::chrono::steady_clock::now();
+    ChunkedRunResult run = PlayInChunks(session, plan, progress);
+    const double seconds = SecondsSince(start);
+    bar.Finish();
+    bool failed = run.write_failed;
+    if (!SaveRunState(session, run.state, run.messages)) failed = true;
+    if (!session.logs.CloseAll()) {
+        failed = true;
+        for (const LogFile* log :
+             {&session.logs.Percent, &session.logs.Jackpot, &session.logs.FreeSpins}) {
+            // A log that failed while the chunks were joined has been named already.
+            const std::string message = log->FailureMessage();
+            if (log->Failed() && std::find(run.messages.begin(), run.messages.end(), message) ==
+                                     run.messages.end()) {
+                run.messages.push_back(message);
+            }
         }
-        t.verdict = JudgeRun(a.rtp.total_percent, a.sd_per_game,
-                             100.0 * Share(r.total_win, r.total_bet), r.games);
-        t.why_none = r.games == 0 ? "no game played" : "the exact RTP or its spread is infinite";
-    } catch (const std::exception& e) {
-        streams.err << "kragmoor-sim: no verdict, the exact analysis failed: " << e.what() << '\n';
-        t.why_none = "the exact analysis failed";
     }
-    return t;
+    Played played{ResultOf(run.state, run.restarts, seconds), std::move(run.messages), failed};
+    played.result.chunks = run.chunks;
+    played.result.threads = ChunkThreads(options.threads, run.chunks);
+    return played;
 }
 
 }  // namespace
@@ -161,41 +92,16 @@ Theory Judge(BackgroundAnalysis& analysis, bool sequential, const RunResult& r,
 int RunGames(const Options& options, Session& session, const Streams& streams) {
     // Its own copy of the definition: nothing is shared with the games.
     BackgroundAnalysis analysis(session.definition);
-    Simulator control(session);
-    if (options.sequential) {
-        control.SetRandomStops(false);
-        control.SelectReel(options.selected_reel);
-    }
     ProgressBar bar(streams.terminal, HeadlessRun::StopsAt(options.games));
-    HeadlessRun::Progress progress;
-    if (bar.Active()) {
-        progress = [&bar](const Simulator& c) {
-            bar.Update(c.State().Games, c.State().TotalWin, c.State().TotalBet);
-        };
-    }
-
-    const auto start = std::chrono::steady_clock::now();
-    HeadlessRun run(control, options.games, progress);
-    run.Play();
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    bar.Finish();
-
-    // What was played is kept, also after a log failed: the save and the logs' close report
-    // their own failures.
-    control.Save();
-    control.Exit();
-    for (const std::string& message : run.Messages()) {
+    const Played played = options.threads == 1 ? PlaySingleStream(options, session, bar)
+                                               : PlayChunks(options, session, bar);
+    for (const std::string& message : played.messages) {
         streams.err << "kragmoor-sim: " << message << '\n';
     }
-
-    const RunState& st = control.State();
-    const RunResult result{st.Games,       st.TotalBet, st.TotalWin,       st.WinEvents,
-                           st.FreeGames,   st.FreeWin,  st.FreeSpinsTotal, st.JackpotLines,
-                           run.Restarts(), seconds};
-    const Theory theory = Judge(analysis, options.sequential, result, streams);
-    streams.out << (options.json ? SummaryJson(result, theory) : SummaryText(result, theory));
-    return control.WriteFailed() ? 1 : 0;
+    const Theory theory = Judge(analysis, options.sequential, played.result, streams);
+    streams.out << (options.json ? SummaryJson(played.result, theory)
+                                 : SummaryText(played.result, theory));
+    return played.write_failed ? 1 : 0;
 }
 
 }  // namespace kragmoor::cli
