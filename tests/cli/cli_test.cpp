@@ -17,6 +17,8 @@ TEST(CliTest, HelpVersionAndUsageErrorsTouchNothing) {
     CopyReferenceGame(dir);
     const std::string games =
         "kragmoor-sim: --games needs a whole number of games from 0 to 1000000000000, not ";
+    const std::string threads =
+        "kragmoor-sim: --threads needs a whole number from 0 (every core) to 1024, not ";
     // Exit code 0: the start of what is printed; exit code 2: the first line of the error.
     const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
         {{"--help"}, 0, "Usage: kragmoor-sim [DIR]"},
@@ -31,6 +33,9 @@ TEST(CliTest, HelpVersionAndUsageErrorsTouchNothing) {
         {{"--selected-reel", "5"},
          2,
          "kragmoor-sim: --selected-reel needs a reel from 0 (leftmost) to 4, not \"5\"\n"},
+        {{"--threads", "-1"}, 2, threads + "\"-1\"\n"},
+        {{"--threads", "1025"}, 2, threads + "\"1025\"\n"},
+        {{"--threads=x"}, 2, threads + "\"x\"\n"},
         {{"a", "b"}, 2, "kragmoor-sim: one directory only, found \"a\" and \"b\"\n"},
         {{"--par", "par.csv"},
          2,
