@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/headless_run.h"
+#include "model/game_constants.h"
 
 namespace kragmoor::cli {
 
@@ -29,6 +30,18 @@ bool TakeValue(const std::vector<std::string_view>& args, std::size_t& i, std::s
     }
     value = args[++i];
     return true;
+}
+
+// A whole number from 0 to `max` as the value of option `name`; otherwise the error says what the
+// option needs (`needs`) and what it got.
+bool TakeWhole(const std::vector<std::string_view>& args, std::size_t& i, std::string_view name,
+               std::int64_t max, const std::string& needs, std::int64_t& number,
+               std::string& error) {
+    std::string_view value;
+    if (!TakeValue(args, i, name, value, error)) return false;
+    if (ParseWhole(value, number) && number <= max) return true;
+    error = std::string(name) + " needs " + needs + ", not \"" + std::string(value) + "\"";
+    return false;
 }
 
 bool IsOption(std::string_view arg, std::string_view name) {
@@ -62,18 +75,15 @@ bool ParseOne(const std::vector<std::string_view>& args, std::size_t& i, Options
     } else if (arg == "--exact") {
         o.exact = true;
     } else if (IsOption(arg, "--games")) {
-        if (!TakeValue(args, i, "--games", value, error)) return false;
-        if (!ParseWhole(value, o.games) || o.games > HeadlessRun::kMaxGames) {
-            error = "--games needs a whole number of games from 0 to " +
-                    std::to_string(HeadlessRun::kMaxGames) + ", not \"" + std::string(value) + "\"";
-            return false;
-        }
+        return TakeWhole(
+            args, i, "--games", HeadlessRun::kMaxGames,
+            "a whole number of games from 0 to " + std::to_string(HeadlessRun::kMaxGames), o.games,
+            error);
     } else if (IsOption(arg, "--threads")) {
-        if (!TakeValue(args, i, "--threads", value, error)) return false;
-        std::int64_t threads = -1;
-        if (!ParseWhole(value, threads) || threads > kMaxThreads) {
-            error = "--threads needs a whole number from 0 (every core) to " +
-                    std::to_string(kMaxThreads) + ", not \"" + std::string(value) + "\"";
+        std::int64_t threads = 1;
+        if (!TakeWhole(args, i, "--threads", kMaxThreads,
+                       "a whole number from 0 (every core) to " + std::to_string(kMaxThreads),
+                       threads, error)) {
             return false;
         }
         o.threads = static_cast<int>(threads);
@@ -85,11 +95,9 @@ bool ParseOne(const std::vector<std::string_view>& args, std::size_t& i, Options
         }
         o.par = std::filesystem::path(value);
     } else if (IsOption(arg, "--selected-reel")) {
-        if (!TakeValue(args, i, "--selected-reel", value, error)) return false;
-        std::int64_t reel = -1;
-        if (!ParseWhole(value, reel) || reel > 4) {
-            error = "--selected-reel needs a reel from 0 (leftmost) to 4, not \"" +
-                    std::string(value) + "\"";
+        std::int64_t reel = kReels - 1;
+        if (!TakeWhole(args, i, "--selected-reel", kReels - 1, "a reel from 0 (leftmost) to 4",
+                       reel, error)) {
             return false;
         }
         o.selected_reel = static_cast<int>(reel);
