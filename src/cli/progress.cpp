@@ -92,6 +92,11 @@ std::string ProgressBar::Line(std::int64_t games, std::int64_t target, std::int6
 
 void ProgressBar::Update(std::int64_t games, std::int64_t total_win, std::int64_t total_bet) {
     if (!active_ || ++calls_ % kClockEvery != 0) return;
+    UpdateNow(games, total_win, total_bet);
+}
+
+void ProgressBar::UpdateNow(std::int64_t games, std::int64_t total_win, std::int64_t total_bet) {
+    if (!active_) return;
     const auto now = std::chrono::steady_clock::now();
     if (now - last_draw_ < kRedrawEvery) return;
     last_draw_ = now;

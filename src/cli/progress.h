@@ -24,6 +24,10 @@ class ProgressBar {
     // five times a second.
     void Update(std::int64_t games, std::int64_t total_win, std::int64_t total_bet);
 
+    // For rare calls, such as one a chunk of a million games: reads the clock every time, and
+    // redraws at most five times a second.
+    void UpdateNow(std::int64_t games, std::int64_t total_win, std::int64_t total_bet);
+
     // Clears the line, so that the summary starts on a clean one.
     void Finish();
 

@@ -59,7 +59,9 @@ Played PlaySingleStream(const Options& options, Session& session, ProgressBar& b
 Played PlayChunks(const Options& options, Session& session, ProgressBar& bar) {
     ChunkProgress progress;
     if (bar.Active()) {
-        progress = [&bar](const RunState& st) { bar.Update(st.Games, st.TotalWin, st.TotalBet); };
+        progress = [&bar](const RunState& st) {
+            bar.UpdateNow(st.Games, st.TotalWin, st.TotalBet);
+        };
     }
     const ChunkedRunPlan plan{options.games, options.sequential, options.selected_reel,
                               options.threads};
