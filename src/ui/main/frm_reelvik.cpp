@@ -37,6 +37,12 @@ void SetFittedText(QLabel* label, const QString& text, const QFont& base) {
     if (label->text() != text) label->setText(text);
 }
 
+void ShowOnTop(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace
 
 frmReelvik::frmReelvik(Session session, QWidget* parent)
@@ -117,25 +123,18 @@ void frmReelvik::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The about box and the par sheet are made at their first opening and only hidden when closed,
+// so that one opened again before the event loop has run (a shortcut pressed right after a
+// close) is never a window already queued for deletion.
 void frmReelvik::ShowAbout() {
-    if (!about_) {
-        about_ = new frmAboutMath(nullptr);
-        about_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    if (!about_) about_ = new frmAboutMath(nullptr);
+    ShowOnTop(about_);
 }
 
 void frmReelvik::ShowParSheet() {
     if (exiting_) return;
-    if (!par_sheet_) {
-        par_sheet_ = new frmParSheet(engine_.Definition(), *analysis_, nullptr);
-        par_sheet_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    par_sheet_->show();
-    par_sheet_->raise();
-    par_sheet_->activateWindow();
+    if (!par_sheet_) par_sheet_ = new frmParSheet(engine_.Definition(), *analysis_, nullptr);
+    ShowOnTop(par_sheet_);
 }
 
 // --- credit entry ---
