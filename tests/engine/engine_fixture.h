@@ -39,6 +39,14 @@ void SetStrip(GameDefinition& def, int reel, const std::string& symbols, bool fr
 // Creates the three logs in `dir`.
 void CreateLogs(LogFiles& logs, const std::filesystem::path& dir);
 
+// The reels' stops, and one line's result (symbol, run length, pay), as vectors that compare whole.
+inline std::vector<int> StopsOf(const RunState& s) {
+    return {s.ReelStop, s.ReelStop + kReels};
+}
+inline std::vector<int> ResultOf(const RunState& s, int line) {
+    return {s.LineResult[line], s.LineResult[line] + 3};
+}
+
 class RecordingObserver : public RunObserver {
   public:
     void SetText(std::string_view t) override { text = t; }
