@@ -12,11 +12,17 @@ namespace {
 
 using ChartTest = test::EngineTest;
 
-TEST_F(ChartTest, StartsFromTheGamesRtp) {
-    def.GameRTP = 96.5f;  // rounds half to even
+// The scale starts from the game's RTP (rounded half to even); the fields read as rounded
+// numbers, a field too large as 0.
+TEST_F(ChartTest, SetupFieldsReadAsRoundedNumbers) {
+    def.GameRTP = 96.5f;
     Start();
     EXPECT_EQ(sim().Chart().ScaleTexts(), (std::array<std::string, 4>{"500", "56", "4", "96"}));
     EXPECT_DOUBLE_EQ(PercentY(96.0, sim().Chart().Scale()), 100.0);  // (96 - 56) x 10 / 4
+    sim().ReadChartSetup({"250.5", "x", "2.5", " 97 %"}, {"0", "1e2", "99999999999"});
+    EXPECT_EQ(sim().Chart().ScaleTexts(), (std::array<std::string, 4>{"250", "0", "2", "97"}));
+    EXPECT_EQ(sim().Chart().CounterResetTexts(), (std::array<std::string, 3>{"0", "100", "0"}));
+    EXPECT_EQ(observer.chart_cleared, 1);
 }
 
 // With the default scale point 499 lands in the last column: the run ends after its pass.
@@ -36,31 +42,27 @@ TEST_F(ChartTest, WithContinueUncheckedAFullChartEndsTheRun) {
     EXPECT_EQ(observer.full[0][1], "Test49900.bmp");
 }
 
-// A point every 100 games at the run's RTP, its segment starting where the last one ended.
+// A point every 100 games at the run's RTP, its segment starting where the last one ended; point
+// k (counted from 1) sits at k mod 10, point 10 at the left edge.
 TEST_F(ChartTest, WithContinueCheckedTheChartWrapsAndClearsWhenAsked) {
     Start();
     sim().ReadChartSetup({"10", "50", "4", "95"}, {"0", "500", "100"});
     sim().Chart().Options().Clear = true;
     StopAt(2500);
     sim().StartOrStop();
-    ASSERT_EQ(observer.points.size(), 25u);
-    const ChartPoint& last = observer.points.back();
-    EXPECT_TRUE(last.red.drawn && last.green.drawn && last.blue.drawn);
+    const auto& p = observer.points;
+    ASSERT_EQ(p.size(), 25u);
+    EXPECT_TRUE(p[24].red.drawn && p[24].green.drawn && p[24].blue.drawn);
     const RunState& s = sim().State();
-    EXPECT_DOUBLE_EQ(last.red.y, PercentY(100.0 * static_cast<double>(s.TotalWin) /
-                                              static_cast<double>(s.TotalBet),
-                                          sim().Chart().Scale()));
-    EXPECT_EQ(last.red.prev_y,
-              static_cast<std::int32_t>(std::nearbyint(observer.points[23].red.y)));
-    EXPECT_EQ(last.prev_x, 4);
+    EXPECT_DOUBLE_EQ(p[24].red.y, PercentY(100.0 * static_cast<double>(s.TotalWin) /
+                                               static_cast<double>(s.TotalBet),
+                                           sim().Chart().Scale()));
+    EXPECT_EQ(p[24].red.prev_y, static_cast<std::int32_t>(std::nearbyint(p[23].red.y)));
+    EXPECT_EQ((std::vector{p[0].x, p[9].x, p[9].prev_x, p[10].prev_x, p[24].prev_x, p[24].x}),
+              (std::vector{1, 0, 0, 0, 4, 5}));
     EXPECT_EQ(observer.full.size(), 2u);  // points 9 and 19
     EXPECT_EQ(observer.full[1][1], "") << "no bitmap without Save";
     EXPECT_EQ(observer.chart_cleared, 3) << "set-up, then the wraps at points 10 and 20";
-    // Point k (counted from 1) sits at k mod 10: point 10 at the left edge, from which the next
-    // point's segment starts.
-    const auto& p = observer.points;
-    EXPECT_EQ((std::vector{p[0].x, p[9].x, p[9].prev_x, p[10].prev_x, p[24].x}),
-              (std::vector{1, 0, 0, 0, 5}));
 }
 
 TEST_F(ChartTest, WindowsRestartOnTheirPeriodsAndAPeriodOfOneHidesTheCurve) {
@@ -69,10 +71,7 @@ TEST_F(ChartTest, WindowsRestartOnTheirPeriodsAndAPeriodOfOneHidesTheCurve) {
     StopAt(600);
     sim().StartOrStop();
     ASSERT_EQ(observer.points.size(), 6u);
-    for (const ChartPoint& p : observer.points) {
-        EXPECT_FALSE(p.green.drawn);
-        EXPECT_TRUE(p.blue.drawn);
-    }
+    for (const ChartPoint& p : observer.points) EXPECT_TRUE(!p.green.drawn && p.blue.drawn);
     const RunState& s = sim().State();
     EXPECT_EQ(sim().Chart().Marks().BetMark1, s.TotalBet + 1)
         << "the green window restarts every point";
@@ -129,7 +128,7 @@ TEST_F(ChartTest, DivisionsByZeroGiveZero) {
     const ChartStep step = chart.AddPoint(RunState());  // before any game
     EXPECT_EQ(step.point.red.y, 0.0);
     EXPECT_EQ(step.point.x, 1);
-    ASSERT_TRUE(step.percent_line);
+    EXPECT_TRUE(step.percent_line);
     EXPECT_EQ(step.percent, 0.0);
     Start();
     sim().ReadChartSetup({"0", "50", "4", "95"}, {"0", "0", "0"});
@@ -139,28 +138,7 @@ TEST_F(ChartTest, DivisionsByZeroGiveZero) {
     EXPECT_TRUE(observer.full.empty());
     EXPECT_EQ(sim().Chart().Marks().BetMark1, 0) << "a period of 0 never restarts";
     EXPECT_EQ(File("Percent_10000.txt"), "") << "nor the blue window's";
-    // The blue window never restarted: it spans the run.
     EXPECT_DOUBLE_EQ(observer.points.back().blue.y, observer.points.back().red.y);
-}
-
-// The blue window's line: its RTP, then the game count as a field in the next print zone.
-TEST_F(ChartTest, PercentLinesOfTheLog) {
-    test::CreateLogs(logs, dir.path());
-    RunState state;
-    RunStatus status(state, observer);
-    RunLogs run_logs(logs, status);
-    run_logs.Percent(0.0, 0);
-    run_logs.Percent(95.4321234, 1230000);
-    EXPECT_EQ(File("Percent_10000.txt"), "00.000000      0 \r\n95.432123      1230000 \r\n");
-}
-
-TEST_F(ChartTest, SetupFieldsReadAsRoundedNumbers) {
-    Start();
-    sim().ReadChartSetup({"250.5", "x", "2.5", " 97 %"}, {"0", "1e2", "99999999999"});
-    EXPECT_EQ(sim().Chart().ScaleTexts(), (std::array<std::string, 4>{"250", "0", "2", "97"}));
-    // "99999999999" is too large for the field.
-    EXPECT_EQ(sim().Chart().CounterResetTexts(), (std::array<std::string, 3>{"0", "100", "0"}));
-    EXPECT_EQ(observer.chart_cleared, 1);
 }
 
 TEST(ChartData, SaveNowPrintsTheUntrimmedSummary) {

@@ -15,15 +15,15 @@ TEST_F(HitTableTest, CellsWhoseCountChangedAreRedOrYellow) {
     SetNextGame({7, 7, 7, 7, 7});
     sim().Step();  // Step refreshes the table
     const HitTable& t = sim().Hits();
-    const int row7 = HitTable::RowOf(7, 5);
-    EXPECT_EQ(t.Cell(row7, 1), "1");
-    EXPECT_EQ(t.Colour(row7, 1), CellColour::Red);
-    EXPECT_EQ(t.Cell(row7, 2), "0");
-    EXPECT_EQ(t.Colour(row7, 2), CellColour::White) << "0 and empty read alike";
-    EXPECT_EQ(t.Colour(HitTable::RowOf(6, 2), 6), CellColour::Yellow);
+    const int row7 = HitTable::RowOf(7, 5), row6 = HitTable::RowOf(6, 2);
+    EXPECT_EQ((std::vector{t.Cell(row7, 1), t.Cell(row7, 2)}),
+              (std::vector<std::string>{"1", "0"}));
+    // A cell of 0 was empty before: 0 and empty read alike.
+    EXPECT_EQ((std::vector{t.Colour(row7, 1), t.Colour(row7, 2), t.Colour(row6, 6)}),
+              (std::vector{CellColour::Red, CellColour::White, CellColour::Yellow}));
     sim().RefreshHits();  // nothing played since: every cell white again
-    EXPECT_EQ(t.Colour(row7, 1), CellColour::White);
-    EXPECT_EQ(t.Colour(HitTable::RowOf(6, 2), 6), CellColour::White);
+    EXPECT_EQ(std::pair(t.Colour(row7, 1), t.Colour(row6, 6)),
+              std::pair(CellColour::White, CellColour::White));
 }
 
 TEST_F(HitTableTest, ARefreshIsSkippedWhenMinimizedOrNotShown) {
