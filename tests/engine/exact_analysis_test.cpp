@@ -1,7 +1,7 @@
 // The exact analysis against whole reel cycles of small games: the engine plays every stop
 // combination once (the odometer) and books each base game's win, and every line of every
-// window is valued again by the reference evaluator. Whatever a base game's law is, the cycle
-// shows it exactly.
+// window is valued again by the reference evaluator, so the cycle shows a base game's law
+// exactly. Known answers of an independent computation, and the games the analysis refuses.
 #include "engine/exact_analysis.h"
 
 #include <gtest/gtest.h>
@@ -24,17 +24,12 @@
 namespace kragmoor::test {
 namespace {
 
-// Modest pays, so that the wins of a window spread over the bins.
+// Modest pays, so that the wins of a window spread over the bins; with `short_pays` runs of one
+// pay, and so does a line that starts with a scatter.
 void ModestPays(GameDefinition& def, bool short_pays) {
-    for (int s = 0; s < kWild; ++s) {
-        const std::int16_t pays[kRunLengths] = {0,
-                                                0,
-                                                1,
-                                                static_cast<std::int16_t>(3 + s),
-                                                static_cast<std::int16_t>(10 + 2 * s),
-                                                static_cast<std::int16_t>(40 + 10 * s)};
-        std::copy(pays, pays + kRunLengths, def.PayTable[s]);
-        if (short_pays) def.PayTable[s][1] = 1;
+    for (int s = 0; s < kSymbols; ++s) {
+        const int p[kRunLengths] = {0, short_pays ? 1 : 0, 1, 3 + s, 10 + 2 * s, 40 + 10 * s};
+        for (int n = 0; n < kRunLengths; ++n) def.PayTable[s][n] = static_cast<std::int16_t>(p[n]);
     }
     const std::int16_t wild[kRunLengths] = {0, 0, 2, 20, 100, 500};
     const std::int16_t scatter[kRunLengths] = {
@@ -46,12 +41,13 @@ void ModestPays(GameDefinition& def, bool short_pays) {
 struct CycleCase {
     const char* name;
     std::array<const char*, kReels> strips;
-    bool short_pays;  // runs of one pay, and so does a line that starts with a scatter
+    bool short_pays;
 };
 
-// What the base games of one whole cycle booked, per game.
+// What the base games of one whole cycle booked.
 struct CycleLaw {
     double games = 0, win = 0, square = 0, trigger_win = 0, hits = 0, triggers = 0;
+    double events = 0, jackpots = 0;
     std::int64_t max = 0;
     std::array<double, kWinBins> bins{};
 };
@@ -89,6 +85,8 @@ class WholeCycle : public EngineTest, public ::testing::WithParamInterface<Cycle
             law.bins[static_cast<std::size_t>(bin)] += 1;
         }
         law.games = static_cast<double>(cycle);
+        law.events = static_cast<double>(st.WinEvents);
+        law.jackpots = static_cast<double>(st.JackpotLines);
         return law;
     }
 
@@ -141,8 +139,10 @@ TEST_P(WholeCycle, BaseGameLawIsTheCycles) {
         EXPECT_NEAR(a.base_win_distribution[b], law.bins[b] / n, 1e-12) << "bin " << b;
     }
     // The return from the strips' symbol frequencies is the same base game.
-    EXPECT_NEAR(a.base_win_mean * 100.0 / kBet,
-                a.rtp.base_lines_percent + a.rtp.base_scatter_percent, 1e-9);
+    EXPECT_NEAR(a.rtp.base_lines_percent + a.rtp.base_scatter_percent, law.win / n * 100 / kBet,
+                1e-9);
+    EXPECT_NEAR(a.rtp.win_events_per_game, law.events / n, 1e-12);
+    EXPECT_NEAR(a.rtp.jackpot_lines_per_game, law.jackpots / n, 1e-12);
 }
 
 // A paid game wins W = B + T F, its feature F independent of its window: over the cycle,
@@ -185,28 +185,65 @@ TEST_P(WholeCycle, EveryLineResultThatPaysIsAComboRowWithItsOdds) {
     EXPECT_NEAR(line_share, a.rtp.base_lines_percent, 1e-9);
 }
 
+// On free-spins reels that are the base reels a free spin wins four times its base game, window
+// for window, and retriggers as often as a base game triggers.
+TEST(ExactAnalysis, AFreeSpinIsFourBaseGamesOnTheSameReels) {
+    GameDefinition def = SmallGame();
+    ModestPays(def, false);
+    const char* strips[kReels] = {"S123W1231W2312312312", "1S23123W1231231W3123",
+                                  "12S3123123W123123123", "123S1231W31231231231",
+                                  "1231S23123123W123123"};
+    for (int r = 0; r < kReels; ++r) {
+        SetStrip(def, r, strips[r]);
+        SetStrip(def, r, strips[r], true);
+    }
+    const ExactAnalysis a = AnalyseGame(def);
+    ASSERT_GT(a.feature.retrigger_probability, 0);
+    EXPECT_NEAR(a.feature.retrigger_probability, a.rtp.trigger_probability, 1e-15);
+    EXPECT_DOUBLE_EQ(a.feature.spin_mean, 4 * a.base_win_mean);
+    EXPECT_DOUBLE_EQ(a.feature.spin_second_moment, 16 * a.base_win_second_moment);
+    EXPECT_DOUBLE_EQ(a.feature.spin_if_retrigger, 4 * a.base_win_if_trigger);
+}
+
+// Known answers from an independent computation of the same rules.
+TEST(ExactReturn, ReferenceGameAndBundledGame) {
+    const GameDefinition g0 = ReadDefinition(TestData("g0/ReelSetup.ini"));
+    const ExactReturn x = ComputeExactReturn(g0);
+    EXPECT_NEAR(x.total_percent, 687.8844570711937, 1e-9);
+    EXPECT_NEAR(x.base_lines_percent, 224.84189723324897, 1e-9);
+    EXPECT_NEAR(x.base_scatter_percent, 23.17987718802936, 1e-9);
+    EXPECT_NEAR(1.0 / x.trigger_probability, 48.45002992220228, 1e-9);
+    EXPECT_NEAR(x.free_spins_per_feature, 19.103011425210582, 1e-9);
+
+    const GameDefinition bundled = ReadDefinition(SourceFile("games/ReelSetup.ini"));
+    const ExactReturn b = ComputeExactReturn(bundled);
+    EXPECT_NEAR(b.total_percent, 95.74447881811136, 1e-9);
+    // The header states the true return to the hundredth.
+    EXPECT_EQ(std::round(b.total_percent * 100.0) / 100.0,
+              std::round(bundled.GameRTP * 100.0f) / 100.0);
+}
+
 // Every free spin shows scatters on every reel and retriggers: the feature never ends. The
-// analysis says so with infinities and ends.
+// analysis says so with infinities and ends; endless spins that never win are worth 0.
 TEST(ExactAnalysis, EndlessFeaturesGiveInfiniteFiguresAndNoHang) {
     GameDefinition def = SmallGame();
     for (int r = 0; r < kReels; ++r) SetStrip(def, r, "S0", true);
     for (int r = 0; r < 3; ++r) SetStrip(def, r, "S12");
     const ExactAnalysis a = AnalyseGame(def);
-    EXPECT_TRUE(std::isinf(a.feature.spins_mean));
-    EXPECT_TRUE(std::isinf(a.sd_per_game));
+    EXPECT_TRUE(std::isinf(a.feature.spins_mean) && std::isinf(a.sd_per_game));
     EXPECT_EQ(a.rtp_ranges[6].low_percent[2], -std::numeric_limits<double>::infinity());
     EXPECT_EQ(a.rtp_ranges[6].high_percent[2], std::numeric_limits<double>::infinity());
-    EXPECT_TRUE(std::isinf(a.combinations.back().pay));
     EXPECT_NE(ParSheetCsv(def, a).find("Free spins feature,3+,inf,"), std::string::npos);
     EXPECT_NE(a.designed_rtp_note.find("infinite"), std::string::npos);
 
     for (auto& row : def.PayTable) std::fill(row, row + kRunLengths, std::int16_t{0});
-    const ExactAnalysis silent = AnalyseGame(def);  // nothing pays: endless spins are worth 0
+    const ExactAnalysis silent = AnalyseGame(def);
     EXPECT_EQ(silent.feature.win_mean, 0.0);
     EXPECT_TRUE(std::isfinite(silent.sd_per_game));
 }
 
-// The header states the designed RTP to the hundredth.
+// The header states the designed RTP to the hundredth: a note when it is not the exact RTP
+// rounded or the other hundredth within 0.01.
 TEST(ExactAnalysis, DesignedRtpNoteBeyondAHundredthOfAPercent) {
     GameDefinition def = SmallGame();
     ModestPays(def, false);
@@ -217,7 +254,7 @@ TEST(ExactAnalysis, DesignedRtpNoteBeyondAHundredthOfAPercent) {
     const double exact = AnalyseGame(def).rtp.total_percent;
     ASSERT_LT(exact, 100000) << "a single holds the hundredths below 2^17";
     const double stated = std::round(exact * 100) / 100;
-    const double toward = exact > stated ? 0.01 : -0.01;  // the other hundredth within 0.01
+    const double toward = exact > stated ? 0.01 : -0.01;
     const std::pair<double, bool> designed[] = {
         {stated, false}, {stated + toward, false}, {stated - 2 * toward, true}, {stated + 1, true}};
     for (const auto& [rtp, noted] : designed) {
@@ -231,7 +268,7 @@ TEST(ExactAnalysis, DesignedRtpNoteBeyondAHundredthOfAPercent) {
               "-0.755521 percentage points.");
 }
 
-TEST(ExactAnalysis, RefusesGamesTheReaderWouldRefuse) {
+TEST(ExactAnalysis, RefusesGamesTheReaderWouldRefuseAndTellsItsProgress) {
     GameDefinition gap = SmallGame();
     gap.FsReelStrip[3][2] = kGap;
     GameDefinition lines = SmallGame();
@@ -239,14 +276,10 @@ TEST(ExactAnalysis, RefusesGamesTheReaderWouldRefuse) {
     for (const GameDefinition& def : {gap, lines}) {
         EXPECT_THROW(AnalyseGame(def), std::invalid_argument);
     }
-}
-
-TEST(ExactAnalysis, ProgressRisesToOne) {
     std::vector<double> told;
     AnalyseGame(SmallGame(), [&](double f) { told.push_back(f); });
     ASSERT_FALSE(told.empty());
-    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
-    EXPECT_GE(told.front(), 0.0);
+    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()) && told.front() >= 0.0);
     EXPECT_EQ(told.back(), 1.0);
 }
 
