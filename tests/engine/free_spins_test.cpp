@@ -2,7 +2,6 @@
 // jackpots, and features long enough for the window's turns (Stop, Exit and Step at a turn).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "engine_fixture.h"
@@ -99,32 +98,6 @@ TEST_F(FreeSpins, ExitAtATurnEndsTheRunAtOnce) {
     EXPECT_FALSE(sim().Running());
     EXPECT_EQ(sim().State().FreeSpinsPlayed, 100);
     EXPECT_EQ(observer.feature_turns, 1);
-}
-
-// A free spin retriggers with chance 0.4^3, so features last 375 spins on average, often far
-// more: they end after their turns as they would without them, and are recorded whole.
-TEST_F(FreeSpins, LongFeaturesEndAfterTheirTurnsAndAreRecordedWhole) {
-    PrepareTrigger('3');
-    for (int r = 0; r < 3; ++r) test::SetStrip(def, r, "S33S33S33S" + std::string(20, '3'), true);
-    Start();
-    sim().SetRandomStops(true);
-    StopAt(20000);
-    sim().StartOrStop();
-    sim().Step();  // a base game, so that the last feature is recorded
-    ASSERT_FALSE(sim().State().InFreeSpins);
-    std::int64_t spins = 0, longest = 0, turns = 0;
-    const auto records = test::Lines(File("FreeSpins.txt"));
-    for (const std::string& record : records) {
-        const std::int64_t n = std::stoll(record.substr(10, 5));
-        EXPECT_EQ(n % 15, 0) << record;
-        spins += n;
-        turns += n / 100;
-        longest = std::max(longest, n);
-    }
-    ASSERT_GT(longest, 200) << "no feature long enough for a turn";
-    EXPECT_EQ(static_cast<std::int64_t>(records.size()), sim().State().FreeGames);
-    EXPECT_EQ(spins, sim().State().FreeSpinsTotal);
-    EXPECT_EQ(observer.feature_turns, turns);
 }
 
 }  // namespace
