@@ -25,33 +25,22 @@ TEST_F(ChartTest, SetupFieldsReadAsRoundedNumbers) {
     EXPECT_EQ(observer.chart_cleared, 1);
 }
 
-// With the default scale point 499 lands in the last column: the run ends after its pass.
-TEST_F(ChartTest, WithContinueUncheckedAFullChartEndsTheRun) {
-    Start();
-    sim().Chart().Options().Continue = false;
-    sim().Chart().Options().Save = true;
-    sim().StartOrStop();
-    EXPECT_EQ(sim().Chart().ChartPoints(), 499);
-    EXPECT_EQ(sim().State().Games, 49900);
-    ASSERT_EQ(observer.full.size(), 1u);
-    const RunState& s = sim().State();
-    const double rtp = static_cast<double>(s.TotalWin) / static_cast<double>(s.TotalBet);
-    EXPECT_EQ(observer.full[0][0],
-              "Games = 49 900    " + text::Trimmed(text::Mask(rtp, "0.000%")) + " = " +
-                  text::Trimmed(text::Mask(s.TotalWin, "### ### ###")) + " / 998 000");
-    EXPECT_EQ(observer.full[0][1], "Test49900.bmp");
-}
-
 // A point every 100 games at the run's RTP, its segment starting where the last one ended; point
-// k (counted from 1) sits at k mod 10, point 10 at the left edge.
+// k (counted from 1) sits at k mod 10, point 10 at the left edge. A second observer is told the
+// same.
 TEST_F(ChartTest, WithContinueCheckedTheChartWrapsAndClearsWhenAsked) {
     Start();
+    test::RecordingObserver second;
+    sim().AddObserver(&second);
     sim().ReadChartSetup({"10", "50", "4", "95"}, {"0", "500", "100"});
     sim().Chart().Options().Clear = true;
     StopAt(2500);
     sim().StartOrStop();
+    sim().RemoveObserver(&second);
     const auto& p = observer.points;
     ASSERT_EQ(p.size(), 25u);
+    EXPECT_EQ((std::vector{second.points.size(), second.full.size(), std::size_t{3}}),
+              (std::vector{p.size(), observer.full.size(), std::size_t(second.chart_cleared)}));
     EXPECT_TRUE(p[24].red.drawn && p[24].green.drawn && p[24].blue.drawn);
     const RunState& s = sim().State();
     EXPECT_DOUBLE_EQ(p[24].red.y, PercentY(100.0 * static_cast<double>(s.TotalWin) /

@@ -1,5 +1,5 @@
 // Step and the automatic run: the pass order, Stop and Step at a yield, the ends of a run, the
-// loss streaks, the credit entry, and the observers that follow a run.
+// loss streaks, the credit entry, and the list of observers that an engine tells.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -128,72 +128,26 @@ TEST_F(SimulatorTest, BookedCreditShowsInTheCashAndTotalLabels) {
     EXPECT_EQ(sim().Labels().TotalLabel(), " Total = 1 000 505 $");
 }
 
-// Notes its name and the hook in a shared journal.
-struct Journal : RunObserver {
-    Journal(std::string own_name, std::vector<std::string>& shared)
-        : name(std::move(own_name)), journal(shared) {}
-    void Yield() override {
-        journal.push_back(name + " yield");
-        if (on_yield) on_yield();
-    }
-    void HitsRefreshed() override { journal.push_back(name + " hits"); }
-    void ChartPointAdded(const ChartPoint&) override { journal.push_back(name + " point"); }
-    bool HitsMinimized() override { return minimized; }
-
-    std::string name;
-    std::vector<std::string>& journal;
-    std::function<void()> on_yield;
-    bool minimized = false;
-};
-
 TEST(ObserverList, TellsEachInTurnAndLetsOneLeaveInsideAHook) {
     std::vector<std::string> journal;
-    Journal a("a", journal), b("b", journal), c("c", journal);
+    test::RecordingObserver a, b, c;
     ObserverList list;
-    list.Add(&a);
-    list.Add(&b);
-    list.Add(&a);  // once only
-    list.Add(&c);
-    b.on_yield = [&] { list.Remove(&c); };  // c is not told this yield
+    for (RunObserver* o : {&a, &b, &a, &c}) list.Add(o);  // a once only
+    a.on_yield = [&] { journal.push_back("a"); };
+    b.on_yield = [&] {
+        journal.push_back("b");
+        list.Remove(&c);  // c is not told this yield
+    };
+    c.on_yield = [&] { journal.push_back("c"); };
     list.Yield();
-    b.on_yield = nullptr;
     list.Yield();
-    EXPECT_EQ(journal, (std::vector<std::string>{"a yield", "b yield", "a yield", "b yield"}));
+    EXPECT_EQ(journal, (std::vector<std::string>{"a", "b", "a", "b"}));
 
     EXPECT_FALSE(list.HitsMinimized());
-    b.minimized = true;
+    b.minimized = true;  // one is enough
     EXPECT_TRUE(list.HitsMinimized());
     list.Remove(&b);
     EXPECT_FALSE(list.HitsMinimized());
-}
-
-// Observers added to an engine follow a run side by side with the one that stops it, in the
-// order they were added: every yield, chart point and refresh of the hit table.
-TEST_F(SimulatorTest, EveryObserverOfAnEngineFollowsTheRun) {
-    Start();
-    std::vector<std::string> journal;
-    Journal chart("chart", journal), hits("hits", journal);
-    sim().AddObserver(&chart);
-    sim().AddObserver(&hits);
-    int yields = 0;
-    observer.on_yield = [&] {
-        ++yields;
-        if (sim().State().Games >= 20000 && sim().Running()) sim().StartOrStop();
-    };
-    sim().StartOrStop();
-    sim().RemoveObserver(&chart);
-    sim().RemoveObserver(&hits);
-    const auto count = [&](const std::string& entry) {
-        return static_cast<int>(std::count(journal.begin(), journal.end(), entry));
-    };
-    ASSERT_EQ(yields, 200);
-    for (const std::string name : {"chart", "hits"}) {
-        EXPECT_EQ(count(name + " yield"), yields) << name;
-        EXPECT_EQ(count(name + " point"), static_cast<int>(observer.points.size())) << name;
-        EXPECT_EQ(count(name + " hits"), 2) << name;
-    }
-    EXPECT_EQ(std::vector(journal.begin(), journal.begin() + 2),
-              (std::vector<std::string>{"chart point", "hits point"}));
 }
 
 }  // namespace
