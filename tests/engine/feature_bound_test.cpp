@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "engine/exact_return.h"
 #include "engine_fixture.h"
@@ -20,28 +21,33 @@ std::string Reel(std::size_t length, std::initializer_list<std::size_t> scatters
     return strip;
 }
 
+constexpr double kEndless = std::numeric_limits<double>::infinity();
+
 struct Case {
     const char* name;
     std::vector<std::string> reels;  // free-spins reels 0, 1, ...; the others 30 positions, no S
     std::uint64_t retriggering;      // combinations of the listed reels' stops that retrigger
-    bool ends;
+    double spins;                    // a feature's spins on average
+    const char* refused_rate;        // spins per retrigger named by the refusal
 };
 
+// A game is refused, and its feature valued as endless, exactly when 15 x q >= 1.
 TEST(FeatureBound, RetriggersAreCountedOverEveryStopCombination) {
     const Case cases[] = {
-        {"no scatter", {}, 0, true},
+        {"no scatter", {}, 0, 15, nullptr},
         {"all scatters",
          {std::string(30, 'S'), std::string(30, 'S'), std::string(30, 'S')},
          30 * 30 * 30,
-         false},
+         kEndless,
+         "1.00"},
         // One scatter on each of reels of 5, 9 and 9 positions: 27 of 405 windows, 15 q = 1.
-        {"at the bound", {Reel(5, {0}), Reel(9, {0}), Reel(9, {0})}, 27, false},
-        // 81 of 1216: 15 q = 1215 / 1216.
-        {"just under", {Reel(8, {0}), Reel(8, {0}), Reel(19, {0, 3, 6})}, 81, true},
+        {"at the bound", {Reel(5, {0}), Reel(9, {0}), Reel(9, {0})}, 27, kEndless, "15.00"},
+        // 81 of 1216: 15 q = 1215 / 1216, so 15 / (1 - 15 q) = 15 x 1216 spins.
+        {"just under", {Reel(8, {0}), Reel(8, {0}), Reel(19, {0, 3, 6})}, 81, 18240, nullptr},
         // A reel of two positions wraps onto itself: stop 1 shows position 0 above and below it,
         // two scatters, which with the one scatter every stop of a three-position reel shows
         // make three in half the windows.
-        {"two positions", {Reel(2, {0}), Reel(3, {0})}, 3, false},
+        {"two positions", {Reel(2, {0}), Reel(3, {0})}, 3, kEndless, "2.00"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -59,32 +65,19 @@ TEST(FeatureBound, RetriggersAreCountedOverEveryStopCombination) {
         const RetriggerCount count = CountRetriggers(def);
         EXPECT_EQ(count.windows, windows * rest);
         EXPECT_EQ(count.retriggering, c.retriggering * rest);
-        EXPECT_EQ(count.FeaturesEnd(), c.ends);
+        EXPECT_EQ(count.FeaturesEnd(), c.refused_rate == nullptr);
+        EXPECT_EQ(ComputeExactReturn(def).free_spins_per_feature, c.spins);
+        try {
+            CheckFeaturesEnd(def, "dir/ReelSetup.ini");
+            EXPECT_EQ(c.refused_rate, nullptr) << "accepted";
+        } catch (const DefinitionError& e) {
+            EXPECT_EQ(e.what(),
+                      "dir/ReelSetup.ini: free-spins reels: the free spins retrigger "
+                      "once in " +
+                          std::string(c.refused_rate ? c.refused_rate : "?") +
+                          " spins, so a feature never ends (15 \u00d7 chance \u2265 1)");
+        }
     }
-}
-
-// The refusal names the file and the rate; the exact return keeps the bound's digits.
-TEST(FeatureBound, AGameAtTheBoundIsRefusedAndOneJustUnderIsValuedExactly) {
-    GameDefinition def = test::SmallGame();
-    test::SetStrip(def, 0, Reel(5, {0}), true);
-    test::SetStrip(def, 1, Reel(9, {0}), true);
-    test::SetStrip(def, 2, Reel(9, {0}), true);
-    try {
-        CheckFeaturesEnd(def, "dir/ReelSetup.ini");
-        FAIL() << "accepted";
-    } catch (const DefinitionError& e) {
-        EXPECT_STREQ(e.what(),
-                     "dir/ReelSetup.ini: free-spins reels: the free spins retrigger once in 15.00 "
-                     "spins, so a feature never ends (15 \u00d7 chance \u2265 1)");
-    }
-    EXPECT_TRUE(std::isinf(ComputeExactReturn(def).free_spins_per_feature));
-
-    test::SetStrip(def, 0, Reel(8, {0}), true);
-    test::SetStrip(def, 1, Reel(8, {0}), true);
-    test::SetStrip(def, 2, Reel(19, {0, 3, 6}), true);
-    EXPECT_NO_THROW(CheckFeaturesEnd(def, "dir/ReelSetup.ini"));
-    // 15 / (1 - 15 q) with q = 81 / 1216: 15 x 1216 spins.
-    EXPECT_EQ(ComputeExactReturn(def).free_spins_per_feature, 18240.0);
 }
 
 }  // namespace
