@@ -77,18 +77,6 @@ void EngineTest::Start(const std::function<void(RunState&)>& prepare) {
     rng_Init(1);  // every test draws the same stops, whatever ran before it
 }
 
-void EngineTest::Restart(const std::function<void(RunState&)>& change) {
-    RunState state = engine->State();
-    change(state);
-    const bool random = engine->RandomStops(), auto_stop = engine->AutoStop();
-    const std::int64_t points = engine->Chart().ChartPoints();
-    engine->RemoveObserver(&observer);
-    engine = std::make_unique<Simulator>(GameTables::Build(def), logs, dir.path(), state, points);
-    engine->SetRandomStops(random);
-    engine->SetAutoStop(auto_stop);
-    engine->AddObserver(&observer);
-}
-
 void EngineTest::PrepareTrigger(char free_symbol) {
     NoShortPays(def);
     for (int r = 0; r < 3; ++r) def.ReelStrip[kTriggerStops[r]][r] = kScatter;
@@ -98,19 +86,24 @@ void EngineTest::PrepareTrigger(char free_symbol) {
 }
 
 void EngineTest::SetNextGame(const std::array<int, kReels>& stops, std::int64_t game) {
-    Restart([&](RunState& state) {
-        std::array<int, kReels> s = stops;
-        for (int r = kReels - 1; r >= 0; --r) {  // one step back: the rightmost reel turns fastest
-            if (s[r] > 0) {
-                --s[r];
-                break;
-            }
-            s[r] = def.ReelLen[r];
+    RunState state = engine->State();
+    std::array<int, kReels> s = stops;
+    for (int r = kReels - 1; r >= 0; --r) {  // one step back: the rightmost reel turns fastest
+        if (s[r] > 0) {
+            --s[r];
+            break;
         }
-        for (int r = 0; r < kReels; ++r) state.ReelStop[r] = static_cast<std::int16_t>(s[r]);
-        state.Games = game - 1;
-    });
-    sim().SetRandomStops(false);
+        s[r] = def.ReelLen[r];
+    }
+    for (int r = 0; r < kReels; ++r) state.ReelStop[r] = static_cast<std::int16_t>(s[r]);
+    state.Games = game - 1;
+    const bool auto_stop = engine->AutoStop();
+    const std::int64_t points = engine->Chart().ChartPoints();
+    engine->RemoveObserver(&observer);
+    engine = std::make_unique<Simulator>(GameTables::Build(def), logs, dir.path(), state, points);
+    engine->SetRandomStops(false);
+    engine->SetAutoStop(auto_stop);
+    engine->AddObserver(&observer);
 }
 
 void EngineTest::PlayBaseAt(const std::array<int, kReels>& stops, std::int64_t game) {

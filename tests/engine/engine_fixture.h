@@ -107,17 +107,15 @@ class EngineTest : public ::testing::Test {
     // Creates the logs and the engine on `def` as it stands, from the loader's state changed by
     // `prepare`; the random numbers are seeded with 1, so that every test draws the same stops.
     void Start(const std::function<void(RunState&)>& prepare = {});
-    // A new engine from the state the engine has reached, changed by `change`: the logs go on
-    // (also the chart's count and the option boxes), the labels, the hit table and the chart's
-    // curves start afresh.
-    void Restart(const std::function<void(RunState&)>& change);
     Simulator& sim() { return *engine; }
 
     // Only runs of two or more pay, base reels 0..2 hold a scatter at kTriggerStops, and with
     // `free_symbol` every free-spins reel holds only that symbol.
     void PrepareTrigger(char free_symbol = 0);
-    // Sequential stops: the odometer one step before `stops`, so that the next base game plays
-    // them, and Games one before `game`.
+    // A new engine from the state the engine has reached, with sequential stops: the odometer
+    // one step before `stops`, so that the next base game plays them, and Games one before
+    // `game`. The logs go on (also the chart's count and the option boxes); the labels, the hit
+    // table and the chart's curves start afresh.
     void SetNextGame(const std::array<int, kReels>& stops, std::int64_t game = 1);
     // Step on the given stops as game number `game`.
     void PlayBaseAt(const std::array<int, kReels>& stops, std::int64_t game);

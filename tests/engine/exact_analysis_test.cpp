@@ -1,6 +1,5 @@
 // The exact analysis against whole reel cycles of small games: the engine plays every stop
-// combination once (the odometer) and books each base game's win, and every line of every
-// window is valued again by the reference evaluator, so the cycle shows a base game's law
+// combination once (the odometer), so the wins and line results it books show a base game's law
 // exactly. Known answers of an independent computation, and the games the analysis refuses.
 #include "engine/exact_analysis.h"
 
@@ -16,7 +15,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/line_evaluator.h"
 #include "engine/par_sheet.h"
 #include "engine_fixture.h"
 #include "model/definition_reader.h"
@@ -27,15 +25,14 @@ namespace {
 // Modest pays, so that the wins of a window spread over the bins; with `short_pays` runs of one
 // pay, and so does a line that starts with a scatter.
 void ModestPays(GameDefinition& def, bool short_pays) {
-    for (int s = 0; s < kSymbols; ++s) {
-        const int p[kRunLengths] = {0, short_pays ? 1 : 0, 1, 3 + s, 10 + 2 * s, 40 + 10 * s};
-        for (int n = 0; n < kRunLengths; ++n) def.PayTable[s][n] = static_cast<std::int16_t>(p[n]);
-    }
-    const std::int16_t wild[kRunLengths] = {0, 0, 2, 20, 100, 500};
-    const std::int16_t scatter[kRunLengths] = {
-        short_pays ? std::int16_t{2} : std::int16_t{0}, 0, 1, 3, 10, 50};
-    std::copy(wild, wild + kRunLengths, def.PayTable[kWild]);
-    std::copy(scatter, scatter + kRunLengths, def.PayTable[kScatter]);
+    const auto set = [&](int s, const std::array<int, kRunLengths>& pays) {
+        for (int n = 0; n < kRunLengths; ++n)
+            def.PayTable[s][n] = static_cast<std::int16_t>(pays[n]);
+    };
+    for (int s = 0; s < kWild; ++s)
+        set(s, {0, short_pays ? 1 : 0, 1, 3 + s, 10 + 2 * s, 40 + 10 * s});
+    set(kWild, {0, 0, 2, 20, 100, 500});
+    set(kScatter, {short_pays ? 2 : 0, 0, 1, 3, 10, 50});
 }
 
 struct CycleCase {
@@ -44,12 +41,13 @@ struct CycleCase {
     bool short_pays;
 };
 
-// What the base games of one whole cycle booked.
+// What the base games of one whole cycle booked, and how often each line result came: (symbol,
+// run length, with a wild in the run) -> lines.
 struct CycleLaw {
-    double games = 0, win = 0, square = 0, trigger_win = 0, hits = 0, triggers = 0;
-    double events = 0, jackpots = 0;
+    double win = 0, square = 0, trigger_win = 0, hits = 0, triggers = 0, events = 0, jackpots = 0;
     std::int64_t max = 0;
     std::array<double, kWinBins> bins{};
+    std::map<std::tuple<int, int, bool>, double> lines;
 };
 
 class WholeCycle : public EngineTest, public ::testing::WithParamInterface<CycleCase> {
@@ -57,18 +55,18 @@ class WholeCycle : public EngineTest, public ::testing::WithParamInterface<Cycle
     void SetUp() override {
         ModestPays(def, GetParam().short_pays);
         for (int r = 0; r < kReels; ++r) SetStrip(def, r, GetParam().strips[r]);
+        a = AnalyseGame(def);
+        PlayCycle();
     }
 
     // The odometer plays every combination once; a trigger is noted and its feature dropped.
-    CycleLaw PlayCycle() {
+    void PlayCycle() {
         CreateLogs(logs, dir.path());
         EngineParts parts(def, logs, observer, dir.path());
         parts.status.SetRandomStops(false);
         RunState& st = parts.state;
-        std::int64_t cycle = 1;
-        for (const std::int16_t last : def.ReelLen) cycle *= last + 1;
-        CycleLaw law;
-        for (std::int64_t g = 0; g < cycle; ++g) {
+        for (const std::int16_t last : def.ReelLen) n *= last + 1;
+        for (double g = 0; g < n; ++g) {
             const std::int64_t events = st.WinEvents;
             parts.rounds.PlayBaseGame();
             const std::int64_t b = st.TotalWin - st.WinAtGameStart;
@@ -83,51 +81,24 @@ class WholeCycle : public EngineTest, public ::testing::WithParamInterface<Cycle
             const auto bin = std::count_if(kWinBinTops.begin(), kWinBinTops.end(),
                                            [&](int top) { return b > top * kBet; });
             law.bins[static_cast<std::size_t>(bin)] += 1;
+            for (int line = 0; line < kLines; ++line) {
+                const int symbol = st.LineResult[line][0], count = st.LineResult[line][1];
+                bool wild = false;
+                for (int r = 0; r < count; ++r)
+                    wild = wild || st.Window[kLineRows[line][r]][r] == kWild;
+                law.lines[{symbol, count, symbol < kWild && wild}] += 1;
+            }
         }
-        law.games = static_cast<double>(cycle);
         law.events = static_cast<double>(st.WinEvents);
         law.jackpots = static_cast<double>(st.JackpotLines);
-        return law;
     }
 
-    // (symbol, count, doubled) -> lines per game, every line of every window valued alone.
-    std::map<std::tuple<int, int, bool>, double> LineResultsPerGame() const {
-        std::map<std::tuple<int, int, bool>, double> lines;
-        std::array<int, kReels> stop{};
-        double games = 0;
-        do {
-            games += 1;
-            for (int line = 0; line < kLines; ++line) {
-                std::array<std::int16_t, kReels> s{};
-                for (int r = 0; r < kReels; ++r) {
-                    const int length = def.ReelLen[r] + 1;
-                    const int at = (stop[r] + kLineRows[line][r] - 1 + length) % length;
-                    s[r] = def.ReelStrip[at][r];
-                }
-                const LineOutcome out = EvaluateLineSymbols(s, def.PayTable);
-                const bool doubled =
-                    out.symbol < kWild && out.count >= 2 &&
-                    std::find(s.begin(), s.begin() + out.count, kWild) != s.begin() + out.count;
-                lines[{out.symbol, out.count, doubled}] += 1;
-            }
-        } while (NextStops(stop));
-        for (auto& [result, n] : lines) n /= games;
-        return lines;
-    }
-
-    bool NextStops(std::array<int, kReels>& stop) const {
-        for (int r = kReels - 1; r >= 0; --r) {
-            if (++stop[r] <= def.ReelLen[r]) return true;
-            stop[r] = 0;
-        }
-        return false;
-    }
+    ExactAnalysis a;
+    CycleLaw law;
+    double n = 1;  // games of the cycle
 };
 
 TEST_P(WholeCycle, BaseGameLawIsTheCycles) {
-    const ExactAnalysis a = AnalyseGame(def);
-    const CycleLaw law = PlayCycle();
-    const double n = law.games;
     EXPECT_NEAR(a.base_win_mean, law.win / n, 1e-9 * law.win / n);
     // Lines share cells: the second moment holds every pair of lines of a window.
     EXPECT_NEAR(a.base_win_second_moment, law.square / n, 1e-9 * law.square / n);
@@ -148,10 +119,7 @@ TEST_P(WholeCycle, BaseGameLawIsTheCycles) {
 // A paid game wins W = B + T F, its feature F independent of its window: over the cycle,
 // E[W^2] = E[B^2 + 2 B T E[F] + T E[F^2]] with the feature's own moments.
 TEST_P(WholeCycle, SpreadOfAPaidGameHoldsItsFeature) {
-    const ExactAnalysis a = AnalyseGame(def);
     ASSERT_GT(a.feature.win_mean, 0);
-    const CycleLaw law = PlayCycle();
-    const double n = law.games;
     const double mean = (law.win + law.triggers * a.feature.win_mean) / n;
     const double square = (law.square + 2 * law.trigger_win * a.feature.win_mean +
                            law.triggers * a.feature.win_second_moment) /
@@ -164,19 +132,19 @@ TEST_P(WholeCycle, SpreadOfAPaidGameHoldsItsFeature) {
     }
 }
 
+// Every line result that pays (or is five wilds) is a row with the odds the cycle shows.
 TEST_P(WholeCycle, EveryLineResultThatPaysIsAComboRowWithItsOdds) {
-    const ExactAnalysis a = AnalyseGame(def);
-    auto lines = LineResultsPerGame();
     double line_share = 0;
     for (const Combination& c : a.combinations) {
         if (c.kind == CombinationKind::kScatters || c.kind == CombinationKind::kFeature) continue;
-        const auto at = lines.find({c.symbol, c.count, c.kind == CombinationKind::kLineWithWild});
-        const double want = at == lines.end() ? 0.0 : at->second;
+        const auto at =
+            law.lines.find({c.symbol, c.count, c.kind == CombinationKind::kLineWithWild});
+        const double want = at == law.lines.end() ? 0.0 : at->second / n;
         EXPECT_NEAR(c.hits_per_game, want, 1e-12) << c.symbol << " x" << c.count;
         line_share += c.rtp_share_percent;
-        if (at != lines.end()) lines.erase(at);
+        if (at != law.lines.end()) law.lines.erase(at);
     }
-    for (const auto& [result, per_game] : lines) {
+    for (const auto& [result, lines] : law.lines) {
         const auto [symbol, count, doubled] = result;
         const bool jackpot = symbol == kWild && count == kReels;
         const int pay = def.PayTable[symbol][count] * (doubled ? 2 : 1);

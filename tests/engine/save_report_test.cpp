@@ -1,4 +1,5 @@
-// Save: the block appended to the report and the loss-streak table written in place.
+// Save: the block appended to the report and the loss-streak table written in place, by an
+// engine or straight from a run state.
 #include "engine/save_report.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +21,7 @@ TEST_F(SaveReport, AppendsTheTotalsAndTheTable) {
     EXPECT_TRUE(sim().Save());
     const auto lines = test::Lines(File("Temp1.txt"));
     ASSERT_EQ(lines.size(), 1u + 7u + 54u);
-    const std::vector<std::string> head(lines.begin(), lines.begin() + 9);
-    EXPECT_EQ(head,
+    EXPECT_EQ(std::vector(lines.begin(), lines.begin() + 9),
               (std::vector<std::string>{"REPORT", "", std::string(60, '-'), "Games     =   30 000",
                                         "Total Win =  4 175 094", "Total Bet =   600 000",
                                         "Total %   =  695.849%", "", "HIT DESCRIPTION"}));
@@ -48,17 +48,9 @@ TEST_F(SaveReport, TheLossStreakTableIsWrittenInPlace) {
     EXPECT_EQ(test::Lines(File("Temp1.txt"))[5], "Total %   =  0.000%") << "no bet yet";
 }
 
-TEST_F(SaveReport, AFileThatCannotBeWrittenIsReported) {
-    def.ReportFileName = "no-such-dir/Temp1.txt";
-    Start();
-    EXPECT_FALSE(sim().Save());
-    EXPECT_EQ(observer.messages,
-              (std::vector<std::string>{"Cannot append to Temp1.txt: No such file or directory"}));
-}
-
 // The save written straight from a run state (as a state merged from several engines would be)
-// is the save of an engine that stands at that state.
-TEST_F(SaveReport, AStateSavesAsAnEngineAtItWould) {
+// is the save of an engine that stands at that state; a file that cannot be written is named.
+TEST_F(SaveReport, AStateSavesAsAnEngineAtItWouldAndFailuresAreNamed) {
     RunState state = LoaderState(def);
     state.Games = 777;
     state.TotalBet = 777 * 20;
@@ -81,6 +73,12 @@ TEST_F(SaveReport, AStateSavesAsAnEngineAtItWould) {
     EXPECT_EQ(test::ReadFile(other / "empty.txt"), File("empty.txt"));
     EXPECT_FALSE(WriteLossStreakTable(other / "missing" / "empty.txt", state, &message));
     EXPECT_EQ(message, "Cannot write empty.txt: No such file or directory");
+
+    def.ReportFileName = "no-such-dir/Temp1.txt";
+    Start();
+    EXPECT_FALSE(sim().Save());
+    EXPECT_EQ(observer.messages,
+              (std::vector<std::string>{"Cannot append to Temp1.txt: No such file or directory"}));
 }
 
 }  // namespace
