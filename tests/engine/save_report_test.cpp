@@ -1,5 +1,5 @@
 // Save: the block appended to the report and the loss-streak table written in place, by an
-// engine or straight from a run state.
+// engine or straight from a run state, and the hit table that it writes.
 #include "engine/save_report.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +79,47 @@ TEST_F(SaveReport, AStateSavesAsAnEngineAtItWouldAndFailuresAreNamed) {
     EXPECT_FALSE(sim().Save());
     EXPECT_EQ(observer.messages,
               (std::vector<std::string>{"Cannot append to Temp1.txt: No such file or directory"}));
+}
+
+// The hit table is not refreshed while minimized or not shown, but a save refreshes it as if
+// maximized.
+TEST_F(SaveReport, ARefreshIsSkippedWhenMinimizedOrNotShown) {
+    test::CreateLogs(logs, dir.path());
+    test::EngineParts parts(def, logs, observer, dir.path());
+    parts.state.HitCount[0][3][1] = 5;
+    const int row = HitTable::RowOf(1, 3);
+    const HitTable& table = parts.statistics.Hits();
+    observer.minimized = true;
+    parts.statistics.RefreshHits();
+    EXPECT_EQ(table.Cell(row, 1), "");
+    observer.minimized = false;
+    parts.state.SkipDisplay = 1;
+    parts.statistics.RefreshHits();
+    EXPECT_EQ(table.Cell(row, 1), "");
+    parts.state.SkipDisplay = 0;
+    observer.minimized = true;
+    parts.statistics.Save();
+    EXPECT_EQ(table.Cell(row, 1), "5");
+}
+
+// A save clicked at a yield between two refreshes of a run writes the table as last refreshed.
+TEST_F(SaveReport, ASaveDuringARunWritesTheTableAsLastRefreshed) {
+    Start();
+    std::string at_10000, now;
+    observer.on_yield = [&] {
+        if (sim().State().Games == 10000) sim().Hits().AppendSaved(at_10000);
+        if (sim().State().Games == 10500) {
+            sim().Save();
+            sim().StartOrStop();
+        }
+    };
+    sim().StartOrStop();
+    const std::string report = File("Temp1.txt");
+    ASSERT_GE(report.size(), at_10000.size());
+    EXPECT_EQ(report.substr(report.size() - at_10000.size()), at_10000);
+    sim().RefreshHits();
+    sim().Hits().AppendSaved(now);
+    EXPECT_NE(now, at_10000) << "the counts moved on after game 10000";
 }
 
 }  // namespace
