@@ -42,10 +42,6 @@ TEST_F(ChartTest, WithContinueCheckedTheChartWrapsAndClearsWhenAsked) {
     EXPECT_EQ((std::vector{second.points.size(), second.full.size(), std::size_t{3}}),
               (std::vector{p.size(), observer.full.size(), std::size_t(second.chart_cleared)}));
     EXPECT_TRUE(p[24].red.drawn && p[24].green.drawn && p[24].blue.drawn);
-    const RunState& s = sim().State();
-    EXPECT_DOUBLE_EQ(p[24].red.y, PercentY(100.0 * static_cast<double>(s.TotalWin) /
-                                               static_cast<double>(s.TotalBet),
-                                           sim().Chart().Scale()));
     EXPECT_EQ(p[24].red.prev_y, static_cast<std::int32_t>(std::nearbyint(p[23].red.y)));
     EXPECT_EQ((std::vector{p[0].x, p[9].x, p[9].prev_x, p[10].prev_x, p[24].prev_x, p[24].x}),
               (std::vector{1, 0, 0, 0, 4, 5}));

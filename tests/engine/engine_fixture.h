@@ -47,6 +47,8 @@ inline std::vector<int> ResultOf(const RunState& s, int line) {
     return {s.LineResult[line], s.LineResult[line] + 3};
 }
 
+// Records what a window would have been told; a test acts at the turns through on_yield and
+// on_feature_yield.
 class RecordingObserver : public RunObserver {
   public:
     void SetText(std::string_view t) override { text = t; }
@@ -68,17 +70,15 @@ class RecordingObserver : public RunObserver {
         full.push_back({std::string(summary), std::string(bitmap)});
     }
 
-    int chart_cleared = 0;
-    std::vector<std::array<int, 2>> scatter_boxes;
     std::string text;
     std::vector<int> win_lines;
+    std::vector<std::array<int, 2>> scatter_boxes;
     std::vector<std::string> messages;
     bool minimized = false;
-    std::function<void()> on_yield;
-    std::function<void()> on_feature_yield;
-    int feature_turns = 0;
+    std::function<void()> on_yield, on_feature_yield;
+    int feature_turns = 0, chart_cleared = 0;
     std::vector<ChartPoint> points;
-    std::vector<std::array<std::string, 2>> full;
+    std::vector<std::array<std::string, 2>> full;  // summary, bitmap
 };
 
 // The engine's parts over a state the test owns and changes at will, for tests of one part: the

@@ -128,9 +128,6 @@ TEST_P(WholeCycle, SpreadOfAPaidGameHoldsItsFeature) {
     const double sd = std::sqrt(square - mean * mean) / kBet;
     EXPECT_NEAR(a.sd_per_game, sd, 1e-9 * sd);
     EXPECT_NEAR(a.rtp.total_percent, mean * 100.0 / kBet, 1e-9 * a.rtp.total_percent);
-    for (std::size_t k = 0; k < kConfidenceZ.size(); ++k) {
-        EXPECT_DOUBLE_EQ(a.volatility_index[k], kConfidenceZ[k] * a.sd_per_game);
-    }
 }
 
 // Every line result that pays (or is five wilds) is a row with the odds the cycle shows.
@@ -308,11 +305,7 @@ TEST(ExactAnalysis, DesignedRtpNoteBeyondAHundredthOfAPercent) {
 TEST(ExactAnalysis, RefusesGamesTheReaderWouldRefuseAndTellsItsProgress) {
     GameDefinition gap = SmallGame();
     gap.FsReelStrip[3][2] = kGap;
-    GameDefinition lines = SmallGame();
-    lines.LineTable[7][1] = 2;
-    for (const GameDefinition& def : {gap, lines}) {
-        EXPECT_THROW(AnalyseGame(def), std::invalid_argument);
-    }
+    EXPECT_THROW(AnalyseGame(gap), std::invalid_argument);
     std::vector<double> told;
     AnalyseGame(SmallGame(), [&](double f) { told.push_back(f); });
     ASSERT_FALSE(told.empty());
