@@ -58,7 +58,8 @@ TEST_F(FreeSpins, FiveWildsInAFreeSpinAreRecordedAsAFreeSpinJackpot) {
 TEST_F(FreeSpins, AFeatureStoppedAtATurnStaysPendingWhereItStands) {
     PrepareTrigger('3');
     for (int r = 0; r < 3; ++r) test::SetStrip(def, r, std::string(30, 'S'), true);
-    Start();
+    Start(
+        [](RunState& st) { st.FreeSpinsTotal = 50; });  // earlier features: turns count this one's
     SetNextGame(kTriggerStops, 7);
     observer.on_feature_yield = [&] {
         if (observer.feature_turns == 3) sim().StartOrStop();

@@ -158,6 +158,9 @@ TEST(RunMerge, LossStreaksJoinAcrossTheEdges) {
     const RunState whole = count(0, won.size());
     for (int split = 0; split < 20; ++split) {
         std::vector<std::size_t> edges = {0, won.size()};
+        if (split == 0) {  // parts of losses only, the streak they join passing 50
+            edges.insert(edges.end(), {won.size() - 60, won.size() - 10});
+        }
         for (int e = 0; e < 1 + split % 6; ++e) edges.push_back(random() % won.size());
         std::sort(edges.begin(), edges.end());
         RunState sum;
