@@ -100,6 +100,7 @@ TEST(ParSheet, OddsRulesFlagRareAwards) {
         EXPECT_EQ(feature.kind, CombinationKind::kFeature);
         EXPECT_TRUE(std::isinf(feature.one_in_games));
         EXPECT_EQ(feature.odds_flags, kRarerThanAwardLimit);
+        EXPECT_EQ(Fields(Lines(ParSheetCsv(def, a))[a.combinations.size()])[4], "inf");
     }
     EXPECT_EQ(OddsFlagText(kRarerThanAwardLimit | kRarerThanBasePatternLimit),
               "award rarer than 1 in 100000000 (GLI-11); "
