@@ -76,6 +76,19 @@ TEST_F(SimulatorTest, StepAndStopAtAYield) {
     EXPECT_EQ(sim().State().Credit, 1000000);
 }
 
+// An engine that plays a later part of a run starts at the game and chart point it is given.
+TEST_F(SimulatorTest, AnEngineStartsAtTheGameAndChartPointItIsGiven) {
+    test::CreateLogs(logs, dir.path());
+    RunState start = LoaderState(def);
+    start.Games = 1000000;
+    engine = std::make_unique<Simulator>(GameTables::Build(def), logs, dir.path(), start, 10000);
+    engine->AddObserver(&observer);
+    StopAt(1020000);
+    sim().StartOrStop();
+    EXPECT_EQ(std::pair(sim().State().Games, sim().Chart().ChartPoints()),
+              std::pair(std::int64_t{1020000}, std::int64_t{10200}));
+}
+
 // Only five of a kind pays; reels 0..3 all 0s, reel 4 all 1s but a 0 at position 4, so the game
 // at reel-4 stop s wins for s = 3..5.
 TEST_F(SimulatorTest, LossStreaksCountEachLengthAndTheFiftiethLossRestarts) {
