@@ -52,15 +52,10 @@ TEST(FeatureBound, RetriggersAreCountedOverEveryStopCombination) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         GameDefinition def = test::SmallGame();
-        std::uint64_t windows = 1, rest = 1;
-        for (int r = 0; r < kReels; ++r) {
-            const auto listed = static_cast<std::size_t>(r);
-            if (listed < c.reels.size()) {
-                test::SetStrip(def, r, c.reels[listed], true);
-                windows *= c.reels[listed].size();
-            } else {
-                rest *= 30;
-            }
+        std::uint64_t windows = 1, rest = 1;  // of the listed reels, of the others
+        for (std::size_t r = 0; r < kReels; ++r) {
+            if (r < c.reels.size()) test::SetStrip(def, static_cast<int>(r), c.reels[r], true);
+            (r < c.reels.size() ? windows : rest) *= def.FsReelLen[r] + 1u;
         }
         const RetriggerCount count = CountRetriggers(def);
         EXPECT_EQ(count.windows, windows * rest);
