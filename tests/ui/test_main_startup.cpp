@@ -1,37 +1,68 @@
-// Start-up of the window application: a definition that cannot be read is refused with one
-// message before any window opens and before anything is written or deleted; a good one opens
-// the main window after deleting the leftovers and writing the report and the logs.
-#include <QApplication>
-#include <QtTest>
+// Start-up of the window application and the main window under faults. A definition that cannot
+// be read, or whose features never end, is refused with one message before any window opens and
+// before anything is written or deleted (the program then exits with 1); a good one opens the
+// main window after deleting the leftovers. A log on a full disk is told once and stops the run,
+// as a chart picture on one is reported; Stop and Exit work inside a feature that never ends.
 
 #include "helpers/fixtures.h"
+#include "model/definition_reader.h"
+#include "rng/rng.h"
 #include "ui/main/start_up.h"
+#include "ui/stats/bitmap_file.h"
 
 using namespace kragmoor;
 using kragmoor::test::MessageRecorder;
 using kragmoor::test::TempDir;
+using kragmoor::test::WindowFixture;
 
-class StartUpTest : public QObject {
+namespace {
+
+// A game whose free spins always retrigger, opened as start-up would open it were it not refused
+// there.
+Session EndlessSession(const std::filesystem::path& dir) {
+    Session session;
+    session.dir = dir;
+    session.definition = ReadGameDefinition(dir);
+    session.start = LoaderState(session.definition);
+    rng_Init(session.definition.Seed);
+    for (auto [log, name] : {std::pair{&session.logs.Percent, "Percent_10000.txt"},
+                             {&session.logs.Jackpot, "Jackpot.txt"},
+                             {&session.logs.FreeSpins, "FreeSpins.txt"}}) {
+        if (!log->Create(dir / name)) qFatal("cannot create %s", name);
+    }
+    return session;
+}
+
+}  // namespace
+
+class StartUpAndFaultsTest : public QObject {
     Q_OBJECT
 
   private slots:
     void badDefinitionIsRefused_data() {
-        QTest::addColumn<QString>("cut_from");  // the definition ends before this; null: no file
+        QTest::addColumn<QString>("game");      // test data; null: no file
+        QTest::addColumn<QString>("cut_from");  // the definition ends before this
         QTest::addColumn<QString>("message");   // %1 stands for the definition's path
         QTest::newRow("no definition")
-            << QString() << "%1: no such file: expected the game definition here";
-        QTest::newRow("no paytable") << "PAYTABLE DESCRIPTION"
+            << QString() << QString() << "%1: no such file: expected the game definition here";
+        QTest::newRow("no paytable") << "g0/ReelSetup.ini"
+                                     << "PAYTABLE DESCRIPTION"
                                      << "%1: expected a line \"PAYTABLE DESCRIPTION\" after line "
                                         "64, reached the end of the file";
+        QTest::newRow("features never end")
+            << "feature-bound/endless.ini" << QString()
+            << "%1: free-spins reels: the free spins retrigger once in 1.00 spins, so a feature "
+               "never ends (15 × chance ≥ 1)";
     }
 
     void badDefinitionIsRefused() {
+        QFETCH(QString, game);
         QFETCH(QString, cut_from);
         QFETCH(QString, message);
         TempDir dir;
-        if (!cut_from.isNull()) {
-            std::string text = test::ReadFile(test::TestData("g0/ReelSetup.ini"));
-            text.erase(text.find(cut_from.toStdString()));
+        if (!game.isNull()) {
+            std::string text = test::ReadFile(test::TestData(game.toStdString()));
+            if (!cut_from.isNull()) text.erase(text.find(cut_from.toStdString()));
             test::WriteFile(dir / "ReelSetup.ini", text);
         }
         test::WriteFile(dir / "readme.txt", "left over");
@@ -59,7 +90,70 @@ class StartUpTest : public QObject {
                                        "ReelSetup.ini", "Temp1.txt"}));
         app->main->SetQuitFunction([] {});
     }
+
+    // FreeSpins.txt on a full disk: its records fail when the logs are flushed at game 10000.
+    // The run stops there with one message; what was played stays, the other logs go on, and
+    // neither a second run nor Exit tells it again.
+    void aFullLogIsToldOnceAndStopsTheRun() {
+        if (!std::filesystem::exists("/dev/full")) QSKIP("no /dev/full");
+        WindowFixture f({}, {}, [](const std::filesystem::path& dir) {
+            std::filesystem::create_symlink("/dev/full", dir / "FreeSpins.txt");
+            return OpenSession(dir, SessionOptions{});
+        });
+        f.Button("cmdAUTO")->click();  // a run the failure does not stop ends at the watchdog
+        const QStringList told{
+            QStringLiteral("Cannot write FreeSpins.txt: No space left on device")};
+        QCOMPARE(f.messages.texts, told);
+        QCOMPARE(f.messages.titles, QStringList{QStringLiteral("Kragmoor")});
+        QCOMPARE(f.State().Games, std::int64_t{10000});
+        QCOMPARE(f.Button("cmdAUTO")->text(), QStringLiteral("Run"));
+        QVERIFY(test::ReadFile(f.dir / "Percent_10000.txt").ends_with(" 10000 \r\n"));
+
+        f.DuringRun([] {});
+        QVERIFY(f.State().Games > 10000);
+        f.Button("cmdExit")->click();
+        QCOMPARE(f.messages.texts, told);
+        QCOMPARE(f.quit_calls, 1);
+    }
+
+    void aChartPictureOnAFullDiskIsReported() {
+        if (!std::filesystem::exists("/dev/full")) QSKIP("no /dev/full");
+        TempDir dir;
+        std::filesystem::create_symlink("/dev/full", dir / "Test500.bmp");
+        const QString path = QString::fromStdString((dir / "Test500.bmp").string());
+        QString error;
+        QVERIFY(!SaveBitmap(QImage(64, 32, QImage::Format_RGB32), path, &error));
+        QCOMPARE(error,
+                 "The chart picture could not be written to " + path + ": No space left on device");
+    }
+
+    // Stop at a turn inside the feature ends the run with the feature pending; a later run goes
+    // on with it, and Exit there ends everything at once.
+    void stopAndExitWorkInsideAFeatureThatNeverEnds() {
+        WindowFixture f(test::ReadFile(test::TestData("feature-bound/endless.ini")), {},
+                        EndlessSession);
+        f.AtEveryTurn([&] {
+            if (f.Engine().Running() && f.State().FreeSpinsPlayed > 0) f.Button("cmdAUTO")->click();
+        });
+        f.Button("cmdAUTO")->click();
+        const std::int64_t played = f.State().FreeSpinsPlayed;
+        QVERIFY(!f.Engine().Running() && f.State().InFreeSpins);
+        QVERIFY(played > 0 && played % 100 == 0);
+        QCOMPARE(f.Button("cmdAUTO")->text(), QStringLiteral("Run"));
+        QVERIFY(f.Button("cmdAdd")->isEnabled());
+
+        const std::int64_t games = f.State().Games;
+        f.AtEveryTurn([&] {
+            if (f.State().FreeSpinsPlayed > played) f.Button("cmdExit")->click();
+        });
+        f.Button("cmdAUTO")->click();
+        QVERIFY(f.Engine().Exited());
+        QCOMPARE(f.quit_calls, 1);
+        QCOMPARE(f.State().Games, games);
+        QVERIFY(f.State().FreeSpinsPlayed > played);
+        QVERIFY(f.messages.texts.isEmpty());
+    }
 };
 
-QTEST_MAIN(StartUpTest)
+QTEST_MAIN(StartUpAndFaultsTest)
 #include "test_main_startup.moc"

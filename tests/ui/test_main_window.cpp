@@ -1,30 +1,24 @@
-// The main window: as the loader leaves it, what a Step shows and settles, a run that yields to
-// the window (Stop, Step and Exit at a turn), Save, the title-bar close and the statistics views.
+// The main window: as the loader leaves it, each control reaching its engine verb, Exit and the
+// title-bar close during a run, the statistics views following the games, Auto Stop, win lines
+// drawn over the cells they cross, the about box's links.
 #include <QPlainTextEdit>
-#include <QTimer>
-#include <QtTest>
-#include <functional>
+#include <cstring>
+#include <tuple>
 
 #include "engine/chart_data.h"
+#include "engine/line_geometry.h"
 #include "helpers/fixtures.h"
-#include "model/text_format.h"
+#include "model/config.h"
+#include "ui/about/about_config.h"
+#include "ui/about/frm_about_math.h"
+#include "ui/about/link_opener.h"
+#include "ui/main/reel_window.h"
 #include "ui/main/window_caption.h"
 
 using namespace kragmoor;
 using kragmoor::test::WindowFixture;
 
 namespace {
-
-// Starts a run with the Run button and runs `action` at the window's first turn; then clicks
-// Stop there, unless the action has ended the run itself. Returns when the run has ended.
-void DuringRun(WindowFixture& f, const std::function<void()>& action) {
-    QTimer::singleShot(0, [&f, action] {
-        QVERIFY(f.Engine().Running());
-        action();
-        if (f.Engine().Running() && !f.Engine().Exited()) f.Button("cmdAUTO")->click();
-    });
-    f.Button("cmdAUTO")->click();
-}
 
 // Stands in for both statistics windows beside the main window, counting what it is told.
 struct CountingViews : RunObserver {
@@ -35,6 +29,27 @@ struct CountingViews : RunObserver {
     bool minimized = false;
     int refreshed = 0, points = 0, yields = 0;
 };
+
+// The reference game on strips of three equal rows, given left to right.
+std::string WithStrips(const std::string& base, const std::string& free) {
+    std::string game = test::ReadFile(test::TestData("g0/ReelSetup.ini"));
+    for (auto [from, to, row] : {std::tuple{"REEL STRIP\r\n", "FREE SPINS", base},
+                                 {"FREE SPINS REEL STRIP\r\n", "WIN LINE", free}}) {
+        const std::size_t begin = game.find(from) + std::strlen(from);
+        const std::string line = row + ",  _\r\n";
+        game.replace(begin, game.find(to) - begin, line + line + line);
+    }
+    return game;
+}
+
+// Every line is five wilds, the jackpot.
+const std::string kAllWilds = "Wild, Wild, Wild, Wild, Wild";
+
+std::size_t MarkCount(const ReelDisplay& display) {
+    std::size_t n = 0;
+    for (int cell = 0; cell < 15; ++cell) n += display.Marks(cell).size();
+    return n;
+}
 
 }  // namespace
 
@@ -53,18 +68,15 @@ class MainWindowTest : public QObject {
             QCOMPARE(f.Window().Display().Code(reel + 5), int{def.ReelStrip[0][reel]});
             QCOMPARE(f.Window().Display().Code(reel + 10), int{def.ReelStrip[1][reel]});
         }
-        // The caption shows the RTP with the system's decimal point, and whole numbers without.
+        // The RTP with the system's decimal point.
         GameDefinition other;
         other.GameVersion = "2.1";
         other.GameRTP = 95.67f;
         QCOMPARE(WindowCaption(other, QStringLiteral(",")),
                  QStringLiteral(" SLOT  Simulator RTP = 95,67%  ver.2.1"));
-        other.GameRTP = 96.0f;
-        QCOMPARE(WindowCaption(other, QStringLiteral(".")),
-                 QStringLiteral(" SLOT  Simulator RTP = 96%  ver.2.1"));
     }
 
-    void stepShowsTheGameAndSettlesTheCash() {
+    void controlsReachTheirEngineVerbs() {
         WindowFixture f;
         f.Button("cmdStart")->click();
         const RunState& st = f.State();
@@ -75,84 +87,59 @@ class MainWindowTest : public QObject {
             QCOMPARE(f.Button(QStringLiteral("cmdReels_%1").arg(reel))->text(),
                      QString::number(st.ReelStop[reel]));
         }
-        // Play on until a feature is pending: the cash stands still until its last free spin.
-        while (!st.InFreeSpins) {
-            QCOMPARE(st.Credit, 1000000 - 20 * st.Games + st.TotalWin);
-            f.Button("cmdStart")->click();
-        }
-        QCOMPARE(f.Label(5)->text(),
-                 " Cash = " + QString::fromStdString(text::Mask(st.Credit, "# ### ### $")));
-        const std::int64_t before_feature = st.Credit;
-        const QString cash_label = f.Label(5)->text();
-        f.Button("cmdStart")->click();
-        QCOMPARE(f.Label(1)->text(), QStringLiteral(" FreeGames = 14"));
-        while (st.InFreeSpins) {
-            QCOMPARE(st.Credit, before_feature);
-            QCOMPARE(f.Label(5)->text(), cash_label);
-            f.Button("cmdStart")->click();
-        }
-        QCOMPARE(st.Credit, 1000000 - 20 * st.Games + st.TotalWin);
-    }
 
-    void stepAndStopDuringARun() {
-        WindowFixture f;
-        std::int64_t games_at_turn = -1, games_after_step = -1;
-        DuringRun(f, [&] {
-            games_at_turn = f.State().Games;
-            QCOMPARE(f.Button("cmdAUTO")->text(), QStringLiteral("Stop"));
-            QVERIFY(!f.Button("cmdAdd")->isEnabled());
-            // The counters are brought up to date before the window takes its turn.
-            QCOMPARE(f.Label(1)->text(), QStringLiteral(" Games = %1").arg(games_at_turn));
-            // Step plays one more game (none while a feature is pending), but settles no cash.
-            const bool feature_pending = f.State().InFreeSpins;
-            f.Button("cmdStart")->click();
-            games_after_step = f.State().Games;
-            QCOMPARE(games_after_step, games_at_turn + (feature_pending ? 0 : 1));
-        });
-        QVERIFY(games_at_turn > 0 && games_at_turn % 100 == 0);
-        QCOMPARE(f.State().Games, games_after_step);  // no game after the Stop
-        QCOMPARE(f.State().Credit, std::int64_t{1000000});
-        QCOMPARE(f.Label(5)->text(), QStringLiteral(" Cash = 1 000 000 $"));
-        QCOMPARE(f.Button("cmdAUTO")->text(), QStringLiteral("Run"));
-        QVERIFY(f.Button("cmdAdd")->isEnabled());
-        DuringRun(f, [] {});  // and Run starts again
-        QVERIFY(f.State().Games > games_after_step);
-    }
+        f.Button("cmdReels_2")->click();
+        QCOMPARE(int{st.SelectedReel}, 2);
+        QVERIFY(f.Button("cmdReels_2")->font().bold() && !f.Button("cmdReels_4")->font().bold());
 
-    void exitDuringARunEndsOnceWithCompleteLogs_data() {
-        QTest::addColumn<bool>("title_bar");
-        QTest::newRow("Exit") << false;
-        QTest::newRow("title-bar close") << true;
-    }
-
-    void exitDuringARunEndsOnceWithCompleteLogs() {
-        QFETCH(bool, title_bar);
-        WindowFixture f;
-        f.Window().show();
-        DuringRun(f, [&] { title_bar ? void(f.Window().close()) : f.Button("cmdExit")->click(); });
-        QVERIFY(f.Engine().Exited() && !f.Engine().Running());
-        QCOMPARE(f.quit_calls, 1);
-        QVERIFY(!f.Window().isVisible());
-        QVERIFY(f.State().FreeGames > 0 &&
-                test::ReadFile(f.dir / "FreeSpins.txt").ends_with("\r\n"));
-        QVERIFY(f.State().Games < 10000 ||
-                test::ReadFile(f.dir / "Percent_10000.txt").ends_with("\r\n"));
-        const std::int64_t games = f.State().Games;
-        f.Button("cmdStart")->click();  // nothing plays after Exit
-        QCOMPARE(f.State().Games, games);
-        QVERIFY(f.Window().close());  // nor does it exit twice
-        QCOMPARE(f.quit_calls, 1);
-    }
-
-    void saveWritesTheReportAndSaysSo() {
-        WindowFixture f;
-        f.Button("cmdStart")->click();
         const std::size_t report = test::ReadFile(f.dir / "Temp1.txt").size();
         f.Button("cmdSave")->click();
         QCOMPARE(f.Find<QPlainTextEdit>("txtTextBox1")->toPlainText(),
                  QStringLiteral("LOG DONE !!!"));
         QVERIFY(test::ReadFile(f.dir / "Temp1.txt").size() > report);
-        QVERIFY(std::filesystem::exists(f.dir / "empty.txt"));
+
+        // Run, and at its first turn Step and Stop. A run settles no cash.
+        const std::int64_t credit = st.Credit;
+        const QString cash = f.Label(5)->text();
+        std::int64_t games_at_turn = -1, games_after_step = -1;
+        f.DuringRun([&] {
+            games_at_turn = st.Games;
+            QCOMPARE(f.Button("cmdAUTO")->text(), QStringLiteral("Stop"));
+            QVERIFY(!f.Button("cmdAdd")->isEnabled());
+            // The counters are brought up to date before the window takes its turn.
+            QCOMPARE(f.Label(1)->text(), QStringLiteral(" Games = %1").arg(games_at_turn));
+            const bool feature_pending = st.InFreeSpins;  // Step then plays a free spin
+            f.Button("cmdStart")->click();
+            games_after_step = st.Games;
+            QCOMPARE(games_after_step, games_at_turn + (feature_pending ? 0 : 1));
+        });
+        QVERIFY(games_at_turn > 1 && games_at_turn % 100 == 0);
+        QCOMPARE(st.Games, games_after_step);  // no game after the Stop
+        QCOMPARE(st.Credit, credit);
+        QCOMPARE(f.Label(5)->text(), cash);
+        QCOMPARE(f.Button("cmdAUTO")->text(), QStringLiteral("Run"));
+        QVERIFY(f.Button("cmdAdd")->isEnabled());
+    }
+
+    void exitDuringARunEndsOnce_data() {
+        QTest::addColumn<bool>("title_bar");
+        QTest::newRow("Exit") << false;
+        QTest::newRow("title-bar close") << true;
+    }
+
+    void exitDuringARunEndsOnce() {
+        QFETCH(bool, title_bar);
+        WindowFixture f;
+        f.Window().show();
+        f.DuringRun([&] { title_bar ? void(f.Window().close()) : f.Button("cmdExit")->click(); });
+        QVERIFY(f.Engine().Exited() && !f.Engine().Running());
+        QCOMPARE(f.quit_calls, 1);
+        QVERIFY(!f.Window().isVisible());
+        const std::int64_t games = f.State().Games;
+        f.Button("cmdStart")->click();  // nothing plays after Exit
+        QCOMPARE(f.State().Games, games);
+        QVERIFY(f.Window().close());  // nor does it exit twice
+        QCOMPARE(f.quit_calls, 1);
     }
 
     void statisticsViewsFollowTheGames() {
@@ -164,7 +151,7 @@ class MainWindowTest : public QObject {
         views.minimized = true;
         f.Button("cmdStart")->click();
         QCOMPARE(views.refreshed, 1);  // but not while minimized
-        DuringRun(f, [] {});
+        f.DuringRun([] {});
         // A point every 100 games. The run stops at the window's first turn, at a game that
         // depends on the machine's speed; when that game triggered a feature, the point of its
         // 100 games comes with the feature's pass, in the next run.
@@ -173,6 +160,75 @@ class MainWindowTest : public QObject {
         // Every yield reaches it too (a feature's pass repeats the yield of its triggering game).
         QVERIFY(views.yields >= static_cast<int>(f.State().Games / 100));
         f.Engine().RemoveObserver(&views);
+    }
+
+    // Without Auto Stop a run goes on past jackpots and triggers until Stop; with it, the run
+    // ends at the first one, told in a box for each.
+    void autoStopEndsARun_data() {
+        QTest::addColumn<bool>("jackpot");
+        QTest::newRow("jackpot") << true;
+        QTest::newRow("trigger") << false;
+    }
+
+    void autoStopEndsARun() {
+        QFETCH(bool, jackpot);
+        // Three reels of scatters: every base game triggers a feature, which never retriggers.
+        WindowFixture f(jackpot ? WithStrips(kAllWilds, kAllWilds)
+                                : WithStrips("Scatter, Scatter, Scatter, Nine, Ten",
+                                             "Nine, Ten, Nine, Ten, Nine"));
+        f.DuringRun([] {});
+        const std::int64_t games = f.State().Games;
+        QVERIFY(games >= 100 && f.messages.texts.isEmpty());
+        f.Find<QCheckBox>("chkStopJP")->click();
+        f.Button("cmdAUTO")->click();
+        QCOMPARE(f.State().Games, games + 1);
+        QCOMPARE(f.Button("cmdAUTO")->text(), QStringLiteral("Run"));
+        const QString game = QStringLiteral("Game = %1").arg(games + 1);
+        if (jackpot) {
+            // One box for each line of five wilds, and the game is shown from the jackpot on.
+            QCOMPARE(f.messages.texts, QStringList(20, "JACKPOT!!!\n" + game));
+            QVERIFY(MarkCount(f.Window().Display()) > 0);
+            return;
+        }
+        QCOMPARE(f.messages.texts, QStringList{"Free Spins \n" + game});
+        f.Button("cmdStart")->click();  // the pending feature goes on with the next Step
+        QCOMPARE(f.Label(1)->text(), QStringLiteral(" FreeGames = 14"));
+        QCOMPARE(f.State().Games, games + 1);
+    }
+
+    void paidLinesFallOnTheirCells() {
+        WindowFixture f(WithStrips(kAllWilds, kAllWilds));
+        f.Button("cmdStart")->click();
+        // Line 14 alone crosses the bottom-left cell at (81, 32), over the wild.
+        const Rgb c = LineColour(14);
+        const QColor colour(c.r, c.g, c.b);
+        const QImage wild = f.Window().ImageList1().Image(SymbolImageList::IndexOf(11)).toImage();
+        QVERIFY(wild.pixelColor(81, 32) != colour);
+        auto* cells = f.Find<ReelWindow>(QStringLiteral("Picture2"));
+        QCOMPARE(cells->Cell(10)->grab().toImage().pixelColor(81, 32), colour);
+        // The next shown game erases the marks of this one before drawing its own.
+        const std::size_t marks = MarkCount(f.Window().Display());
+        f.Button("cmdStart")->click();
+        QCOMPARE(MarkCount(f.Window().Display()), marks);
+    }
+
+    void aboutBoxLinksOpenTheirTargets() {
+        WindowFixture f;
+        std::vector<QUrl> urls;
+        const UrlOpener previous = SetUrlOpener([&urls](const QUrl& url) { urls.push_back(url); });
+        f.Button("cmd_SlotDesignDetails")->click();
+        QWidget* box = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (dynamic_cast<frmAboutMath*>(w) != nullptr) box = w;
+        QVERIFY(box != nullptr && box->isVisible());
+        for (const char* name : {"lblSalesLink", "lblMathLink", "lblWWW", "lbCompanyInfo"})
+            QTest::mouseClick(&test::Child<QLabel>(*box, name), Qt::LeftButton);
+        SetUrlOpener(previous);
+        QCOMPARE(urls.size(), std::size_t{3});  // the company line is no link
+        QCOMPARE(urls[0].toString(), "mailto:" + QString::fromUtf8(about_config::kSalesEmail));
+        QCOMPARE(urls[1].toString(), "mailto:" + QString::fromUtf8(config::kDesignerEmail));
+        QCOMPARE(urls[2].scheme(), QStringLiteral("https"));
+        QCOMPARE(urls[2].host(), QString::fromUtf8(config::kDesignerWeb));
     }
 };
 

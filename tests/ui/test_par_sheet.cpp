@@ -1,20 +1,17 @@
-// The par sheet window over the analysis the main window starts at load: Ctrl+P and the button
-// open it, its table and figures are the engine's analysis, flagged rows are marked, a click
-// copies the table; its progress while the analysis works and its message when it fails; a job
-// destroyed while it works.
-#include <QApplication>
-#include <QClipboard>
-#include <QLabel>
+// The par sheet window over the analysis the main window starts at load: the button and Ctrl+P
+// open it, its table and figures are the engine's analysis, flagged rows are marked; its progress
+// while the analysis works, a click copying the table, its message when the analysis fails; a
+// job destroyed while it works.
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QtTest>
 #include <cmath>
 
 #include "engine/exact_analysis.h"
 #include "engine/par_sheet.h"
 #include "helpers/fixtures.h"
+#include "model/definition_reader.h"
 #include "ui/stats/exact_analysis_job.h"
 #include "ui/stats/frm_par_sheet.h"
 #include "ui/stats/par_sheet_figures.h"
@@ -24,6 +21,8 @@ using namespace kragmoor;
 using kragmoor::test::WindowFixture;
 
 namespace {
+
+constexpr int kAnalysisTimeout = 120000;  // ms; a sanitizer build on a busy machine is slow
 
 // The bundled game with base reel 5's only Thane made a Horn: five Thanes never come, and that
 // row breaks both odds rules.
@@ -35,17 +34,11 @@ std::string GameWithAFlaggedRow() {
     return game.replace(at, from.size(), "Lantern,   Horn,       _");
 }
 
-// The reference game's session in a directory of its own.
-struct TempDirGame {
-    TempDirGame() {
-        test::CopyReferenceGame(dir);
-        session = OpenSession(dir.path(), SessionOptions{});
-    }
-    test::TempDir dir;
-    Session session;
-};
-
-constexpr int kAnalysisTimeout = 120000;  // ms; a sanitizer build on a busy machine is slow
+GameDefinition ReferenceDefinition() {
+    const test::TempDir dir;
+    test::CopyReferenceGame(dir);
+    return ReadGameDefinition(dir.path());
+}
 
 frmParSheet* OpenParSheet() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -55,18 +48,11 @@ frmParSheet* OpenParSheet() {
     return nullptr;
 }
 
-template <typename T>
-T& Child(QWidget& window, const char* name) {
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) qFatal("no child %s", name);
-    return *child;
-}
-
 QString Cell(const ParTableModel& model, int row, int column) {
     return model.data(model.index(row, column)).toString();
 }
 
-// A figure printed with `decimals` decimals reads back within half of its last digit.
+// A figure printed with enough decimals reads back within `tolerance` of its value.
 bool Shows(const QString& text, double value, double tolerance) {
     return std::abs(text.toDouble() - value) <= tolerance * std::max(1.0, std::abs(value));
 }
@@ -77,14 +63,14 @@ class ParSheetTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void ctrlPOpensTheSheetOfTheEnginesAnalysis() {
+    void buttonAndCtrlPOpenTheSheetOfTheEnginesAnalysis() {
         WindowFixture f(GameWithAFlaggedRow());
         f.ShowActive();
         QTest::keyClick(&f.Window(), Qt::Key_P, Qt::ControlModifier);
         frmParSheet* sheet = OpenParSheet();
         QVERIFY(sheet != nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(f.Window().Analysis().Done(), kAnalysisTimeout);
-        QVERIFY(Child<QProgressBar>(*sheet, "barProgress").isHidden());
+        QVERIFY(test::Child<QProgressBar>(*sheet, "barProgress").isHidden());
 
         const GameDefinition& def = f.Engine().Definition();
         const ExactAnalysis expected = AnalyseGame(def);
@@ -98,13 +84,10 @@ class ParSheetTest : public QObject {
             QVERIFY(Shows(Cell(model, r, ParTableModel::kPay), c.pay, 1e-4));
             QVERIFY(Shows(Cell(model, r, ParTableModel::kHitsPerGame), c.hits_per_game, 1e-6));
             QVERIFY(Shows(Cell(model, r, ParTableModel::kRtpShare), c.rtp_share_percent, 1e-6));
-            if (std::isinf(c.one_in_games)) {
-                QCOMPARE(Cell(model, r, ParTableModel::kOneIn), QStringLiteral("never"));
-            } else {
-                // Two decimals.
-                QVERIFY(std::abs(Cell(model, r, ParTableModel::kOneIn).toDouble() -
-                                 c.one_in_games) <= 0.0051);
-            }
+            const QString one_in = Cell(model, r, ParTableModel::kOneIn);
+            QVERIFY(std::isinf(c.one_in_games)
+                        ? one_in == QStringLiteral("never")
+                        : std::abs(one_in.toDouble() - c.one_in_games) <= 0.0051);  // two decimals
             // A row that breaks an odds rule names it on the flag colour; the others are plain.
             QCOMPARE(Cell(model, r, ParTableModel::kFlags),
                      QString::fromStdString(OddsFlagText(c.odds_flags)));
@@ -118,7 +101,7 @@ class ParSheetTest : public QObject {
         }
         QCOMPARE(flagged, 1);
 
-        const QString figures = Child<QPlainTextEdit>(*sheet, "txtFigures").toPlainText();
+        const QString figures = test::Child<QPlainTextEdit>(*sheet, "txtFigures").toPlainText();
         const std::string want[] = {
             FigureText(expected.rtp.total_percent, 6) + "%",
             FigureText(expected.rtp.feature_percent, 6) + "%",
@@ -131,68 +114,45 @@ class ParSheetTest : public QObject {
             FigureText(100.0 * expected.base_win_distribution[0], 6) + "%",
             expected.designed_rtp_note.empty() ? std::string("agrees") : expected.designed_rtp_note,
         };
-        for (const std::string& w : want) {
+        for (const std::string& w : want)
             QVERIFY2(figures.contains(QString::fromStdString(w)), w.c_str());
-        }
         sheet->close();
-    }
-
-    void theButtonOpensItAndSaysItsShortcut() {
-        WindowFixture f;
-        QPushButton* button = f.Button(QStringLiteral("cmdParSheet"));
-        QVERIFY(button->toolTip().contains(QStringLiteral("Ctrl+P")));
-        // Beside the designed controls, overlapping none of them.
-        for (QWidget* other : f.Window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (other != button && other->isVisibleTo(&f.Window())) {
-                QVERIFY2(!other->geometry().intersects(button->geometry()),
-                         qPrintable(other->objectName()));
-            }
-        }
-        QVERIFY(f.Window().rect().contains(button->geometry()));
-        f.Window().show();
-        QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::mouseClick(f.Button(QStringLiteral("cmdParSheet")), Qt::LeftButton);
         QVERIFY(OpenParSheet() != nullptr);
-        OpenParSheet()->close();
     }
 
-    void aClickCopiesTheTableAsTabSeparatedLines() {
-        const TempDirGame game;
-        ExactAnalysisJob job(game.session.definition);
-        frmParSheet sheet(game.session.definition, job);
-        sheet.show();
+    void itShowsProgressThenTheTableWhichAClickCopies() {
+        const GameDefinition def = ReferenceDefinition();
+        ExactAnalysisJob job(def);
+        QSignalSpy progressed(&job, &ExactAnalysisJob::Progressed);
+        frmParSheet sheet(def, job);
+        auto& bar = test::Child<QProgressBar>(sheet, "barProgress");
+        // Nothing is delivered before the event loop turns: the window opens on its progress.
+        QVERIFY(!job.Done() && !bar.isHidden());
+        QCOMPARE(sheet.Table().rowCount(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(job.Done(), kAnalysisTimeout);
+        QVERIFY(bar.isHidden());
+        QVERIFY(!progressed.isEmpty());
+        QCOMPARE(progressed.back().at(0).toDouble(), 1.0);  // the last report is the end
+
+        sheet.show();
         QGuiApplication::clipboard()->setText(QStringLiteral("old"));
-        auto& grid = Child<QTableView>(sheet, "grdCombinations");
+        auto& grid = test::Child<QTableView>(sheet, "grdCombinations");
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
                           grid.visualRect(grid.model()->index(1, 1)).center());
-
         const QStringList lines =
             QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
         const ParTableModel& model = sheet.Table();
+        QVERIFY(model.rowCount() > 0);
         QCOMPARE(lines.size(), model.rowCount() + 2);  // the header, the rows, "" after the last
-        QVERIFY(lines.back().isEmpty());
         QVERIFY(lines[0].startsWith(QStringLiteral("Combination\tCount\tPay\t")));
         for (int r = 0; r < model.rowCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < ParTableModel::kColumns; ++c) cells << Cell(model, r, c) + '\t';
-            QCOMPARE(lines[r + 1], cells.join(QString()));
+            QString cells;
+            for (int c = 0; c < ParTableModel::kColumns; ++c) cells += Cell(model, r, c) + '\t';
+            QCOMPARE(lines[r + 1], cells);
         }
-    }
-
-    void itShowsProgressUntilTheAnalysisArrives() {
-        const TempDirGame game;
-        ExactAnalysisJob job(game.session.definition);
-        QSignalSpy progressed(&job, &ExactAnalysisJob::Progressed);
-        frmParSheet sheet(game.session.definition, job);
-        // Nothing is delivered before the event loop turns: the window opens on its progress.
-        QVERIFY(!job.Done());
-        QVERIFY(!Child<QProgressBar>(sheet, "barProgress").isHidden());
-        QCOMPARE(sheet.Table().rowCount(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(job.Done(), kAnalysisTimeout);
-        QVERIFY(Child<QProgressBar>(sheet, "barProgress").isHidden());
-        QVERIFY(sheet.Table().rowCount() > 0);
-        QVERIFY(!progressed.isEmpty());
-        QCOMPARE(progressed.back().at(0).toDouble(), 1.0);  // the last report is the end
+        QVERIFY(lines.back().isEmpty());
     }
 
     void aFailedAnalysisShowsItsMessage() {
@@ -200,9 +160,8 @@ class ParSheetTest : public QObject {
         ExactAnalysisJob job(broken);
         frmParSheet sheet(broken, job);
         QTRY_VERIFY_WITH_TIMEOUT(job.Done(), kAnalysisTimeout);
-        QVERIFY(job.Result() == nullptr);
-        QVERIFY(!job.Error().isEmpty());
-        const QString status = Child<QLabel>(sheet, "lblStatus").text();
+        QVERIFY(job.Result() == nullptr && !job.Error().isEmpty());
+        const QString status = test::Child<QLabel>(sheet, "lblStatus").text();
         QVERIFY2(status.contains(QStringLiteral("failed")) && status.contains(job.Error()),
                  qPrintable(status));
         QCOMPARE(sheet.Table().rowCount(), 0);
@@ -211,8 +170,7 @@ class ParSheetTest : public QObject {
     // Reels of 101 positions take seconds: a job dropped at once is cancelled and waited for,
     // and a window closed meanwhile goes without a crash.
     void aJobDestroyedWhileItWorksEndsCleanly() {
-        const TempDirGame game;
-        GameDefinition big = game.session.definition;
+        GameDefinition big = ReferenceDefinition();
         for (int reel = 0; reel < kReels; ++reel) {
             for (int p = big.ReelLen[reel] + 1; p < kMaxPositions; ++p) {
                 big.ReelStrip[p][reel] = big.ReelStrip[p % (big.ReelLen[reel] + 1)][reel];

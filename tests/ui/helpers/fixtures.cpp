@@ -10,26 +10,34 @@ void CopyReferenceGame(const TempDir& dir) {
     std::filesystem::copy_file(TestData("g0/ReelSetup.ini"), dir / "ReelSetup.ini");
 }
 
+Session OpenReference(const TempDir& dir) {
+    CopyReferenceGame(dir);
+    return OpenSession(dir.path(), SessionOptions{});
+}
+
+int CountColour(const QImage& image, const QColor& colour, QRect area) {
+    area &= image.rect();
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) n += image.pixel(x, y) == colour.rgb();
+    return n;
+}
+
 WindowFixture::WindowFixture(const std::string& definition,
-                             const std::function<void(RunState&)>& prepare) {
-    if (definition.empty()) {
-        CopyReferenceGame(dir);
-    } else {
-        WriteFile(dir / "ReelSetup.ini", definition);
-    }
-    Session session = OpenSession(dir.path(), SessionOptions{});
+                             const std::function<void(RunState&)>& prepare, const Opener& open) {
+    definition.empty() ? CopyReferenceGame(dir) : WriteFile(dir / "ReelSetup.ini", definition);
+    Session session = open ? open(dir.path()) : OpenSession(dir.path(), SessionOptions{});
     if (prepare) prepare(session.start);
     window_ = std::make_unique<frmReelvik>(std::move(session));
     window_->SetQuitFunction([this] { ++quit_calls; });
     // A run that a broken rule never ends is stopped after a while, so that the test fails on
     // its counts instead of hanging until CTest gives up.
-    watchdog_.setInterval(20000);
-    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
-        if (!Engine().Running()) return;
-        qWarning("a run did not end by itself: stopped by the test's watchdog");
-        Engine().StartOrStop();
+    watchdog_.callOnTimeout([this] {
+        if (Engine().Running()) qWarning("a run stopped by the test's watchdog");
+        if (Engine().Running()) Engine().StartOrStop();
     });
-    watchdog_.start();
+    watchdog_.start(20000);
+    at_turn_.callOnTimeout([this] { check_(); });
 }
 
 void WindowFixture::ShowActive() {
@@ -38,21 +46,18 @@ void WindowFixture::ShowActive() {
     if (!QTest::qWaitForWindowActive(window_.get())) qWarning("window not active");
 }
 
-namespace {
-
-Session ReferenceSession(const TempDir& dir) {
-    CopyReferenceGame(dir);
-    return OpenSession(dir.path(), SessionOptions{});
+void WindowFixture::DuringRun(const std::function<void()>& action) {
+    QTimer::singleShot(0, [this, action] {
+        QVERIFY(Engine().Running());
+        action();
+        if (Engine().Running() && !Engine().Exited()) Button("cmdAUTO")->click();
+    });
+    Button("cmdAUTO")->click();
 }
 
-}  // namespace
-
-StatsGame::StatsGame() : session(ReferenceSession(dir)), run(session) {
-    run.AddObserver(this);
-}
-
-StatsGame::~StatsGame() {
-    run.RemoveObserver(this);
+void WindowFixture::AtEveryTurn(std::function<void()> check) {
+    check_ = std::move(check);
+    at_turn_.start(0);
 }
 
 void StatsGame::PlayAndRefresh(std::int64_t games) {

@@ -2,11 +2,16 @@
 // a session, and the statistics windows over an engine.
 #pragma once
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QtTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,13 +21,25 @@
 #include "test_support.h"
 #include "ui/main/frm_reelvik.h"
 #include "ui/main/message_box.h"
+#include "ui/stats/chart_setup_frame.h"
 #include "ui/stats/frm_slot_chart.h"
 #include "ui/stats/statistics_hits.h"
 
 namespace kragmoor::test {
 
-// The reference game as dir/ReelSetup.ini.
+// The reference game as dir/ReelSetup.ini, and its session opened there.
 void CopyReferenceGame(const TempDir& dir);
+Session OpenReference(const TempDir& dir);
+
+// The pixels of `area` in `colour`.
+int CountColour(const QImage& image, const QColor& colour, QRect area);
+
+template <typename T>
+T& Child(const QObject& parent, const QString& name) {
+    T* child = parent.findChild<T*>(name);
+    if (child == nullptr) qFatal("no child %s", qPrintable(name));
+    return *child;
+}
 
 // Records the message boxes instead of showing them, for as long as it lives.
 struct MessageRecorder {
@@ -37,25 +54,31 @@ struct MessageRecorder {
 };
 
 // The main window over the reference game, or over `definition` when given, with Exit only
-// counted. `prepare` changes the state the engine starts from.
+// counted. `prepare` changes the state the engine starts from; `open` opens the session in the
+// test's directory when start-up's way will not do.
 class WindowFixture {
   public:
+    using Opener = std::function<Session(const std::filesystem::path&)>;
     explicit WindowFixture(const std::string& definition = {},
-                           const std::function<void(RunState&)>& prepare = {});
+                           const std::function<void(RunState&)>& prepare = {},
+                           const Opener& open = {});
     frmReelvik& Window() { return *window_; }
     Simulator& Engine() { return window_->Engine(); }
     const RunState& State() { return window_->Engine().State(); }
-
     template <typename T = QPushButton>
     T* Find(const QString& name) {
-        T* child = window_->findChild<T*>(name);
-        if (child == nullptr) qFatal("no control %s", qPrintable(name));
-        return child;
+        return &Child<T>(*window_, name);
     }
     QPushButton* Button(const QString& name) { return Find(name); }
     QLabel* Label(int index) { return Find<QLabel>(QStringLiteral("Label1_%1").arg(index)); }
+
     // Shows the window and waits until it has the focus, so that focus can be checked.
     void ShowActive();
+    // Starts a run with the Run button and runs `action` at the window's first turn; then clicks
+    // Stop there, unless the action has ended the run itself. Returns when the run has ended.
+    void DuringRun(const std::function<void()>& action);
+    // Runs `check` whenever the event loop turns, as at the window's turns during a run.
+    void AtEveryTurn(std::function<void()> check);
 
     TempDir dir;
     MessageRecorder messages;
@@ -63,33 +86,32 @@ class WindowFixture {
 
   private:
     std::unique_ptr<frmReelvik> window_;
-    QTimer watchdog_;
+    QTimer watchdog_, at_turn_;
+    std::function<void()> check_;
 };
 
-// The reference game's engine with the two statistics windows observing it, and an observer that
-// counts what the chart was told (members are built in this order).
+// The reference game's engine with the two statistics windows observing it, counting what the
+// chart was told (members are built in this order).
 struct StatsGame : RunObserver {
-    StatsGame();
-    ~StatsGame() override;
-
+    StatsGame() { run.AddObserver(this); }
+    ~StatsGame() override { run.RemoveObserver(this); }
     // Plays an automatic run of `games` games with nothing else shown, then refreshes the hit
     // table once, as a Step does.
     void PlayAndRefresh(std::int64_t games);
 
     void ChartCleared() override { ++cleared; }
     void ChartPointAdded(const ChartPoint&) override { ++points; }
-    void ChartFull(std::string_view summary, std::string_view bitmap_file) override {
+    void ChartFull(std::string_view summary, std::string_view) override {
         summaries.emplace_back(summary);
-        bitmaps.emplace_back(bitmap_file);
     }
 
     TempDir dir;
-    Session session;
-    Simulator run;
+    Session session = OpenReference(dir);
+    Simulator run{session};
     StatisticsHits hits{run};
     frmSlotChart chart{run, dir.path()};
     int cleared = 0, points = 0;
-    std::vector<std::string> summaries, bitmaps;
+    std::vector<std::string> summaries;
 };
 
 }  // namespace kragmoor::test
