@@ -1,6 +1,5 @@
-// The main window: as the loader leaves it, each control reaching its engine verb, Exit and the
-// title-bar close during a run, the statistics views following the games, Auto Stop, win lines
-// drawn over the cells they cross, the about box's links.
+// The main window: as the loader leaves it, its controls and their engine verbs, Exit during a
+// run, the statistics views, Auto Stop, win lines over the cells, the about box's links.
 #include <QPlainTextEdit>
 #include <cstring>
 #include <tuple>

@@ -1,7 +1,5 @@
-// The par sheet window over the analysis the main window starts at load: the button and Ctrl+P
-// open it, its table and figures are the engine's analysis, flagged rows are marked; its progress
-// while the analysis works, a click copying the table, its message when the analysis fails; a
-// job destroyed while it works.
+// The par sheet window: opened from the main window on the engine's analysis, its progress, the
+// copy of its table, a failed analysis, a job destroyed while it works.
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSignalSpy>

@@ -1,8 +1,5 @@
-// The RTP chart. Its picture alone: grid labels, bad scales and values, redrawing after a resize,
-// each curve's colour, points drawn without the window's turns. The window over a real run:
-// settings applied only when the set-up frame closes, the 95 % band of the exact analysis (two
-// dashed magenta curves at exact RTP +/- 1.96 sigma / sqrt(games)) and its check box, the end of
-// a run at a full chart with its curves, bitmap and verdict, single steps and Save now.
+// The RTP chart: its picture alone (labels, bad values, colours, resizes), then the window over a
+// real run (set-up, the 95 % band and verdict of the exact analysis, full chart, Save now).
 #include <cmath>
 #include <limits>
 
@@ -42,10 +39,9 @@ void Flat(ChartCanvas& canvas, int points) {
     for (int x = 1; x <= points; ++x) canvas.Add(Point(x, 150, 150), 0);
 }
 
-// The chart window of 1040 x 400 over the reference game and its exact analysis, on a scale that
-// shows its curves and band (it pays far above its header's RTP) and a green window short enough
-// for the green curve to part from the red one. Its questions are answered with `answer` and
-// recorded with their buttons.
+// The chart window of kSize over the reference game, on a scale that shows its curves and band
+// (it pays far above its header's RTP) with a short green window; its questions are answered
+// with `answer` and recorded.
 struct ChartGame : test::StatsGame {
     ChartSetupFrame& setup = test::Child<ChartSetupFrame>(chart, "fraCharSetup");
     ExactAnalysis analysis = AnalyseGame(session.definition);
@@ -119,9 +115,8 @@ class ChartWindowTest : public QObject {
         QCOMPARE(CountColour(canvas.Image(), kChartRed, QRect(30, 0, 1010, 400)), 0);
     }
 
-    // Flat at y 50 (red), 100 (green) and 150 (blue): rows 300, 200 and 100 of the picture, and
-    // after a resize to one pixel per x unit and four per y unit, rows 600, 400 and 200, with
-    // the summary.
+    // Flat at y 50 (red), 100 (green) and 150 (blue): rows 300, 200 and 100, and 600, 400 and
+    // 200 after a resize to one pixel per x unit and four per y unit.
     void eachCurveHasItsOwnColourAndIsRedrawnAfterAResize() {
         ChartCanvas canvas{QFont()};
         canvas.Resize(kSize, kScale);
@@ -234,8 +229,7 @@ class ChartWindowTest : public QObject {
         QVERIFY(!std::filesystem::exists(g.dir / "TestTemp.bmp"));
         QCOMPARE(g.chart.Summary(), QString::fromStdString(g.summaries.at(0)));  // no verdict yet
 
-        // The red curve ends at point 498 at the run's RTP, nothing right of it; the green and
-        // blue curves are drawn too.
+        // The red curve ends at point 498 at the run's RTP; the green and blue are drawn too.
         g.chart.FlushPending();
         const QImage& picture = g.chart.Picture();
         const QPoint end = g.At(498, g.Rtp());
@@ -266,8 +260,7 @@ class ChartWindowTest : public QObject {
         g.chart.cmdCharSetup_Click();
         QTest::mouseClick(g.setup.chkSave, Qt::LeftButton);
         QCOMPARE(g.asked, QStringList{QStringLiteral("Yes/No Save now?")});  // answered Yes
-        // The summary is printed at the bottom left, past the grid label, and the file holds the
-        // picture with it.
+        // The summary is printed at the bottom left, and the file holds the picture with it.
         const QPoint bottom_left = ChartMapper(kSize, g.run.Chart().Scale()).Map(10, 10).toPoint();
         const QRect text(bottom_left + QPoint(30, 0), QSize(300, 12));
         QCOMPARE(CountColour(before, Qt::black, text), 0);

@@ -53,9 +53,8 @@ struct MessageRecorder {
     MessageHandler previous;
 };
 
-// The main window over the reference game, or over `definition` when given, with Exit only
-// counted. `prepare` changes the state the engine starts from; `open` opens the session in the
-// test's directory when start-up's way will not do.
+// The main window over the reference game or `definition`, with Exit only counted. `prepare`
+// changes the start state; `open`, when given, opens the session in the test's directory.
 class WindowFixture {
   public:
     using Opener = std::function<Session(const std::filesystem::path&)>;
@@ -74,8 +73,7 @@ class WindowFixture {
 
     // Shows the window and waits until it has the focus, so that focus can be checked.
     void ShowActive();
-    // Starts a run with the Run button and runs `action` at the window's first turn; then clicks
-    // Stop there, unless the action has ended the run itself. Returns when the run has ended.
+    // Clicks Run, runs `action` at the window's first turn, then Stop unless the run has ended.
     void DuringRun(const std::function<void()>& action);
     // Runs `check` whenever the event loop turns, as at the window's turns during a run.
     void AtEveryTurn(std::function<void()> check);
@@ -95,8 +93,7 @@ class WindowFixture {
 struct StatsGame : RunObserver {
     StatsGame() { run.AddObserver(this); }
     ~StatsGame() override { run.RemoveObserver(this); }
-    // Plays an automatic run of `games` games with nothing else shown, then refreshes the hit
-    // table once, as a Step does.
+    // Plays `games` games as a run with nothing shown, then refreshes the table as Step does.
     void PlayAndRefresh(std::int64_t games);
 
     void ChartCleared() override { ++cleared; }
