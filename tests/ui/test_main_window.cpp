@@ -1,6 +1,8 @@
-// The main window: as the loader leaves it, its controls and their engine verbs, Exit during a
-// run, the statistics views, Auto Stop, win lines over the cells, the about box's links.
+// The main window: as the loader leaves it, its controls and their engine verbs, the caption, Exit
+// during a run, the statistics views, credit entry (the key filter and the pastes that go through
+// it, the buttons around it), Auto Stop, win lines over the cells, the about box's links.
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <cstring>
 #include <tuple>
 
@@ -11,6 +13,7 @@
 #include "ui/about/about_config.h"
 #include "ui/about/frm_about_math.h"
 #include "ui/about/link_opener.h"
+#include "ui/main/credit_entry.h"
 #include "ui/main/reel_window.h"
 #include "ui/main/window_caption.h"
 
@@ -50,13 +53,56 @@ std::size_t MarkCount(const ReelDisplay& display) {
     return n;
 }
 
+const QStringList kFiveButtons = {"cmdAdd", "cmdExit", "cmdAUTO", "cmdStart", "cmdSave"};
+
+// Types `keys` into the field; a key's name in brackets stands for it ([Enter] is the keypad's),
+// [Middle] for a click of the middle button.
+void Type(CreditEntry* field, const QString& keys) {
+    for (const QString& part : keys.split(QRegularExpression(QStringLiteral("(?=\\[)|(?<=\\])")))) {
+        const QString name = part.mid(1, part.size() - 2);
+        if (!part.startsWith(QLatin1Char('['))) {
+            QTest::keyClicks(field, part);
+        } else if (name == QStringLiteral("Middle")) {
+            QTest::mouseClick(field, Qt::MiddleButton);
+        } else {
+            const QKeyCombination key = QKeySequence(name)[0];
+            QTest::keyClick(field, key.key(), key.keyboardModifiers());
+        }
+    }
+}
+
+// Keys typed after Add with `credit` on the account and `clipboard` to paste; `field` is what the
+// open field then shows, null when the keys closed it; `step`: Step is then usable and focused.
+const struct {
+    const char *name, *keys, *clipboard, *field;
+    qint64 credit, booked;
+    bool step;
+} kCases[] = {
+    {"enough credit", "500[Return]", "", nullptr, 10, 510, true},
+    {"too little", "5[Enter]", "", nullptr, 10, 15, false},
+    {"a letter empties", "12a", "", "a", 10, 10, false},
+    {"a minus empties", "300-", "", "-", 10, 10, false},
+    {"backspace empties", "123[Backspace]", "", "", 10, 10, false},
+    {"a blank empties", "7 ", "", " ", 10, 10, false},
+    {"keys that type nothing pass", "12[Left][Home]3", "", "312", 10, 10, false},
+    {"enter on empty", "[Return]", "", nullptr, 1000, 1000, true},
+    {"esc after 300", "300[Esc]", "", nullptr, 0, 0, true},
+    {"past the range", "99999999999[Return]", "", nullptr, 10, 10, false},
+    {"Ctrl+V: digits", "12[Left][Ctrl+V]", " 300\r\n", "13002", 10, 10, false},
+    {"Ctrl+V: a letter", "12[Left][Ctrl+V]", "3a4", "a4", 10, 10, false},
+    {"Ctrl+V books", "[Ctrl+V][Return]", "500", nullptr, 10, 510, true},
+    {"Shift+Ins: a letter", "12[Left][Shift+Ins]", "3a4", "a4", 10, 10, false},
+    {"middle button: a letter", "12[Middle]", "3a4", "a4", 10, 10, false},
+};
+
 }  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void loaderStateAndCaption() {
+    // As the loader leaves it, then each control with its engine verb.
+    void controlsReachTheirEngineVerbs() {
         WindowFixture f;
         QCOMPARE(f.Window().windowTitle(),
                  QStringLiteral(" SLOT  Simulator RTP = 96.5%  ver.G0 reference 1"));
@@ -67,16 +113,7 @@ class MainWindowTest : public QObject {
             QCOMPARE(f.Window().Display().Code(reel + 5), int{def.ReelStrip[0][reel]});
             QCOMPARE(f.Window().Display().Code(reel + 10), int{def.ReelStrip[1][reel]});
         }
-        // The RTP with the system's decimal point.
-        GameDefinition other;
-        other.GameVersion = "2.1";
-        other.GameRTP = 95.67f;
-        QCOMPARE(WindowCaption(other, QStringLiteral(",")),
-                 QStringLiteral(" SLOT  Simulator RTP = 95,67%  ver.2.1"));
-    }
 
-    void controlsReachTheirEngineVerbs() {
-        WindowFixture f;
         f.Button("cmdStart")->click();
         const RunState& st = f.State();
         QCOMPARE(f.Label(1)->text(), QStringLiteral(" Games = 1"));
@@ -118,6 +155,15 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.Label(5)->text(), cash);
         QCOMPARE(f.Button("cmdAUTO")->text(), QStringLiteral("Run"));
         QVERIFY(f.Button("cmdAdd")->isEnabled());
+    }
+
+    // The RTP in the caption with the system's decimal point.
+    void captionUsesTheDecimalPoint() {
+        GameDefinition def;
+        def.GameVersion = "2.1";
+        def.GameRTP = 95.67f;
+        QCOMPARE(WindowCaption(def, QStringLiteral(",")),
+                 QStringLiteral(" SLOT  Simulator RTP = 95,67%  ver.2.1"));
     }
 
     void exitDuringARunEndsOnce_data() {
@@ -228,6 +274,49 @@ class MainWindowTest : public QObject {
         QCOMPARE(urls[1].toString(), "mailto:" + QString::fromUtf8(config::kDesignerEmail));
         QCOMPARE(urls[2].scheme(), QStringLiteral("https"));
         QCOMPARE(urls[2].host(), QString::fromUtf8(config::kDesignerWeb));
+    }
+
+    void keys_data() {
+        QTest::addColumn<std::size_t>("i");
+        for (std::size_t i = 0; i < std::size(kCases); ++i) QTest::newRow(kCases[i].name) << i;
+    }
+
+    void keys() {
+        QFETCH(std::size_t, i);
+        const auto& c = kCases[i];
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const bool middle = QByteArray(c.keys).contains("[Middle]");
+        if (middle && !clipboard->supportsSelection()) QSKIP("no selection on this platform");
+        clipboard->setText(QString::fromLatin1(c.clipboard),
+                           middle ? QClipboard::Selection : QClipboard::Clipboard);
+        WindowFixture f({}, [&c](RunState& start) { start.Credit = c.credit; });
+        f.ShowActive();
+        f.Button("cmdAdd")->click();
+        auto* entry = f.Find<CreditEntry>("txtAddCredit");
+        QVERIFY(entry->isVisible() && entry->text().isEmpty());
+        for (const QString& name : kFiveButtons) QVERIFY(!f.Button(name)->isEnabled());
+        Type(entry, QString::fromLatin1(c.keys));
+        QCOMPARE(f.State().Credit, std::int64_t{c.booked});
+        QCOMPARE(f.State().CreditTotal, 1000000 + c.booked - c.credit);
+        if (c.field != nullptr) {
+            QCOMPARE(entry->text(), QString::fromLatin1(c.field));
+            QCOMPARE(QApplication::focusWidget(), entry);
+            return;
+        }
+        QVERIFY(entry->isHidden());
+        for (const QString& name : kFiveButtons)
+            QCOMPARE(f.Button(name)->isEnabled(), c.step || name != QStringLiteral("cmdStart"));
+        QCOMPARE(QApplication::focusWidget(), f.Button(c.step ? "cmdStart" : "cmdAdd"));
+    }
+
+    void stepWithoutCreditAsksForIt() {
+        WindowFixture f({}, [](RunState& start) { start.Credit = 19; });
+        f.ShowActive();
+        f.Button("cmdStart")->click();
+        QCOMPARE(f.messages.texts, QStringList{QStringLiteral(" Add Credit ! ")});
+        QCOMPARE(f.State().Games, std::int64_t{0});
+        QVERIFY(!f.Button("cmdStart")->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), f.Button("cmdAdd"));
     }
 };
 

@@ -15,14 +15,6 @@ Session OpenReference(const TempDir& dir) {
     return OpenSession(dir.path(), SessionOptions{});
 }
 
-int CountColour(const QImage& image, const QColor& colour, QRect area) {
-    area &= image.rect();
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) n += image.pixel(x, y) == colour.rgb();
-    return n;
-}
-
 WindowFixture::WindowFixture(const std::string& definition,
                              const std::function<void(RunState&)>& prepare, const Opener& open) {
     definition.empty() ? CopyReferenceGame(dir) : WriteFile(dir / "ReelSetup.ini", definition);

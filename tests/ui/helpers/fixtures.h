@@ -31,9 +31,6 @@ namespace kragmoor::test {
 void CopyReferenceGame(const TempDir& dir);
 Session OpenReference(const TempDir& dir);
 
-// The pixels of `area` in `colour`.
-int CountColour(const QImage& image, const QColor& colour, QRect area);
-
 template <typename T>
 T& Child(const QObject& parent, const QString& name) {
     T* child = parent.findChild<T*>(name);
