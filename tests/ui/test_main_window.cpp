@@ -124,9 +124,9 @@ class MainWindowTest : public QObject {
                      QString::number(st.ReelStop[reel]));
         }
 
-        f.Button("cmdReels_2")->click();
-        QCOMPARE(int{st.SelectedReel}, 2);
-        QVERIFY(f.Button("cmdReels_2")->font().bold() && !f.Button("cmdReels_4")->font().bold());
+        f.Button("cmdReels_1")->click();
+        QCOMPARE(int{st.SelectedReel}, 1);
+        QVERIFY(f.Button("cmdReels_1")->font().bold() && !f.Button("cmdReels_4")->font().bold());
 
         const std::size_t report = test::ReadFile(f.dir / "Temp1.txt").size();
         f.Button("cmdSave")->click();
