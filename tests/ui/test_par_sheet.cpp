@@ -1,6 +1,7 @@
 // The par sheet window: opened from the main window on the engine's analysis, its progress, the
 // copy of its table, a failed analysis, a job destroyed while it works.
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTableView>
@@ -114,10 +115,14 @@ class ParSheetTest : public QObject {
         };
         for (const std::string& w : want)
             QVERIFY2(figures.contains(QString::fromStdString(w)), w.c_str());
+        // Opened again right after a close, before the event loop runs: the sheet shown must
+        // outlive whatever the close queued.
+        QPointer<frmParSheet> closed = sheet;
         sheet->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QTest::mouseClick(f.Button(QStringLiteral("cmdParSheet")), Qt::LeftButton);
-        QVERIFY(OpenParSheet() != nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!closed.isNull());
+        QCOMPARE(OpenParSheet(), closed.data());
     }
 
     void itShowsProgressThenTheTableWhichAClickCopies() {
