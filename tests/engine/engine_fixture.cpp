@@ -12,18 +12,16 @@ GameDefinition SmallGame() {
     def.GameRTP = 95.5f;
     for (int s = 0; s < kSymbols; ++s) {
         def.SymbolName[s] = std::to_string(s);
-        def.SymbolName[s].insert(0, 1, 'S');  // GCC 12 at -O3 warns falsely on "S" + string
-        for (int n = 0; n < kRunLengths; ++n) {
+        def.SymbolName[s].insert(0, 1, 'S');  // not "S" + ...: GCC 12 at -O3 warns falsely
+        for (int n = 0; n < kRunLengths; ++n)
             def.PayTable[s][n] = static_cast<std::int16_t>(100 * s + 10 * n + 1);
-        }
     }
     def.SymbolName[kWild] = "Wild";
     def.SymbolName[kScatter] = "Scatter";
     for (int r = 0; r < kReels; ++r) {
         def.ReelLen[r] = def.FsReelLen[r] = 29;
-        for (int p = 0; p < 30; ++p) {
+        for (int p = 0; p < 30; ++p)
             def.ReelStrip[p][r] = def.FsReelStrip[p][r] = static_cast<std::int16_t>(p % 11);
-        }
         for (int l = 0; l < kLines; ++l) def.LineTable[l][r] = kLineRows[l][r];
     }
     def.CycleGames = kCycleGames;
@@ -38,7 +36,6 @@ void NoShortPays(GameDefinition& def) {
 void SetStrip(GameDefinition& def, int reel, const std::string& symbols, bool free_spins) {
     auto& strip = free_spins ? def.FsReelStrip : def.ReelStrip;
     for (std::size_t p = 0; p < symbols.size(); ++p) {
-        // The character's place is the symbol's code: 'A' is 10, 'W' the wild, 'S' the scatter.
         const std::size_t code = std::string_view("0123456789AWS").find(symbols[p]);
         if (code == std::string_view::npos) throw std::invalid_argument("strip symbol");
         strip[p][reel] = static_cast<std::int16_t>(code);
@@ -68,21 +65,25 @@ EngineTest::~EngineTest() {
     if (engine) engine->RemoveObserver(&observer);
 }
 
-void EngineTest::Start(const std::function<void(RunState&)>& prepare) {
+void EngineTest::Start(const std::function<void(RunState&)>& prepare, std::int64_t points) {
     CreateLogs(logs, dir.path());
     RunState start = LoaderState(def);
     if (prepare) prepare(start);
-    engine = std::make_unique<Simulator>(GameTables::Build(def), logs, dir.path(), start);
-    engine->AddObserver(&observer);
+    Make(start, points);
     rng_Init(1);  // every test draws the same stops, whatever ran before it
+}
+
+void EngineTest::Make(const RunState& start, std::int64_t points) {
+    if (engine) engine->RemoveObserver(&observer);
+    engine = std::make_unique<Simulator>(GameTables::Build(def), logs, dir.path(), start, points);
+    engine->AddObserver(&observer);
 }
 
 void EngineTest::PrepareTrigger(char free_symbol) {
     NoShortPays(def);
     for (int r = 0; r < 3; ++r) def.ReelStrip[kTriggerStops[r]][r] = kScatter;
-    for (int r = 0; free_symbol != 0 && r < kReels; ++r) {
+    for (int r = 0; free_symbol != 0 && r < kReels; ++r)
         SetStrip(def, r, std::string(30, free_symbol), true);
-    }
 }
 
 void EngineTest::SetNextGame(const std::array<int, kReels>& stops, std::int64_t game) {
@@ -98,9 +99,7 @@ void EngineTest::SetNextGame(const std::array<int, kReels>& stops, std::int64_t 
     for (int r = 0; r < kReels; ++r) state.ReelStop[r] = static_cast<std::int16_t>(s[r]);
     state.Games = game - 1;
     const bool auto_stop = engine->AutoStop();
-    const std::int64_t points = engine->Chart().ChartPoints();
-    engine->RemoveObserver(&observer);
-    engine = std::make_unique<Simulator>(GameTables::Build(def), logs, dir.path(), state, points);
+    Make(state, engine->Chart().ChartPoints());
     engine->SetRandomStops(false);
     engine->SetAutoStop(auto_stop);
     engine->AddObserver(&observer);

@@ -1,5 +1,4 @@
-// Small games filled in code, the engine on such a game with an observer that records what a
-// window would have been told, and the engine's parts over a state of the test's own.
+// Small games filled in code, and the engine or its parts on one with a recording observer.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,35 +10,25 @@
 #include <string>
 #include <vector>
 
-#include "engine/chart_data.h"
-#include "engine/counter_labels.h"
 #include "engine/game_rounds.h"
-#include "engine/game_tables.h"
-#include "engine/run_logs.h"
 #include "engine/run_statistics.h"
-#include "engine/run_status.h"
 #include "engine/simulator.h"
-#include "model/game_model.h"
-#include "model/log_file.h"
 #include "test_support.h"
 
 namespace kragmoor::test {
 
-// Symbol names "S0".."S10", "Wild", "Scatter"; the built-in lines; CycleGames 100000000;
-// distinct pays, so that a result names its cell: Pay(symbol, n) = 100 x symbol + 10 x n + 1;
-// every base and free-spins reel 30 positions long holding symbol (position % 11), so a window
-// of ordinary symbols only. Tests overwrite strip positions to place what they need.
+// Symbols "S0".."S10", "Wild", "Scatter"; distinct pays, Pay(symbol, n) = 100 symbol + 10 n + 1;
+// every reel 30 positions of symbol (position % 11), for tests to overwrite.
 GameDefinition SmallGame();
 // Pays for runs of 0 and 1 set to 0, so that only runs of two or more win.
 void NoShortPays(GameDefinition& def);
-// Sets one reel's strip, one character a position ('0'..'9', 'A' for 10, 'W', 'S'); its length
-// is the strip length.
+// Sets one reel's strip and length, a character a position ('0'..'9', 'A' for 10, 'W', 'S').
 void SetStrip(GameDefinition& def, int reel, const std::string& symbols, bool free_spins = false);
 
 // Creates the three logs in `dir`.
 void CreateLogs(LogFiles& logs, const std::filesystem::path& dir);
 
-// The reels' stops, and one line's result (symbol, run length, pay), as vectors that compare whole.
+// The reels' stops, and one line's result (symbol, run length, pay), as whole vectors.
 inline std::vector<int> StopsOf(const RunState& s) {
     return {s.ReelStop, s.ReelStop + kReels};
 }
@@ -47,8 +36,7 @@ inline std::vector<int> ResultOf(const RunState& s, int line) {
     return {s.LineResult[line], s.LineResult[line] + 3};
 }
 
-// Records what a window would have been told; a test acts at the turns through on_yield and
-// on_feature_yield.
+// Records what a window would have been told; a test acts at the turns through the on_ hooks.
 class RecordingObserver : public RunObserver {
   public:
     void SetText(std::string_view t) override { text = t; }
@@ -56,12 +44,10 @@ class RecordingObserver : public RunObserver {
     void DrawWinLine(int line) override { win_lines.push_back(line); }
     void DrawScatterBox(int row, int reel) override { scatter_boxes.push_back({row, reel}); }
     void Message(std::string_view t) override { messages.emplace_back(t); }
-    void Yield() override {
-        if (on_yield) on_yield();
-    }
+    void Yield() override { on_yield(); }
     void FeatureYield() override {
         ++feature_turns;
-        if (on_feature_yield) on_feature_yield();
+        on_feature_yield();
     }
     bool HitsMinimized() override { return minimized; }
     void ChartCleared() override { ++chart_cleared; }
@@ -75,14 +61,13 @@ class RecordingObserver : public RunObserver {
     std::vector<std::array<int, 2>> scatter_boxes;
     std::vector<std::string> messages;
     bool minimized = false;
-    std::function<void()> on_yield, on_feature_yield;
+    std::function<void()> on_yield = [] {}, on_feature_yield = [] {};
     int feature_turns = 0, chart_cleared = 0;
     std::vector<ChartPoint> points;
     std::vector<std::array<std::string, 2>> full;  // summary, bitmap
 };
 
-// The engine's parts over a state the test owns and changes at will, for tests of one part: the
-// game rounds (a cycle of base games whose features are dropped) and the statistics.
+// The engine's parts over a state the test owns and changes at will.
 struct EngineParts {
     EngineParts(const GameDefinition& def, LogFiles& files, RunObserver& observer,
                 const std::filesystem::path& dir);
@@ -104,25 +89,22 @@ class EngineTest : public ::testing::Test {
     EngineTest() : def(SmallGame()) {}
     ~EngineTest() override;
 
-    // Creates the logs and the engine on `def` as it stands, from the loader's state changed by
-    // `prepare`; the random numbers are seeded with 1, so that every test draws the same stops.
-    void Start(const std::function<void(RunState&)>& prepare = {});
+    // Creates the logs and the engine on `def` from the loader's state changed by `prepare`, at
+    // chart point `points`; seeds the random numbers with 1.
+    void Start(const std::function<void(RunState&)>& prepare = {}, std::int64_t points = 0);
     Simulator& sim() { return *engine; }
 
     // Only runs of two or more pay, base reels 0..2 hold a scatter at kTriggerStops, and with
-    // `free_symbol` every free-spins reel holds only that symbol.
+    // `free_symbol` the free-spins reels hold only that symbol.
     void PrepareTrigger(char free_symbol = 0);
-    // A new engine from the state the engine has reached, with sequential stops: the odometer
-    // one step before `stops`, so that the next base game plays them, and Games one before
-    // `game`. The logs go on (also the chart's count and the option boxes); the labels, the hit
-    // table and the chart's curves start afresh.
+    // A new engine from the state reached, sequential, so that the next base game is number
+    // `game` on `stops`; the logs, chart count and Auto Stop go on, all else starts afresh.
     void SetNextGame(const std::array<int, kReels>& stops, std::int64_t game = 1);
-    // Step on the given stops as game number `game`.
     void PlayBaseAt(const std::array<int, kReels>& stops, std::int64_t game);
     // Ends an automatic run at the first yield at or past `games`.
     void StopAt(std::int64_t games);
 
-    // A log or file of the working directory as it stands (the logs are flushed first).
+    // A file of the working directory, the logs flushed first.
     std::string File(const char* name);
 
     TempDir dir;
@@ -130,6 +112,9 @@ class EngineTest : public ::testing::Test {
     LogFiles logs;
     RecordingObserver observer;
     std::unique_ptr<Simulator> engine;
+
+  private:
+    void Make(const RunState& start, std::int64_t points);
 };
 
 }  // namespace kragmoor::test

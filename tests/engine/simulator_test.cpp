@@ -1,9 +1,6 @@
-// Step and the automatic run: the pass order, Stop and Step at a yield, the ends of a run, the
-// loss streaks, the credit entry, and the list of observers that an engine tells.
+// Step and the automatic run, the loss streaks, the credit entry, the list of observers.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 #include <tuple>
 
 #include "engine/credit.h"
@@ -15,55 +12,48 @@ namespace {
 using test::kTriggerStops;
 using SimulatorTest = test::EngineTest;
 
-// A pass that plays a feature leaves Games as it was: when the trigger was game 100, the every-
-// 100 block runs again after the feature, this time with the chart point. The win label then
-// still lacks the feature, which the free-spins label shows.
+// A feature's pass leaves Games alone: game 100's block runs again, with the chart point.
 TEST_F(SimulatorTest, AFeaturePassRepeatsTheBlockOfItsTriggeringGame) {
     PrepareTrigger('3');
     Start();
     SetNextGame(kTriggerStops, 100);
     std::vector<std::tuple<std::int64_t, bool, std::int64_t>> seen;  // games, feature, points
-    std::string win_label, free_label;                               // after the feature pass
+    std::array<std::string, 2> labels;  // win and free spins, after the feature pass
     observer.on_yield = [&] {
         sim().SetRandomStops(true);  // the odometer would end the run when reel 4 wraps
         const RunState& s = sim().State();
         seen.emplace_back(s.Games, s.InFreeSpins, sim().Chart().ChartPoints());
-        if (seen.size() == 2) {
-            win_label = sim().Labels().WinLabel();
-            free_label = sim().Labels().FreeSpinsLabel();
-        }
+        if (seen.size() == 2) labels = {sim().Labels().WinLabel(), sim().Labels().FreeSpinsLabel()};
         if (seen.size() == 3) sim().StartOrStop();
     };
     sim().StartOrStop();
     EXPECT_EQ(seen, (decltype(seen){{100, true, 0}, {100, false, 1}, {200, false, 2}}));
     EXPECT_EQ(File("FreeSpins.txt").substr(0, 15), "       100   15");
     // Games was set to 99 without their bets: the bet is that of the one game played.
-    EXPECT_EQ(win_label, " Win 24 620 / 20 = 123100.000%");
-    EXPECT_EQ(free_label, " Free 1,  Win 421 200,  2106000.00%");
+    EXPECT_EQ(labels, (std::array<std::string, 2>{" Win 24 620 / 20 = 123100.000%",
+                                                  " Free 1,  Win 421 200,  2106000.00%"}));
 }
 
-// A run ends itself at a multiple of CycleGames with a save; a feature triggered by that game is
-// played by the next run, whose pass leaves Games on the multiple and so stops at once.
+// A feature triggered by the game ending a cycle is played by the next run, which stops at once.
 TEST_F(SimulatorTest, ARunEndsItselfAtAMultipleOfCycleGamesWithASave) {
     PrepareTrigger('3');
     def.CycleGames = 300;
     Start();
     SetNextGame(kTriggerStops, 300);
     sim().StartOrStop();
-    EXPECT_EQ(sim().State().Games, 300);
-    EXPECT_TRUE(sim().State().InFreeSpins);
+    EXPECT_EQ(std::pair(sim().State().Games, sim().State().InFreeSpins),
+              std::pair(std::int64_t{300}, true));
     EXPECT_EQ(observer.text, "LOG DONE !!!");
     EXPECT_NE(File("Temp1.txt").find("Games     =    300\r\n"), std::string::npos);
     sim().StartOrStop();
-    EXPECT_EQ(sim().State().Games, 300);
-    EXPECT_FALSE(sim().State().InFreeSpins);
+    EXPECT_EQ(std::pair(sim().State().Games, sim().State().InFreeSpins),
+              std::pair(std::int64_t{300}, false));
     EXPECT_EQ(observer.messages, (std::vector<std::string>{"300 Games!", "300 Games!"}));
     const std::string report = File("Temp1.txt");
     EXPECT_NE(report.find("HIT DESCRIPTION"), report.rfind("HIT DESCRIPTION")) << "two saves";
 }
 
-// Step and Stop from a yield: Step plays one game, Stop ends the run after its pass; neither
-// touches the cash.
+// Step at a yield plays one game, Stop ends the run after its pass; neither touches the cash.
 TEST_F(SimulatorTest, StepAndStopAtAYield) {
     Start();
     observer.on_yield = [&] {
@@ -71,26 +61,21 @@ TEST_F(SimulatorTest, StepAndStopAtAYield) {
         if (sim().State().Games >= 300) sim().StartOrStop();
     };
     sim().StartOrStop();
-    EXPECT_EQ(sim().State().Games, 300);  // 100, the step's 101, then the run's 102..300
-    EXPECT_FALSE(sim().Running());
-    EXPECT_EQ(sim().State().Credit, 1000000);
+    // 100, the step's 101, then the run's 102..300.
+    EXPECT_EQ(std::tuple(sim().State().Games, sim().Running(), sim().State().Credit),
+              std::tuple(300L, false, 1000000L));
 }
 
 // An engine that plays a later part of a run starts at the game and chart point it is given.
 TEST_F(SimulatorTest, AnEngineStartsAtTheGameAndChartPointItIsGiven) {
-    test::CreateLogs(logs, dir.path());
-    RunState start = LoaderState(def);
-    start.Games = 1000000;
-    engine = std::make_unique<Simulator>(GameTables::Build(def), logs, dir.path(), start, 10000);
-    engine->AddObserver(&observer);
+    Start([](RunState& s) { s.Games = 1000000; }, 10000);
     StopAt(1020000);
     sim().StartOrStop();
     EXPECT_EQ(std::pair(sim().State().Games, sim().Chart().ChartPoints()),
               std::pair(std::int64_t{1020000}, std::int64_t{10200}));
 }
 
-// Only five of a kind pays; reels 0..3 all 0s, reel 4 all 1s but a 0 at position 4, so the game
-// at reel-4 stop s wins for s = 3..5.
+// Only five 0s pay, and reel 4 holds one 0: the game at reel-4 stop s wins for s = 3..5.
 TEST_F(SimulatorTest, LossStreaksCountEachLengthAndTheFiftiethLossRestarts) {
     for (auto& row : def.PayTable) row[0] = row[1] = row[2] = row[3] = row[4] = 0;
     for (int r = 0; r < 4; ++r) test::SetStrip(def, r, std::string(30, '0'));
@@ -109,8 +94,8 @@ TEST_F(SimulatorTest, LossStreaksCountEachLengthAndTheFiftiethLossRestarts) {
     EXPECT_EQ(sim().State().LossStreak, 1);
 }
 
-// Text that is no whole number in the 32-bit range books nothing, a negative amount books 0;
-// true when Credit is then at least 20. Neither Credit nor its total leaves the 32-bit range.
+// Only whole numbers in the 32-bit range book (true when Credit then covers a bet); Credit and
+// its total stay in that range.
 TEST(CreditEntry, BooksWholeNumbersWithinRange) {
     const std::tuple<const char*, std::int64_t, bool> cases[] = {
         {"500", 510, true},         {" +5 ", 15, false}, {"", 10, false},
