@@ -1,5 +1,4 @@
-// The base game: what a shown game tells the window, jackpots, the cap on scatters, the odometer
-// and the definitions the engine refuses. The golden runs check the results of whole runs.
+// The base game: a shown game's text, jackpots, the cap on scatters, the odometer, refusals.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -17,8 +16,7 @@ TEST_F(BaseGame, AShownGameDescribesItsWins) {
     test::NoShortPays(def);
     def.ReelStrip[6][3] = def.ReelStrip[8][4] = kScatter;
     Start();
-    // Every reel at stop 7: the rows read 6, 7 and 8 across but for two scatters, top right and
-    // bottom right.
+    // Rows of 6s, 7s and 8s but for two scatters, top and bottom right.
     PlayBaseAt({7, 7, 7, 7, 7}, 1);
     EXPECT_EQ(observer.text,
               "Line :  1,  Win :  751, - 5 S7\r\n"
@@ -32,15 +30,15 @@ TEST_F(BaseGame, AShownGameDescribesItsWins) {
     EXPECT_EQ(sim().State().WinEvents, 6);
 }
 
-// Five wilds on every line pay nothing here, yet make 20 jackpots a game, each an event and a
-// record of Jackpot.txt (of a game number past eight digits, the last eight).
+// Five wilds that pay nothing still make 20 jackpots, each an event and a record (of a game
+// number past eight digits, the last eight).
 TEST_F(BaseGame, FiveWildsAreAJackpotEvenWhenTheyPayNothing) {
     def.PayTable[kWild][5] = 0;
     for (int r = 0; r < kReels; ++r) test::SetStrip(def, r, "WWW");
     Start();
     PlayBaseAt({1, 1, 1, 1, 1}, 12345);
-    EXPECT_EQ(sim().State().WinEvents, 20);
-    EXPECT_EQ(sim().State().TotalWin, 0);
+    EXPECT_EQ(std::pair(sim().State().WinEvents, sim().State().TotalWin),
+              std::pair(std::int64_t{20}, std::int64_t{0}));
     PlayBaseAt({1, 1, 1, 1, 1}, 123456789);
     const auto records = test::Lines(File("Jackpot.txt"));
     ASSERT_EQ(records.size(), 40u);
@@ -49,9 +47,8 @@ TEST_F(BaseGame, FiveWildsAreAJackpotEvenWhenTheyPayNothing) {
         (std::vector<std::string>{"   12345       1 ", "   12345       20 ", "23456789       1 "}));
 }
 
-// Scatters at three neighbouring positions of reels 0 and 1 show six in the window, of all five
-// reels fifteen, and free-spins reels of scatters only fifteen: each counts as five, with the
-// 5-scatter pay booked in the cells of five, and triggers or retriggers.
+// Six or fifteen scatters in a base game, fifteen in a free spin: each counts as five, booked in
+// the cells of five, and triggers or retriggers.
 TEST_F(BaseGame, SixOrMoreScattersCountAsFive) {
     for (const int reels : {2, 5}) {
         SCOPED_TRACE(reels);
@@ -74,9 +71,8 @@ TEST_F(BaseGame, SixOrMoreScattersCountAsFive) {
     }
 }
 
-// Sequential stepping on strips of 2, 3, 2, 3 and 2 positions (72 combinations): a run ends
-// when the selected reel carries into the next, or when reel 0 wraps. From the loader's stops
-// every reel wraps at once.
+// On 72 combinations a run ends when the selected reel carries, or when reel 0 wraps; from the
+// loader's stops every reel wraps at once.
 TEST_F(BaseGame, TheOdometerEndsARunWhenTheSelectedReelWraps) {
     for (int r = 0; r < kReels; ++r) test::SetStrip(def, r, r % 2 == 0 ? "01" : "012");
     Start();

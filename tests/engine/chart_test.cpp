@@ -1,8 +1,8 @@
-// The chart's points, its full-chart events, wraps and restarts, its set-up fields and divisions
-// by 0.
+// The chart's points, full-chart events, wraps, restarts, set-up fields and divisions by 0.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "engine_fixture.h"
 #include "model/text_format.h"
@@ -12,8 +12,7 @@ namespace {
 
 using ChartTest = test::EngineTest;
 
-// The scale starts from the game's RTP (rounded half to even); the fields read as rounded
-// numbers, a field too large as 0.
+// The scale starts from the game's RTP rounded half to even; a field too large reads as 0.
 TEST_F(ChartTest, SetupFieldsReadAsRoundedNumbers) {
     def.GameRTP = 96.5f;
     Start();
@@ -25,9 +24,8 @@ TEST_F(ChartTest, SetupFieldsReadAsRoundedNumbers) {
     EXPECT_EQ(observer.chart_cleared, 1);
 }
 
-// A point every 100 games at the run's RTP, its segment starting where the last one ended; point
-// k (counted from 1) sits at k mod 10, point 10 at the left edge. A second observer is told the
-// same.
+// Point k (from 1) sits at k mod 10, its segment from where the last one ended; a second observer
+// is told the same.
 TEST_F(ChartTest, WithContinueCheckedTheChartWrapsAndClearsWhenAsked) {
     Start();
     test::RecordingObserver second;
@@ -67,20 +65,15 @@ TEST_F(ChartTest, WindowsRestartOnTheirPeriodsAndAPeriodOfOneHidesTheCurve) {
               static_cast<std::int32_t>(std::nearbyint(observer.points[2].blue.y)));
 }
 
-// Red is the RTP since the start, green since the green window restarted (every 2 points here,
-// its bet mark one above the bet), blue since the blue window restarted (every 3). On a scale of
-// 0 % at the bottom and 10 % per step, y is the percent. Point k has bet 2000 k and the wins
-// below; at point 3 green and blue part, at point 5 all three differ.
+// Red since the start, green since its window restarted (every 2 points, its bet mark one above
+// the bet), blue since its own (every 3); y is the percent on this scale.
 TEST(ChartData, EachCurveFollowsItsOwnWindow) {
     ChartData chart(95.5f);
     chart.ReadSetup({"500", "0", "10", "95"}, {"0", "2", "3"});
     const std::int64_t wins[] = {0, 0, 2000, 4000, 4000};
-    const std::array<double, 3> want[] = {// red, green, blue
-                                          {0, 0, 0},
-                                          {0, 0, 0},
-                                          {100.0 / 3, 200000.0 / 1999, 100.0 / 3},
-                                          {50, 400000.0 / 3999, 100},
-                                          {40, 0, 50}};
+    const double red[] = {0, 0, 100.0 / 3, 50, 40};
+    const double green[] = {0, 0, 200000.0 / 1999, 400000.0 / 3999, 0};
+    const double blue[] = {0, 0, 100.0 / 3, 100, 50};
     RunState s;
     for (std::int64_t k = 1; k <= 5; ++k) {
         SCOPED_TRACE(k);
@@ -88,9 +81,9 @@ TEST(ChartData, EachCurveFollowsItsOwnWindow) {
         s.TotalBet = 2000 * k;
         s.TotalWin = wins[k - 1];
         const ChartStep step = chart.AddPoint(s);
-        EXPECT_DOUBLE_EQ(step.point.red.y, want[k - 1][0]);
-        EXPECT_DOUBLE_EQ(step.point.green.y, want[k - 1][1]);
-        EXPECT_DOUBLE_EQ(step.point.blue.y, want[k - 1][2]);
+        EXPECT_DOUBLE_EQ(step.point.red.y, red[k - 1]);
+        EXPECT_DOUBLE_EQ(step.point.green.y, green[k - 1]);
+        EXPECT_DOUBLE_EQ(step.point.blue.y, blue[k - 1]);
         EXPECT_EQ(step.percent_line, k == 3) << "the blue window restarts at point 3";
     }
 }
@@ -105,16 +98,14 @@ TEST_F(ChartTest, WithChartUncheckedPointsAreOnlyCounted) {
     EXPECT_EQ(File("Percent_10000.txt"), "");
 }
 
-// A divisor of 0 gives a quotient of 0: a window without bets is at 0 %, a Step of 0 puts every
-// point at y = 0, an X size of 0 never wraps or fills, a period of 0 never restarts.
+// A divisor of 0 gives 0: no bets 0 %, a Step of 0 y = 0, an X size of 0 no wrap, a period of 0
+// no restart.
 TEST_F(ChartTest, DivisionsByZeroGiveZero) {
     ChartData chart(95.5f);
     chart.ReadSetup({"0", "50", "0", "95"}, {"0", "0", "1"});
     const ChartStep step = chart.AddPoint(RunState());  // before any game
-    EXPECT_EQ(step.point.red.y, 0.0);
-    EXPECT_EQ(step.point.x, 1);
-    EXPECT_TRUE(step.percent_line);
-    EXPECT_EQ(step.percent, 0.0);
+    EXPECT_EQ(std::tuple(step.point.red.y, step.point.x, step.percent_line, step.percent),
+              std::tuple(0.0, 1, true, 0.0));
     Start();
     sim().ReadChartSetup({"0", "50", "4", "95"}, {"0", "0", "0"});
     StopAt(100000);

@@ -1,7 +1,5 @@
-// The exact analysis against whole reel cycles of small games: the engine plays every stop
-// combination once (the odometer), so the wins and line results it books show a base game's law
-// exactly. The feature's law against its spins counted out one by one, known answers of an
-// independent computation, and the games the analysis refuses.
+// The exact analysis against the engine playing whole reel cycles of small games, the feature's
+// law against its spins counted one by one, known answers, and the games it refuses.
 #include "engine/exact_analysis.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +21,7 @@
 namespace kragmoor::test {
 namespace {
 
-// Modest pays, so that the wins of a window spread over the bins; with `short_pays` runs of one
-// pay, and so does a line that starts with a scatter.
+// Pays that spread a window's wins over the bins; `short_pays`: runs of one and lone scatters pay.
 void ModestPays(GameDefinition& def, bool short_pays) {
     const auto set = [&](int s, const std::array<int, kRunLengths>& pays) {
         for (int n = 0; n < kRunLengths; ++n)
@@ -42,8 +39,7 @@ struct CycleCase {
     bool short_pays;
 };
 
-// What the base games of one whole cycle booked, and how often each line result came: (symbol,
-// run length, with a wild in the run) -> lines.
+// What a whole cycle's base games booked; lines by (symbol, run length, with a wild).
 struct CycleLaw {
     double win = 0, square = 0, trigger_win = 0, hits = 0, triggers = 0, events = 0, jackpots = 0;
     std::int64_t max = 0;
@@ -57,11 +53,7 @@ class WholeCycle : public EngineTest, public ::testing::WithParamInterface<Cycle
         ModestPays(def, GetParam().short_pays);
         for (int r = 0; r < kReels; ++r) SetStrip(def, r, GetParam().strips[r]);
         a = AnalyseGame(def);
-        PlayCycle();
-    }
-
-    // The odometer plays every combination once; a trigger is noted and its feature dropped.
-    void PlayCycle() {
+        // The odometer plays every combination once; a trigger is noted and its feature dropped.
         CreateLogs(logs, dir.path());
         EngineParts parts(def, logs, observer, dir.path());
         parts.status.SetRandomStops(false);
@@ -107,9 +99,8 @@ TEST_P(WholeCycle, BaseGameLawIsTheCycles) {
     EXPECT_NEAR(a.rtp.trigger_probability, law.triggers / n, 1e-12);
     EXPECT_NEAR(a.hit_frequency, law.hits / n, 1e-12);
     EXPECT_EQ(a.max_base_win, law.max);
-    for (std::size_t b = 0; b < kWinBins; ++b) {
+    for (std::size_t b = 0; b < kWinBins; ++b)
         EXPECT_NEAR(a.base_win_distribution[b], law.bins[b] / n, 1e-12) << "bin " << b;
-    }
     // The return from the strips' symbol frequencies is the same base game.
     EXPECT_NEAR(a.rtp.base_lines_percent + a.rtp.base_scatter_percent, law.win / n * 100 / kBet,
                 1e-9);
@@ -117,8 +108,7 @@ TEST_P(WholeCycle, BaseGameLawIsTheCycles) {
     EXPECT_NEAR(a.rtp.jackpot_lines_per_game, law.jackpots / n, 1e-12);
 }
 
-// A paid game wins W = B + T F, its feature F independent of its window: over the cycle,
-// E[W^2] = E[B^2 + 2 B T E[F] + T E[F^2]] with the feature's own moments.
+// W = B + T F with F independent of the window: E[W^2] = E[B^2 + 2 B T E[F] + T E[F^2]].
 TEST_P(WholeCycle, SpreadOfAPaidGameHoldsItsFeature) {
     ASSERT_GT(a.feature.win_mean, 0);
     const double mean = (law.win + law.triggers * a.feature.win_mean) / n;
@@ -156,10 +146,8 @@ struct SpinLaw {
     double q, mu0, var0, mu1, var1;
 };
 
-// The feature played spin by spin: with k retriggers it plays 15 (1 + k) spins, k of them
-// retriggers, and ends when that many are played. P(k) follows from a walk over the spins
-// played and retriggers so far; given k, the spins' wins are independent. Features of more than
-// 6000 spins are left out: the share of them is returned last.
+// With k retriggers a feature plays 15 (1 + k) spins, k of them retriggers; P(k) by a walk over
+// the spins played. Returns mean, second moment, and the share past 6000 spins left out.
 std::array<double, 3> FeatureMomentsSpinBySpin(const SpinLaw& s) {
     std::vector<double> alive{1.0};  // by retriggers so far, features not yet ended
     double mean = 0, square = 0, ended = 0;
@@ -206,8 +194,7 @@ TEST(FeatureLaw, RetriggersThatNeverDieOutHaveNoFiniteMean) {
     const FeatureLaw winning = FeatureFromSpin(10, 400, 10, 1.0 / 15);
     EXPECT_TRUE(std::isinf(winning.spins_mean) && std::isinf(winning.win_mean) &&
                 std::isinf(winning.win_second_moment));
-    // q as the analysis finds it, a count of windows over their number: exactly 1/15 is endless
-    // whatever the rounding, anything below it is not.
+    // q as windows over their number: exactly 1/15 is endless whatever the rounding.
     for (const double windows :
          {15.0, 105.0, 3.0 * 7 * 11 * 13 * 15, 15.0 * 101 * 101 * 101 * 101}) {
         EXPECT_TRUE(std::isinf(FeatureFromSpin(10, 400, 10, windows / 15 / windows).spins_mean));
@@ -219,8 +206,7 @@ TEST(FeatureLaw, RetriggersThatNeverDieOutHaveNoFiniteMean) {
     EXPECT_EQ(std::pair(silent.win_mean, silent.win_second_moment), std::pair(0.0, 0.0));
 }
 
-// On free-spins reels that are the base reels a free spin wins four times its base game, window
-// for window, and retriggers as often as a base game triggers.
+// On the base reels a free spin wins four times the base game and retriggers as it triggers.
 TEST(ExactAnalysis, AFreeSpinIsFourBaseGamesOnTheSameReels) {
     GameDefinition def = SmallGame();
     ModestPays(def, false);
@@ -257,16 +243,16 @@ TEST(ExactReturn, ReferenceGameAndBundledGame) {
               std::round(bundled.GameRTP * 100.0f) / 100.0);
 }
 
-// Every free spin shows scatters on every reel and retriggers: the feature never ends. The
-// analysis says so with infinities and ends; endless spins that never win are worth 0.
+// Every free spin retriggers: infinities and no hang; endless spins that never win are worth 0.
 TEST(ExactAnalysis, EndlessFeaturesGiveInfiniteFiguresAndNoHang) {
     GameDefinition def = SmallGame();
     for (int r = 0; r < kReels; ++r) SetStrip(def, r, "S0", true);
     for (int r = 0; r < 3; ++r) SetStrip(def, r, "S12");
     const ExactAnalysis a = AnalyseGame(def);
     EXPECT_TRUE(std::isinf(a.feature.spins_mean) && std::isinf(a.sd_per_game));
-    EXPECT_EQ(a.rtp_ranges[6].low_percent[2], -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(a.rtp_ranges[6].high_percent[2], std::numeric_limits<double>::infinity());
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(std::pair(a.rtp_ranges[6].low_percent[2], a.rtp_ranges[6].high_percent[2]),
+              std::pair(-inf, inf));
     EXPECT_NE(ParSheetCsv(def, a).find("Free spins feature,3+,inf,"), std::string::npos);
     EXPECT_NE(a.designed_rtp_note.find("infinite"), std::string::npos);
 
@@ -276,8 +262,7 @@ TEST(ExactAnalysis, EndlessFeaturesGiveInfiniteFiguresAndNoHang) {
     EXPECT_TRUE(std::isfinite(silent.sd_per_game));
 }
 
-// The header states the designed RTP to the hundredth: a note when it is not the exact RTP
-// rounded or the other hundredth within 0.01.
+// A note when the designed RTP is neither hundredth within 0.01 of the exact RTP.
 TEST(ExactAnalysis, DesignedRtpNoteBeyondAHundredthOfAPercent) {
     GameDefinition def = SmallGame();
     ModestPays(def, false);

@@ -1,5 +1,4 @@
-// The bound beyond which a feature never ends: the free spins' retriggers counted exactly over
-// the stop combinations of the free-spins reels, as a free spin counts its scatters.
+// The bound beyond which a feature never ends: retriggers counted over every free-spins window.
 #include "engine/feature_bound.h"
 
 #include <gtest/gtest.h>
@@ -44,9 +43,7 @@ TEST(FeatureBound, RetriggersAreCountedOverEveryStopCombination) {
         {"at the bound", {Reel(5, {0}), Reel(9, {0}), Reel(9, {0})}, 27, kEndless, "15.00"},
         // 81 of 1216: 15 q = 1215 / 1216, so 15 / (1 - 15 q) = 15 x 1216 spins.
         {"just under", {Reel(8, {0}), Reel(8, {0}), Reel(19, {0, 3, 6})}, 81, 18240, nullptr},
-        // A reel of two positions wraps onto itself: stop 1 shows position 0 above and below it,
-        // two scatters, which with the one scatter every stop of a three-position reel shows
-        // make three in half the windows.
+        // Stop 1 of a two-position reel shows its scatter twice: three with reel 1's in half.
         {"two positions", {Reel(2, {0}), Reel(3, {0})}, 3, kEndless, "2.00"},
     };
     for (const Case& c : cases) {

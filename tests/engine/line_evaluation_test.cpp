@@ -73,9 +73,7 @@ TEST(LineRules, ScattersCountAnywhereAndAreCappedAtFive) {
     }
 }
 
-// Every one of the 13^5 lines: the table's code gives what the rules give, for two paytables
-// (the second makes leading wilds win against doubled symbols). The first five mismatches are
-// shown.
+// All 13^5 lines, two paytables (the second's leading wilds beat doubled symbols).
 TEST(LineRules, CodeTableEqualsTheRulesOnEveryLine) {
     GameDefinition def = test::SmallGame();
     for (int variant = 0; variant < 2; ++variant) {

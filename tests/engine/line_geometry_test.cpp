@@ -1,5 +1,4 @@
-// Win lines as drawn: segments, each inside its cell, that join into the polyline through the
-// centres of the line's cells.
+// Win lines as drawn: segments inside their cells that join into the line's polyline.
 #include "engine/line_geometry.h"
 
 #include <gtest/gtest.h>
@@ -29,9 +28,8 @@ bool OnSegment(Point p, Point a, Point b) {
     return std::abs(Distance(a, p) + Distance(p, b) - Distance(a, b)) < 1e-9;
 }
 
-// For every line: the polyline runs from the left edge of reel 0 through the five cell centres
-// to the right edge of reel 4; every drawn segment lies inside its cell and on the polyline, and
-// together they cover it exactly once (their lengths add up to its length).
+// The polyline runs from the left edge through the five centres to the right edge; the segments
+// lie in their cells and on it, and their lengths add up to its length.
 TEST(LineGeometry, SegmentsCoverThePolylineThroughTheCentresOnce) {
     for (int line = 0; line < kLines; ++line) {
         SCOPED_TRACE(line);

@@ -1,5 +1,4 @@
-// A run played in parts adds up to the run: parts that go on with one stream where the previous
-// part stopped give, once merged, the single run's counters, logs and loss streaks.
+// Parts of a run on one stream, merged, give the single run's counters, logs and loss streaks.
 #include "engine/run_part.h"
 
 #include <gtest/gtest.h>
@@ -12,19 +11,16 @@
 
 #include "engine/bookings.h"
 #include "engine/headless_run.h"
-#include "engine/hit_table.h"
 #include "engine/run_merge.h"
 #include "engine/save_report.h"
-#include "engine/simulator.h"
 #include "engine_fixture.h"
 #include "model/definition_reader.h"
 
 namespace kragmoor {
 namespace {
 
-// What a run leaves: its state, its three logs and how often it was started again.
 constexpr const char* kLogs[] = {"Percent_10000.txt", "Jackpot.txt", "FreeSpins.txt"};
-struct Played {
+struct Played {  // a run's state, logs and restarts
     RunState state;
     std::array<std::string, 3> logs;
     std::int64_t restarts = 0;
@@ -37,16 +33,10 @@ std::vector<std::int64_t> Streaks(const RunState& s) {
     return streaks;
 }
 
-// The stream of this seed drives a trigger on game 10000 of the bundled game, so that a feature
-// crosses the first edge below.
-constexpr int kSeed = 26;
+constexpr int kSeed = 26;  // a trigger on game 10000, so that a feature crosses an edge
 
 class RunParts : public ::testing::TestWithParam<bool> {
   protected:
-    RunParts() : def(ReadDefinition(test::SourceFile("games/ReelSetup.ini"))) {
-        tables = RunPartTables(def);
-    }
-
     bool Sequential() const { return GetParam(); }
 
     // One engine playing `games` on one stream, its round completed as a part's is.
@@ -74,9 +64,8 @@ class RunParts : public ::testing::TestWithParam<bool> {
         return played;
     }
 
-    // The same games as parts ending at `edges`, each on the stream where the previous part left
-    // it, merged in order; a part that ended by itself at its edge counts a restart, as the
-    // single run would have started again there.
+    // The same games in parts ending at `edges`, merged; a part that ended by itself at its edge
+    // counts a restart, as the single run would have started again there.
     Played InParts(const std::vector<std::int64_t>& edges) {
         rng_Stream stream;
         rng_StreamInit(&stream, kSeed);
@@ -104,13 +93,12 @@ class RunParts : public ::testing::TestWithParam<bool> {
         return SaveBlock(state, hits);
     }
 
-    GameDefinition def;
-    std::shared_ptr<const GameTables> tables;
+    GameDefinition def = ReadDefinition(test::SourceFile("games/ReelSetup.ini"));
+    std::shared_ptr<const GameTables> tables = RunPartTables(def);
 };
 
 TEST_P(RunParts, PartsOnOneStreamAddUpToTheSingleRun) {
-    // Edges on multiples of 10000 games, where the blue window of Percent_10000.txt restarts;
-    // sequentially, reel 3 carries every 1520 games, 59 times.
+    // Edges where Percent_10000.txt's window restarts; sequentially reel 3 carries 59 times.
     const std::vector<std::int64_t> edges = {10000, 20000, 30000, 60000, 70000, 90000};
     const Played single = Single(90000);
     const Played parts = InParts(edges);
@@ -132,8 +120,7 @@ INSTANTIATE_TEST_SUITE_P(RandomAndSequential, RunParts, ::testing::Bool(),
                              return p.param ? "Sequential" : "Random";
                          });
 
-// The loss streaks of rounds split anywhere, long runs of losses across the edges included,
-// join to those of the rounds counted in one go.
+// Loss streaks of rounds split anywhere, long ones across edges included, join to the whole's.
 TEST(RunMerge, LossStreaksJoinAcrossTheEdges) {
     std::mt19937 random(5);
     std::vector<bool> won;
@@ -164,9 +151,8 @@ TEST(RunMerge, LossStreaksJoinAcrossTheEdges) {
         for (int e = 0; e < 1 + split % 6; ++e) edges.push_back(random() % won.size());
         std::sort(edges.begin(), edges.end());
         RunState sum;
-        for (std::size_t e = 0; e + 1 < edges.size(); ++e) {
+        for (std::size_t e = 0; e + 1 < edges.size(); ++e)
             MergeRunPart(sum, count(edges[e], edges[e + 1]));
-        }
         ASSERT_EQ(Streaks(sum), Streaks(whole)) << "split " << split;
         EXPECT_EQ(sum.OpeningLosses, whole.OpeningLosses);
     }

@@ -1,8 +1,9 @@
-// Save: the block appended to the report and the loss-streak table written in place, by an
-// engine or straight from a run state, and the hit table that it writes.
+// Save: the report's block, the loss-streak table and the hit table, by an engine or a state.
 #include "engine/save_report.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "engine_fixture.h"
 
@@ -29,8 +30,7 @@ TEST_F(SaveReport, AppendsTheTotalsAndTheTable) {
     EXPECT_EQ(test::Lines(File("Temp1.txt")).size(), 1u + 2 * 61u) << "a second complete block";
 }
 
-// The loss-streak table is rewritten in place, 50 records of 25 bytes: an older, longer
-// empty.txt keeps its tail. Ratios with a divisor of 0 are 0.
+// 50 records of 25 bytes written in place: a longer empty.txt keeps its tail; x / 0 is 0.
 TEST_F(SaveReport, TheLossStreakTableIsWrittenInPlace) {
     Start([](RunState& s) {
         s.Games = 1234567890;
@@ -41,20 +41,18 @@ TEST_F(SaveReport, TheLossStreakTableIsWrittenInPlace) {
     sim().Save();
     const std::string table = File("empty.txt");
     ASSERT_EQ(table.size(), 1300u);
-    EXPECT_EQ(table.substr(1250), std::string(50, 'x'));
-    EXPECT_EQ(table.substr(0, 25), "   01234567890100.0000%\r\n");
-    EXPECT_EQ(table.substr(7 * 25, 25), "   7         3  0.0000%\r\n");
-    EXPECT_EQ(table.substr(49 * 25, 25), "  49         0  0.0000%\r\n");
+    EXPECT_EQ(
+        (std::vector{table.substr(0, 25), table.substr(7 * 25, 25), table.substr(49 * 25, 25),
+                     table.substr(1250)}),
+        (std::vector<std::string>{"   01234567890100.0000%\r\n", "   7         3  0.0000%\r\n",
+                                  "  49         0  0.0000%\r\n", std::string(50, 'x')}));
     EXPECT_EQ(test::Lines(File("Temp1.txt"))[5], "Total %   =  0.000%") << "no bet yet";
 }
 
-// The save written straight from a run state (as a state merged from several engines would be)
-// is the save of an engine that stands at that state; a file that cannot be written is named.
+// A save from a run state (as merged from engines) is an engine's at it; failures name the file.
 TEST_F(SaveReport, AStateSavesAsAnEngineAtItWouldAndFailuresAreNamed) {
     RunState state = LoaderState(def);
-    state.Games = 777;
-    state.TotalBet = 777 * 20;
-    state.TotalWin = 12345;
+    std::tie(state.Games, state.TotalBet, state.TotalWin) = std::tuple(777, 777 * 20, 12345);
     state.HitCount[3][4][5] = 9;
     state.WinSum[3][4][5] = 4 * 541;
     state.HitCount[kScatterLine][3][kScatter] = 2;
@@ -81,23 +79,21 @@ TEST_F(SaveReport, AStateSavesAsAnEngineAtItWouldAndFailuresAreNamed) {
               (std::vector<std::string>{"Cannot append to Temp1.txt: No such file or directory"}));
 }
 
-// The hit table is not refreshed while minimized or not shown, but a save refreshes it as if
-// maximized.
+// No refresh while minimized or not shown, but a save refreshes as if maximized.
 TEST_F(SaveReport, ARefreshIsSkippedWhenMinimizedOrNotShown) {
     test::CreateLogs(logs, dir.path());
     test::EngineParts parts(def, logs, observer, dir.path());
     parts.state.HitCount[0][3][1] = 5;
     const int row = HitTable::RowOf(1, 3);
     const HitTable& table = parts.statistics.Hits();
+    for (const bool minimized : {true, false}) {
+        observer.minimized = minimized;
+        parts.state.SkipDisplay = !minimized;
+        parts.statistics.RefreshHits();
+        EXPECT_EQ(table.Cell(row, 1), "") << minimized;
+    }
     observer.minimized = true;
-    parts.statistics.RefreshHits();
-    EXPECT_EQ(table.Cell(row, 1), "");
-    observer.minimized = false;
-    parts.state.SkipDisplay = 1;
-    parts.statistics.RefreshHits();
-    EXPECT_EQ(table.Cell(row, 1), "");
     parts.state.SkipDisplay = 0;
-    observer.minimized = true;
     parts.statistics.Save();
     EXPECT_EQ(table.Cell(row, 1), "5");
 }

@@ -1,5 +1,4 @@
-// A log that cannot be written: told once, with the file and the system's reason, and the run
-// going on then ends; later runs go on with the other logs and tell it no more.
+// A log that cannot be written is told once and ends the run; later runs go on without it.
 #include <gtest/gtest.h>
 
 #include "engine_fixture.h"
@@ -9,8 +8,7 @@ namespace {
 
 using WriteFailure = test::EngineTest;
 
-// Percent_10000.txt lies on a full disk: its first line (at game 10000) fails when the logs are
-// flushed there.
+// Percent_10000.txt on a full disk fails when the logs are flushed at game 10000.
 TEST_F(WriteFailure, AFullLogIsToldOnceAndEndsTheRun) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     std::filesystem::create_symlink("/dev/full", dir.path() / "Percent_10000.txt");
