@@ -1,6 +1,5 @@
-// The main window: as the loader leaves it, its controls and their engine verbs, the caption, Exit
-// during a run, the statistics views, credit entry (the key filter and the pastes that go through
-// it, the buttons around it), Auto Stop, win lines over the cells, the about box's links.
+// The main window: controls and their verbs, caption, Exit in a run, the statistics views, credit
+// entry (keys, pastes, the buttons around it), Auto Stop, win lines, the about box's links.
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <cstring>
@@ -22,7 +21,7 @@ using kragmoor::test::WindowFixture;
 
 namespace {
 
-// Stands in for both statistics windows beside the main window, counting what it is told.
+// Stands in for both statistics windows, counting what it is told.
 struct CountingViews : RunObserver {
     bool HitsMinimized() override { return minimized; }
     void HitsRefreshed() override { ++refreshed; }
@@ -55,8 +54,7 @@ std::size_t MarkCount(const ReelDisplay& display) {
 
 const QStringList kFiveButtons = {"cmdAdd", "cmdExit", "cmdAUTO", "cmdStart", "cmdSave"};
 
-// Types `keys` into the field; a key's name in brackets stands for it ([Enter] is the keypad's),
-// [Middle] for a click of the middle button.
+// Types `keys`; a bracketed name is that key ([Enter] the keypad's) or [Middle] the middle button.
 void Type(CreditEntry* field, const QString& keys) {
     for (const QString& part : keys.split(QRegularExpression(QStringLiteral("(?=\\[)|(?<=\\])")))) {
         const QString name = part.mid(1, part.size() - 2);
@@ -71,8 +69,8 @@ void Type(CreditEntry* field, const QString& keys) {
     }
 }
 
-// Keys typed after Add with `credit` on the account and `clipboard` to paste; `field` is what the
-// open field then shows, null when the keys closed it; `step`: Step is then usable and focused.
+// Keys after Add with `credit` and `clipboard`; `field`: what the field then shows, null when
+// closed; `step`: Step is then usable and focused.
 const struct {
     const char *name, *keys, *clipboard, *field;
     qint64 credit, booked;
@@ -101,17 +99,15 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // As the loader leaves it, then each control with its engine verb.
     void controlsReachTheirEngineVerbs() {
         WindowFixture f;
         QCOMPARE(f.Window().windowTitle(),
                  QStringLiteral(" SLOT  Simulator RTP = 96.5%  ver.G0 reference 1"));
-        // The cells show the window of stop 0: the row above it is the strip's last symbol.
+        // The cells show stop 0's window: the row above it is the strip's last symbol.
         const GameDefinition& def = f.Engine().Definition();
-        for (int reel = 0; reel < 5; ++reel) {
-            QCOMPARE(f.Window().Display().Code(reel), int{def.ReelStrip[def.ReelLen[reel]][reel]});
-            QCOMPARE(f.Window().Display().Code(reel + 5), int{def.ReelStrip[0][reel]});
-            QCOMPARE(f.Window().Display().Code(reel + 10), int{def.ReelStrip[1][reel]});
+        for (int cell = 0; cell < 15; ++cell) {
+            const int reel = cell % 5, at = cell < 5 ? def.ReelLen[reel] : cell / 5 - 1;
+            QCOMPARE(f.Window().Display().Code(cell), int{def.ReelStrip[at][reel]});
         }
 
         f.Button("cmdStart")->click();
@@ -119,10 +115,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.Label(1)->text(), QStringLiteral(" Games = 1"));
         for (int cell = 0; cell < 15; ++cell)
             QCOMPARE(f.Window().Display().Code(cell), int{st.Window[cell / 5][cell % 5]});
-        for (int reel = 0; reel < 5; ++reel) {
+        for (int reel = 0; reel < 5; ++reel)
             QCOMPARE(f.Button(QStringLiteral("cmdReels_%1").arg(reel))->text(),
                      QString::number(st.ReelStop[reel]));
-        }
 
         f.Button("cmdReels_1")->click();
         QCOMPARE(int{st.SelectedReel}, 1);
@@ -157,7 +152,6 @@ class MainWindowTest : public QObject {
         QVERIFY(f.Button("cmdAdd")->isEnabled());
     }
 
-    // The RTP in the caption with the system's decimal point.
     void captionUsesTheDecimalPoint() {
         GameDefinition def;
         def.GameVersion = "2.1";
@@ -166,20 +160,15 @@ class MainWindowTest : public QObject {
                  QStringLiteral(" SLOT  Simulator RTP = 95,67%  ver.2.1"));
     }
 
-    void exitDuringARunEndsOnce_data() {
-        QTest::addColumn<bool>("title_bar");
-        QTest::newRow("Exit") << false;
-        QTest::newRow("title-bar close") << true;
-    }
+    void exitDuringARunEndsOnce_data() { test::BoolRows("title_bar", "Exit", "title-bar close"); }
 
     void exitDuringARunEndsOnce() {
         QFETCH(bool, title_bar);
         WindowFixture f;
         f.Window().show();
         f.DuringRun([&] { title_bar ? void(f.Window().close()) : f.Button("cmdExit")->click(); });
-        QVERIFY(f.Engine().Exited() && !f.Engine().Running());
+        QVERIFY(f.Engine().Exited() && !f.Engine().Running() && !f.Window().isVisible());
         QCOMPARE(f.quit_calls, 1);
-        QVERIFY(!f.Window().isVisible());
         const std::int64_t games = f.State().Games;
         f.Button("cmdStart")->click();  // nothing plays after Exit
         QCOMPARE(f.State().Games, games);
@@ -197,23 +186,16 @@ class MainWindowTest : public QObject {
         f.Button("cmdStart")->click();
         QCOMPARE(views.refreshed, 1);  // but not while minimized
         f.DuringRun([] {});
-        // A point every 100 games. The run stops at the window's first turn, at a game that
-        // depends on the machine's speed; when that game triggered a feature, the point of its
-        // 100 games comes with the feature's pass, in the next run.
+        // A point every 100 games; a feature pending at the stop brings its point in the next run.
         const int pending = f.State().InFreeSpins ? 1 : 0;
         QCOMPARE(views.points, static_cast<int>(f.State().Games / 100) - pending);
-        // Every yield reaches it too (a feature's pass repeats the yield of its triggering game).
+        // Every yield reaches it too (a feature's pass repeats its triggering game's).
         QVERIFY(views.yields >= static_cast<int>(f.State().Games / 100));
         f.Engine().RemoveObserver(&views);
     }
 
-    // Without Auto Stop a run goes on past jackpots and triggers until Stop; with it, the run
-    // ends at the first one, told in a box for each.
-    void autoStopEndsARun_data() {
-        QTest::addColumn<bool>("jackpot");
-        QTest::newRow("jackpot") << true;
-        QTest::newRow("trigger") << false;
-    }
+    // Auto Stop ends a run at the first jackpot or trigger, told in a box for each.
+    void autoStopEndsARun_data() { test::BoolRows("jackpot", "trigger", "jackpot"); }
 
     void autoStopEndsARun() {
         QFETCH(bool, jackpot);
@@ -270,10 +252,11 @@ class MainWindowTest : public QObject {
             QTest::mouseClick(&test::Child<QLabel>(*box, name), Qt::LeftButton);
         SetUrlOpener(previous);
         QCOMPARE(urls.size(), std::size_t{3});  // the company line is no link
-        QCOMPARE(urls[0].toString(), "mailto:" + QString::fromUtf8(about_config::kSalesEmail));
-        QCOMPARE(urls[1].toString(), "mailto:" + QString::fromUtf8(config::kDesignerEmail));
-        QCOMPARE(urls[2].scheme(), QStringLiteral("https"));
-        QCOMPARE(urls[2].host(), QString::fromUtf8(config::kDesignerWeb));
+        QCOMPARE(
+            QStringList({urls[0].toString(), urls[1].toString(), urls[2].scheme(), urls[2].host()}),
+            QStringList({"mailto:" + QString::fromUtf8(about_config::kSalesEmail),
+                         "mailto:" + QString::fromUtf8(config::kDesignerEmail), "https",
+                         QString::fromUtf8(config::kDesignerWeb)}));
     }
 
     void keys_data() {
@@ -314,8 +297,7 @@ class MainWindowTest : public QObject {
         f.ShowActive();
         f.Button("cmdStart")->click();
         QCOMPARE(f.messages.texts, QStringList{QStringLiteral(" Add Credit ! ")});
-        QCOMPARE(f.State().Games, std::int64_t{0});
-        QVERIFY(!f.Button("cmdStart")->isEnabled());
+        QVERIFY(f.State().Games == 0 && !f.Button("cmdStart")->isEnabled());
         QCOMPARE(QApplication::focusWidget(), f.Button("cmdAdd"));
     }
 };

@@ -1,5 +1,4 @@
-// The par sheet window: opened from the main window on the engine's analysis, its progress, the
-// copy of its table, a failed analysis, a job destroyed while it works.
+// The par sheet window: opened on the engine's analysis, progress, copy, failure, a dropped job.
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
@@ -23,20 +22,13 @@ namespace {
 
 constexpr int kAnalysisTimeout = 120000;  // ms; a sanitizer build on a busy machine is slow
 
-// The bundled game with base reel 5's only Thane made a Horn: five Thanes never come, and that
-// row breaks both odds rules.
+// The bundled game with reel 5's only Thane made a Horn: five Thanes break both odds rules.
 std::string GameWithAFlaggedRow() {
     std::string game = test::ReadFile(test::SourceFile("games/ReelSetup.ini"));
     const std::string from = "Lantern,   Thane,      _";
     const std::size_t at = game.find(from);
     if (at == std::string::npos) qFatal("the bundled game has changed");
     return game.replace(at, from.size(), "Lantern,   Horn,       _");
-}
-
-GameDefinition ReferenceDefinition() {
-    const test::TempDir dir;
-    test::CopyReferenceGame(dir);
-    return ReadGameDefinition(dir.path());
 }
 
 frmParSheet* OpenParSheet() {
@@ -91,12 +83,9 @@ class ParSheetTest : public QObject {
             QCOMPARE(Cell(model, r, ParTableModel::kFlags),
                      QString::fromStdString(OddsFlagText(c.odds_flags)));
             const QVariant ground = model.data(model.index(r, 0), Qt::BackgroundRole);
-            if (c.odds_flags != 0) {
-                ++flagged;
-                QCOMPARE(ground.value<QBrush>().color(), kFlaggedRow);
-            } else {
-                QVERIFY(!ground.isValid());
-            }
+            flagged += c.odds_flags != 0;
+            QVERIFY(c.odds_flags != 0 ? ground.value<QBrush>().color() == kFlaggedRow
+                                      : !ground.isValid());
         }
         QCOMPARE(flagged, 1);
 
@@ -115,8 +104,7 @@ class ParSheetTest : public QObject {
         };
         for (const std::string& w : want)
             QVERIFY2(figures.contains(QString::fromStdString(w)), w.c_str());
-        // Opened again right after a close, before the event loop runs: the sheet shown must
-        // outlive whatever the close queued.
+        // Opened again right after a close: the sheet must outlive what the close queued.
         QPointer<frmParSheet> closed = sheet;
         sheet->close();
         QTest::mouseClick(f.Button(QStringLiteral("cmdParSheet")), Qt::LeftButton);
@@ -126,17 +114,15 @@ class ParSheetTest : public QObject {
     }
 
     void itShowsProgressThenTheTableWhichAClickCopies() {
-        const GameDefinition def = ReferenceDefinition();
+        const GameDefinition def = ReadDefinition(test::TestData("g0/ReelSetup.ini"));
         ExactAnalysisJob job(def);
         QSignalSpy progressed(&job, &ExactAnalysisJob::Progressed);
         frmParSheet sheet(def, job);
         auto& bar = test::Child<QProgressBar>(sheet, "barProgress");
         // Nothing is delivered before the event loop turns: the window opens on its progress.
-        QVERIFY(!job.Done() && !bar.isHidden());
-        QCOMPARE(sheet.Table().rowCount(), 0);
+        QVERIFY(!job.Done() && !bar.isHidden() && sheet.Table().rowCount() == 0);
         QTRY_VERIFY_WITH_TIMEOUT(job.Done(), kAnalysisTimeout);
-        QVERIFY(bar.isHidden());
-        QVERIFY(!progressed.isEmpty());
+        QVERIFY(bar.isHidden() && !progressed.isEmpty());
         QCOMPARE(progressed.back().at(0).toDouble(), 1.0);  // the last report is the end
 
         sheet.show();
@@ -170,21 +156,17 @@ class ParSheetTest : public QObject {
         QCOMPARE(sheet.Table().rowCount(), 0);
     }
 
-    // Reels of 101 positions take seconds: a job dropped at once is cancelled and waited for,
-    // and a window closed meanwhile goes without a crash.
+    // A long job dropped at once is cancelled and waited for; its window goes without a crash.
     void aJobDestroyedWhileItWorksEndsCleanly() {
-        GameDefinition big = ReferenceDefinition();
-        for (int reel = 0; reel < kReels; ++reel) {
-            for (int p = big.ReelLen[reel] + 1; p < kMaxPositions; ++p) {
+        GameDefinition big = ReadDefinition(test::TestData("g0/ReelSetup.ini"));
+        for (int reel = 0; reel < kReels; ++reel) {  // 101 positions: seconds of work
+            for (int p = big.ReelLen[reel] + 1; p < kMaxPositions; ++p)
                 big.ReelStrip[p][reel] = big.ReelStrip[p % (big.ReelLen[reel] + 1)][reel];
-            }
             big.ReelLen[reel] = kMaxPositions - 1;
         }
         for (int round = 0; round < 3; ++round) {
             auto job = std::make_unique<ExactAnalysisJob>(big);
-            auto sheet = std::make_unique<frmParSheet>(big, *job);
-            sheet.reset();
-            job.reset();
+            std::make_unique<frmParSheet>(big, *job).reset();
         }
     }
 };

@@ -1,7 +1,5 @@
-// The statistics windows. The hit table over a real engine: counts and change colours, a minimized
-// window left alone, the clipboard copy. The RTP chart: its picture alone (labels, bad values,
-// colours, resizes), then the window over a real run (set-up, the 95 % band and verdict of the
-// exact analysis, full chart, Save now).
+// The statistics windows: the RTP chart's picture alone and over a run (set-up, band, verdict,
+// full chart, Save now); the hit table's counts, colours, minimized state and copy.
 #include <QAbstractButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -55,9 +53,8 @@ void Flat(ChartCanvas& canvas, int points) {
     for (int x = 1; x <= points; ++x) canvas.Add(Point(x, 150, 150), 0);
 }
 
-// The chart window of kSize over the reference game, on a scale that shows its curves and band
-// (it pays far above its header's RTP) with a short green window; its questions are answered
-// with `answer` and recorded.
+// The chart window of kSize over the reference game on a scale that shows its curves and band,
+// with a short green window; its questions are recorded and answered with `answer`.
 struct ChartGame : test::StatsGame {
     ChartSetupFrame& setup = test::Child<ChartSetupFrame>(chart, "fraCharSetup");
     ExactAnalysis analysis = AnalyseGame(session.definition);
@@ -127,7 +124,7 @@ class StatisticsWindowsTest : public QObject {
         DrawChartFrame(image, ChartScale{32767, 56, -4, 96}, QFont());  // many columns, upside down
         QVERIFY(CountColour(image, kChartGridMajor, image.rect()) > 0);
 
-        // A game paying 650 % on a 56..136 % scale is far above the picture; no number, no line.
+        // Far above the picture, or no number: no line.
         ChartCanvas canvas{QFont()};
         Flat(canvas, 0);
         canvas.Add(Point(1, 1.5e9, 0), 0);
@@ -138,8 +135,7 @@ class StatisticsWindowsTest : public QObject {
         QCOMPARE(CountColour(canvas.Image(), kChartRed, QRect(30, 0, 1010, 400)), 0);
     }
 
-    // Flat at y 50 (red), 100 (green) and 150 (blue): rows 300, 200 and 100, and 600, 400 and
-    // 200 after a resize to one pixel per x unit and four per y unit.
+    // Flat at y 50, 100 and 150: rows 300, 200 and 100, then 600, 400 and 200 after a resize.
     void eachCurveHasItsOwnColourAndIsRedrawnAfterAResize() {
         ChartCanvas canvas{QFont()};
         canvas.Resize(kSize, kScale);
@@ -152,11 +148,10 @@ class StatisticsWindowsTest : public QObject {
         canvas.Print(QStringLiteral("Games = 29 900    96.123% = 574 775 / 598 000"));
         canvas.Flush();
         const QColor colours[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
-        for (int curve = 0; curve < 3; ++curve) {
+        for (int curve = 0; curve < 3; ++curve)
             for (int other = 0; other < 3; ++other)
                 QCOMPARE(Near(canvas.Image(), 100, 300 - 100 * curve, colours[other]),
                          curve == other);
-        }
         canvas.Resize(QSize(520, 800), kScale);
         for (int curve = 0; curve < 3; ++curve) {
             QVERIFY(Near(canvas.Image(), 200, 600 - 200 * curve, colours[curve]));
@@ -182,8 +177,7 @@ class StatisticsWindowsTest : public QObject {
         g.chart.cmdCharSetup_Click();  // open and close without a change: nothing applied
         QVERIFY(!g.setup.isHidden());
         g.chart.cmdCharSetup_Click();
-        QVERIFY(g.setup.isHidden());
-        QCOMPARE(g.cleared, cleared);
+        QVERIFY(g.setup.isHidden() && g.cleared == cleared);
 
         g.chart.cmdCharSetup_Click();
         for (auto [field, text] :
@@ -252,7 +246,7 @@ class StatisticsWindowsTest : public QObject {
         QVERIFY(!std::filesystem::exists(g.dir / "TestTemp.bmp"));
         QCOMPARE(g.chart.Summary(), QString::fromStdString(g.summaries.at(0)));  // no verdict yet
 
-        // The red curve ends at point 498 at the run's RTP; the green and blue are drawn too.
+        // Red ends at point 498 at the run's RTP; green and blue are drawn too.
         g.chart.FlushPending();
         const QImage& picture = g.chart.Picture();
         const QPoint end = g.At(498, g.Rtp());
@@ -291,8 +285,8 @@ class StatisticsWindowsTest : public QObject {
         QCOMPARE(g.Saved("TestTemp.bmp"), g.chart.Picture());
     }
 
-    // On line 1 three Nines (paying) are red, two (paying nothing) yellow, five wilds (never
-    // seen) white; a refresh with no game in between turns them white.
+    // On line 1 three Nines (paying) red, two (paying nothing) yellow, five wilds (never seen)
+    // white; a refresh with no game in between turns them white.
     void cellsShowTheirCountsInTheirChangeColours() {
         StatsGame game;
         HitTableModel& model = Model(game.hits);
@@ -302,22 +296,19 @@ class StatisticsWindowsTest : public QObject {
         };
         game.PlayAndRefresh(3000);
         const RunState& state = game.run.State();
-        for (int symbol = 0; symbol < 13; ++symbol) {
-            for (int count = 2; count <= 5; ++count) {
-                const int row = HitTable::RowOf(symbol, count) - 1;
-                for (int line = 0; line <= 20; ++line) {
-                    QCOMPARE(model.data(model.index(row, line)).toString(),
+        for (int symbol = 0; symbol < 13; ++symbol)
+            for (int count = 2; count <= 5; ++count)
+                for (int line = 0; line <= 20; ++line)
+                    QCOMPARE(model.data(model.index(HitTable::RowOf(symbol, count) - 1, line))
+                                 .toString(),
                              QString::number(state.HitCount[line][count][symbol]));
-                }
-            }
-        }
-        QCOMPARE(background(0, 3), QColor(255, 0, 0));
-        QCOMPARE(background(0, 2), QColor(255, 255, 0));
         QCOMPARE(state.HitCount[0][5][11], 0);
-        QCOMPARE(background(11, 5), QColor(255, 255, 255));
+        const auto colours = [&] {
+            return QList{background(0, 3), background(0, 2), background(11, 5)};
+        };
+        QCOMPARE(colours(), (QList<QColor>{Qt::red, Qt::yellow, Qt::white}));
         game.run.RefreshHits();
-        QCOMPARE(background(0, 3), QColor(Qt::white));
-        QCOMPARE(background(0, 2), QColor(Qt::white));
+        QCOMPARE(colours(), (QList<QColor>{Qt::white, Qt::white, Qt::white}));
     }
 
     void aMinimizedWindowIsLeftAlone() {
@@ -339,13 +330,9 @@ class StatisticsWindowsTest : public QObject {
         QTRY_VERIFY(changed.count() > 0);
     }
 
-    // A click on a cell, and one on the corner ("Win Name"): the copy tells its progress in its
-    // two pauses, and a click meanwhile returns at once.
-    void aClickCopiesTheTableAndTheTotals_data() {
-        QTest::addColumn<bool>("corner");
-        QTest::newRow("cell") << false;
-        QTest::newRow("corner") << true;
-    }
+    // A click on a cell or the corner: the copy tells its progress in its two pauses, and a click
+    // meanwhile returns at once.
+    void aClickCopiesTheTableAndTheTotals_data() { test::BoolRows("corner", "cell", "corner"); }
 
     void aClickCopiesTheTableAndTheTotals() {
         QFETCH(bool, corner);
@@ -385,10 +372,10 @@ class StatisticsWindowsTest : public QObject {
             QVERIFY(lines[r].count(QLatin1Char('\t')) == 25 && lines[r].endsWith('\t'));
         QVERIFY(lines[0].startsWith(QStringLiteral("Win Name\t")));
         const RunState& st = game.run.State();
-        QCOMPARE(lines[53],
-                 QString("TotalBet\t%1\tTotalWin\t%2").arg(st.TotalBet).arg(st.TotalWin));
-        QCOMPARE(lines[54],
-                 QString("FreeGames\t%1\tFreeWin\t%2").arg(st.FreeGames).arg(st.FreeWin));
+        QCOMPARE(
+            lines.mid(53),
+            QStringList({QString("TotalBet\t%1\tTotalWin\t%2").arg(st.TotalBet).arg(st.TotalWin),
+                         QString("FreeGames\t%1\tFreeWin\t%2").arg(st.FreeGames).arg(st.FreeWin)}));
     }
 };
 

@@ -22,8 +22,7 @@ WindowFixture::WindowFixture(const std::string& definition,
     if (prepare) prepare(session.start);
     window_ = std::make_unique<frmReelvik>(std::move(session));
     window_->SetQuitFunction([this] { ++quit_calls; });
-    // A run that a broken rule never ends is stopped after a while, so that the test fails on
-    // its counts instead of hanging until CTest gives up.
+    // A run a broken rule never ends is stopped, so that the test fails instead of hanging.
     watchdog_.callOnTimeout([this] {
         if (Engine().Running()) qWarning("a run stopped by the test's watchdog");
         if (Engine().Running()) Engine().StartOrStop();

@@ -1,5 +1,4 @@
-// Shared by the window tests: a recorder standing in for the message boxes, the main window over
-// a session, and the statistics windows over an engine.
+// The window tests' message-box recorder, main window and statistics windows.
 #pragma once
 
 #include <QApplication>
@@ -31,6 +30,13 @@ namespace kragmoor::test {
 void CopyReferenceGame(const TempDir& dir);
 Session OpenReference(const TempDir& dir);
 
+// A test's data: one bool column, a row for false and one for true.
+inline void BoolRows(const char* column, const char* if_false, const char* if_true) {
+    QTest::addColumn<bool>(column);
+    QTest::newRow(if_false) << false;
+    QTest::newRow(if_true) << true;
+}
+
 template <typename T>
 T& Child(const QObject& parent, const QString& name) {
     T* child = parent.findChild<T*>(name);
@@ -50,8 +56,8 @@ struct MessageRecorder {
     MessageHandler previous;
 };
 
-// The main window over the reference game or `definition`, with Exit only counted. `prepare`
-// changes the start state; `open`, when given, opens the session in the test's directory.
+// The main window over the reference game or `definition`, Exit only counted; `prepare` changes
+// the start state, `open` opens the session instead.
 class WindowFixture {
   public:
     using Opener = std::function<Session(const std::filesystem::path&)>;
@@ -85,8 +91,7 @@ class WindowFixture {
     std::function<void()> check_;
 };
 
-// The reference game's engine with the two statistics windows observing it, counting what the
-// chart was told (members are built in this order).
+// The reference game's engine observed by both statistics windows, counting the chart's events.
 struct StatsGame : RunObserver {
     StatsGame() { run.AddObserver(this); }
     ~StatsGame() override { run.RemoveObserver(this); }
