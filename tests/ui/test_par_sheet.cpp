@@ -32,10 +32,9 @@ std::string GameWithAFlaggedRow() {
 }
 
 frmParSheet* OpenParSheet() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
+    for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* sheet = qobject_cast<frmParSheet*>(w); sheet != nullptr && sheet->isVisible())
             return sheet;
-    }
     return nullptr;
 }
 
