@@ -47,9 +47,8 @@ void SetStrip(GameDefinition& def, int reel, const std::string& symbols, bool fr
 void CreateLogs(LogFiles& logs, const std::filesystem::path& dir) {
     for (auto [log, name] : {std::pair{&logs.Percent, "Percent_10000.txt"},
                              {&logs.Jackpot, "Jackpot.txt"},
-                             {&logs.FreeSpins, "FreeSpins.txt"}}) {
+                             {&logs.FreeSpins, "FreeSpins.txt"}})
         if (!log->Create(dir / name)) throw std::runtime_error("cannot create a log");
-    }
 }
 
 EngineParts::EngineParts(const GameDefinition& def, LogFiles& files, RunObserver& observer,

@@ -86,7 +86,6 @@ inline constexpr std::array<int, kReels> kTriggerStops = {5, 8, 11, 14, 17};
 
 class EngineTest : public ::testing::Test {
   protected:
-    EngineTest() : def(SmallGame()) {}
     ~EngineTest() override;
 
     // Creates the logs and the engine on `def` from the loader's state changed by `prepare`, at
@@ -108,7 +107,7 @@ class EngineTest : public ::testing::Test {
     std::string File(const char* name);
 
     TempDir dir;
-    GameDefinition def;
+    GameDefinition def = SmallGame();
     LogFiles logs;
     RecordingObserver observer;
     std::unique_ptr<Simulator> engine;
