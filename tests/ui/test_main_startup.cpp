@@ -23,9 +23,8 @@ Session EndlessSession(const std::filesystem::path& dir) {
     rng_Init(session.definition.Seed);
     for (auto [log, name] : {std::pair{&session.logs.Percent, "Percent_10000.txt"},
                              {&session.logs.Jackpot, "Jackpot.txt"},
-                             {&session.logs.FreeSpins, "FreeSpins.txt"}}) {
+                             {&session.logs.FreeSpins, "FreeSpins.txt"}})
         if (!log->Create(dir / name)) qFatal("cannot create %s", name);
-    }
     return session;
 }
 

@@ -209,7 +209,7 @@ class StatisticsWindowsTest : public QObject {
 
         g.SetTheory();
         const QImage& picture = g.chart.Picture();
-        for (const int point : {150, 250, 380}) {
+        for (const int point : {150, 250, 380})
             for (const double side : {-1.0, 1.0}) {
                 const double half_width = 1.96 * 100.0 * g.analysis.sd_per_game /
                                           std::sqrt(100.0 * static_cast<double>(point));
@@ -221,9 +221,7 @@ class StatisticsWindowsTest : public QObject {
                     drawn += CountColour(picture, kChartBandLine, QRect(x, at.y() - 2, 1, 5)) > 0;
                 QVERIFY2(drawn >= 5 && drawn <= 11, qPrintable(QString::number(drawn)));
             }
-        }
-        // Nothing of it right of the last point.
-        const QRect right_of_last(g.At(400, 100).x() + 2, 0, 1040, 400);
+        const QRect right_of_last(g.At(400, 100).x() + 2, 0, 1040, 400);  // of the last point
         QCOMPARE(CountColour(picture, kChartBandLine, right_of_last), 0);
 
         const int shown = g.Pixels(kChartBandLine), red = g.Pixels(kChartRed);
