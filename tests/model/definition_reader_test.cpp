@@ -98,20 +98,15 @@ TEST(ReadFormatTest, AFieldThatIsNoNameEndsItsReel) {
     EXPECT_EQ(def.ReelStrip[3][1], 3);                                // still stored after a gap
 }
 
-// Each refusal as "line: what was expected" (line 0: the file as a whole).
+// Each refusal as "line: what was expected" (line 0: the file as a whole), up to the words that
+// tell it from the others.
 TEST(RefuseTest, EveryBadInputWithItsMessage) {
-    const std::string rtp =
-        "4: RTP line: expected the whole percent (0 to 99) and its separator in characters 12 to "
-        "14 and the hundredths (0 to 99) in characters 15 and 16, as in \" Game RTP: 96,50 %\"";
-    const std::string seed =
-        "12: seed line: expected \"SEED = \" followed by a whole number from -2147483648 to "
-        "2147483647";
-    const std::string end = ", reached the end of the file";
+    const std::string rtp = "4: RTP line: expected the whole percent (0 to 99) and its separator";
+    const std::string seed = "12: seed line: expected \"SEED = \" followed by a whole number";
     const std::string pay = " is outside -32768..32767: expected a 16-bit pay";
     const std::string name_field =
         "28: paytable row of symbol 5: expected the symbol name and its comma within the first 12 "
-        "characters, followed only by blanks";
-    const std::string gap = " ends the reel: expected at least two positions before the first gap";
+        "characters";
     std::string nul = Join(SmallGameLines());
     nul[nul.find("Version")] = '\0';
 
@@ -119,69 +114,53 @@ TEST(RefuseTest, EveryBadInputWithItsMessage) {
         // Files that are no text definition.
         {"", "0: the file is empty: expected a game definition"},
         {"\r\n  \n", "0: the file is empty: expected a game definition"},
-        {nul, "3: a NUL byte: expected a text file, not binary data"},
-        {"  Version: 1\r\n Game RTP: 9\r5,00 %\r\n",
-         "2: control character 0x0D: expected a text file (lines ended by CR LF or LF)"},
+        {nul, "3: a NUL byte: expected a text file"},
+        {"  Version: 1\r\n Game RTP: 9\r5,00 %\r\n", "2: control character 0x0D: expected a text"},
         // Headers and sections that never come or come too early.
-        {Edited(kVersionLine, {"Version: small 2"}),
-         "0: expected the version line (a line beginning \"  Version: \")" + end},
-        {Edited(kRtpLine, {}, kToTheEnd),
-         "3: expected the \" Game RTP: \" line after the version line" + end},
+        {Edited(kVersionLine, {"Version: small 2"}), "0: expected the version line"},
+        {Edited(kRtpLine, {}, kToTheEnd), "3: expected the \" Game RTP: \" line after the version"},
         {Edited(kRngLine, {"RNG Description "}),
-         "0: expected a line \"RNG DESCRIPTION\" after line 4" + end +
-             " (line 11 reads \"RNG Description \": section headers must be written exactly)"},
-        {Edited(1, {"REEL STRIP"}, 0),
-         "1: a \"REEL STRIP\" line before the seed line: expected the strip section only after "
-         "\"RNG DESCRIPTION\" and the seed"},
+         "0: expected a line \"RNG DESCRIPTION\" after line 4, reached the end of the file (line "
+         "11 reads \"RNG Description \": section headers must be written exactly)"},
+        {Edited(1, {"REEL STRIP"}, 0), "1: a \"REEL STRIP\" line before the seed line: expected"},
         {Edited(kFirstFreeRow + 2, {}, kToTheEnd),
-         "17: FREE SPINS REEL STRIP section: expected at most 101 strip rows ended by \"WIN LINE "
-         "DESCRIPTION\"" +
-             end},
-        {Edited(kFirstPayRow + 12, {}),
-         "34: paytable row of symbol 12: expected 13 paytable rows after \"PAYTABLE "
-         "DESCRIPTION\"" +
-             end},
+         "17: FREE SPINS REEL STRIP section: expected at most 101 strip rows ended by"},
+        {Edited(kFirstPayRow + 12, {}), "34: paytable row of symbol 12: expected 13 paytable rows"},
         // Strip sections empty, too short or ended by a rule.
         {Edited(kFirstBaseRow, {}, 3), "13: REEL STRIP section: expected strip rows, found none"},
         {Edited(kFirstFreeRow + 1, {}, 2),
-         "17: FREE SPINS REEL STRIP section: expected at least two strip rows (every reel needs "
-         "two positions), found one"},
+         "17: FREE SPINS REEL STRIP section: expected at least two strip rows"},
         {Edited(kFreeSpinsLine, {"=========="}, 0),
-         "17: REEL STRIP section: a line beginning with \"=====\" ends the strip rows, which "
-         "makes the free-spins rows count one too many: expected \"FREE SPINS REEL STRIP\" "
-         "directly after the last strip row"},
+         "17: REEL STRIP section: a line beginning with \"=====\" ends the strip rows"},
         {Edited(kFirstBaseRow, std::vector<std::string>(99, "S1,S2,S3,S4,S5, _"), 0),
-         "115: REEL STRIP section: expected \"FREE SPINS REEL STRIP\" after at most 101 strip "
-         "rows, found more rows"},
+         "115: REEL STRIP section: expected \"FREE SPINS REEL STRIP\" after at most 101 strip"},
         // Rows without their commas.
         {Edited(kFirstBaseRow + 1, {"S5,S6,S7,S8,S9 _"}),
          "15: base-game strip row 1: expected 5 fields each ended by a comma"},
         {Edited(kFirstPayRow + 4, {" S4,        0,0,8,25,75"}),
          "27: paytable row of symbol 4: expected 6 fields each ended by a comma"},
-        // Pays outside 16 bits, the name field's value included.
+        // Pays outside 16 bits once rounded (halves to even), the name field's value included.
         {Edited(kFirstPayRow + 2, {" S2,        0,0,6,32767.5,50, _"}),
          "25: paytable row of symbol 2: the pay for 4 (\"32767.5\")" + pay},
         {Edited(kFirstPayRow + 2, {" S2,        0,0,6,1e400,50, _"}),
          "25: paytable row of symbol 2: the pay for 4 (\"1e400\")" + pay},
         {Edited(kFirstPayRow + 10, {" 99999,     0,0,6,20,50, _"}),
          "33: paytable row of symbol 10: the name \" 99999\" read as a number" + pay},
-        {Edited(kFirstPayRow + 2, {" S2,        0,0,6,-32768,32767, _"}), "accepted"},
+        {Edited(kFirstPayRow + 2, {" S2,        0,0,6,-32768.5,32767.4, _"}), "accepted"},
         // Symbol names: blank, misplaced, doubled or the gap's.
         {Edited(kFirstPayRow + 5, {" ,          0,0,8,25,75, _"}),
          "28: paytable row of symbol 5: expected a symbol name, found none"},
         {Edited(kFirstPayRow + 5, {" Abcdefghijk,0,0,8,25,75, _"}), name_field},
         {Edited(kFirstPayRow + 5, {"S5,0,0,8,25,75, _"}), name_field},
         {Edited(kFirstPayRow + 9, {" S3,        0,0,8,25,75, _"}),
-         "32: paytable row of symbol 9: the name \"S3\" is already the name of symbol 3: expected "
-         "13 different names"},
+         "32: paytable row of symbol 9: the name \"S3\" is already the name of symbol 3"},
         {Edited(kFirstPayRow + 9, {" GAP,       0,0,8,25,75, _"}),
-         "32: paytable row of symbol 9: the name \"GAP\" marks gaps in the strip rows: expected "
-         "another name"},
+         "32: paytable row of symbol 9: the name \"GAP\" marks gaps in the strip rows"},
         // Reels left with fewer than two positions.
         {Edited(kFirstBaseRow, {"S0,S1,S2,Sx,S4, _"}),
-         "14: base-game reel 3: \"Sx\" at row 0 is not a symbol name and" + gap},
+         "14: base-game reel 3: \"Sx\" at row 0 is not a symbol name and ends the reel"},
         {Edited(kFirstFreeRow + 1, {"GAP,S2,S3,S4,S5, _"}),
-         "19: free-spins reel 0: \"GAP\" at row 1 is not a symbol name and" + gap}};
+         "19: free-spins reel 0: \"GAP\" at row 1 is not a symbol name and ends the reel"}};
     // The header must be one the report can write back.
     for (const char* line :
          {" Game RTP: ab,cd %", " Game RTP: 96,", " Game RTP: 100,00 %", " Game RTP: 9.5,00 %",
@@ -196,7 +175,8 @@ TEST(RefuseTest, EveryBadInputWithItsMessage) {
         cases.push_back({Edited(kSeedLine, {line}), "accepted"});
     }
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        EXPECT_EQ(Refusal(cases[i].first), cases[i].second) << "case " << i;
+        const std::string refusal = Refusal(cases[i].first);
+        EXPECT_TRUE(refusal.starts_with(cases[i].second)) << "case " << i << ": " << refusal;
     }
 }
 
