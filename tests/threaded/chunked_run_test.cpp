@@ -12,83 +12,73 @@
 namespace kragmoor {
 namespace {
 
-using namespace test;  // directories, files and the runner
+using namespace test;  // directories, files, the small game and the runner
 
 const char* const kFiles[] = {"Temp1.txt", "Jackpot.txt", "FreeSpins.txt", "Percent_10000.txt",
                               "empty.txt"};
 
-// What a run leaves in its directory, the report's start date left out, and its JSON without
-// the timings.
+// What a run leaves: its files (the report's start date left out) and the figures of its JSON
+// that do not depend on the machine's speed.
 struct Outcome {
     int exit_code = -1;
-    std::vector<std::string> files;
-    Json json;
     std::string err;
+    std::vector<std::string> files;
+    std::map<std::string, std::string> figures;
 };
 
-std::string WithoutDate(const std::string& report) {
-    std::string out;
-    for (const std::string& line : Lines(report)) {
-        if (!line.starts_with("     Date: ")) out += line + "\r\n";
-    }
-    return out;
+// The chunks' logs must all have been joined and removed, also when the run ends early.
+void ExpectNoChunkFiles(const TempDir& dir) {
+    for (const std::string& name : dir.Files()) EXPECT_EQ(name.find(".part"), name.npos) << name;
 }
 
-Outcome RunIn(const TempDir& dir, std::vector<std::string> args) {
+Outcome Played(const std::string& game, std::vector<std::string> args) {
+    const TempDir dir;
+    WriteFile(dir / "ReelSetup.ini", game);
     args.insert(args.begin(), dir.path().string());
     args.push_back("--json");
     const auto run = RunInProcess(args);
-    Outcome outcome{run.exit_code, {}, {}, run.err};
+    Outcome outcome{run.exit_code, run.err, {}, {}};
     for (const char* file : kFiles) {
-        const std::string text = ReadFile(dir / file);
-        outcome.files.push_back(std::string(file) == "Temp1.txt" ? WithoutDate(text) : text);
+        std::string text = ReadFile(dir / file);
+        const auto date = text.find("\r\n     Date: ");
+        if (date != text.npos) text.erase(date, text.find("\r\n", date + 2) - date);
+        outcome.files.push_back(text);
     }
-    if (run.exit_code == 0) outcome.json = JsonReader::Read(run.out);
+    ExpectNoChunkFiles(dir);
+    const Json json = run.exit_code == 0 ? JsonReader::Read(run.out) : Json{};
+    for (std::size_t i = 0; i < json.keys.size(); ++i) {
+        const Json& v = json.items[i];
+        const std::string& key = json.keys[i];
+        if (key != "seconds" && key != "games_per_second")
+            outcome.figures[key] =
+                v.type == Json::Type::kString ? v.text : std::to_string(v.number);
+    }
     return outcome;
 }
 
-// The figures that do not depend on the machine's speed.
-std::map<std::string, std::string> Figures(const Json& json) {
-    std::map<std::string, std::string> figures;
-    for (const std::string& key : json.keys) {
-        if (key == "seconds" || key == "games_per_second") continue;
-        const Json& v = json[key];
-        figures[key] = v.type == Json::Type::kString ? v.text : std::to_string(v.number);
-    }
-    return figures;
+const std::string& Bundled() {
+    static const std::string game = ReadFile(SourceFile("games/ReelSetup.ini"));
+    return game;
 }
 
-// The parts of the run's directory left behind: chunks' logs must all have been joined.
-bool NoChunkFiles(const TempDir& dir) {
-    for (const std::string& name : dir.Files()) {
-        if (name.find(".part") != std::string::npos) return false;
+void ExpectSameRun(const Outcome& got, const Outcome& want) {
+    ASSERT_EQ(got.exit_code, 0) << got.err;
+    ASSERT_EQ(want.exit_code, 0) << want.err;
+    EXPECT_EQ(got.figures, want.figures);
+    for (std::size_t f = 0; f < std::size(kFiles); ++f) {
+        EXPECT_TRUE(got.files[f] == want.files[f]) << kFiles[f] << " differs";
     }
-    return true;
-}
-
-Outcome RunBundled(const std::vector<std::string>& args) {
-    const TempDir dir;
-    std::filesystem::copy_file(SourceFile("games/ReelSetup.ini"), dir / "ReelSetup.ini");
-    Outcome outcome = RunIn(dir, args);
-    EXPECT_TRUE(NoChunkFiles(dir));
-    return outcome;
 }
 
 // Three chunks, the last a short one: every thread count from 2 on gives the same files and
 // figures, and every core (0) does too.
 TEST(ChunkedRun, EveryThreadCountGivesTheSameFilesAndFigures) {
-    const Outcome two = RunBundled({"--games", "2100000", "--threads", "2"});
-    ASSERT_EQ(two.exit_code, 0) << two.err;
-    EXPECT_EQ(two.json["games"].number, 2100000);
-    EXPECT_EQ(two.json["chunks"].number, 3);
-    for (const char* threads : {"3", "4", "0"}) {
+    const Outcome two = Played(Bundled(), {"--games", "2100000", "--threads", "2"});
+    EXPECT_EQ(two.figures.at("games"), "2100000.000000");
+    EXPECT_EQ(two.figures.at("chunks"), "3.000000");
+    for (const char* threads : {"3", "0"}) {
         SCOPED_TRACE(threads);
-        const Outcome other = RunBundled({"--games", "2100000", "--threads", threads});
-        ASSERT_EQ(other.exit_code, 0) << other.err;
-        EXPECT_EQ(Figures(other.json), Figures(two.json));
-        for (std::size_t f = 0; f < std::size(kFiles); ++f) {
-            EXPECT_EQ(other.files[f], two.files[f]) << kFiles[f];
-        }
+        ExpectSameRun(Played(Bundled(), {"--games", "2100000", "--threads", threads}), two);
     }
 }
 
@@ -96,67 +86,44 @@ TEST(ChunkedRun, EveryThreadCountGivesTheSameFilesAndFigures) {
 // first million (none of which triggers a feature on its last game, which a chunk would finish),
 // and a second chunk brings games of its own.
 TEST(ChunkedRun, TheFirstChunkPlaysTheSingleStreamsGames) {
-    const Outcome single = RunBundled({"--games", "1000000"});
-    const Outcome chunked = RunBundled({"--games", "1000000", "--threads", "2"});
-    ASSERT_EQ(single.exit_code, 0) << single.err;
-    ASSERT_EQ(chunked.exit_code, 0) << chunked.err;
-    auto figures = Figures(chunked.json);
-    EXPECT_EQ(figures["chunks"], "1.000000");
-    figures["chunks"] = Figures(single.json)["chunks"];
-    EXPECT_EQ(figures, Figures(single.json));
-    for (std::size_t f = 0; f < std::size(kFiles); ++f) {
-        EXPECT_EQ(chunked.files[f], single.files[f]) << kFiles[f];
-    }
-    const Outcome two_chunks = RunBundled({"--games", "2000000", "--threads", "2"});
-    ASSERT_EQ(two_chunks.exit_code, 0) << two_chunks.err;
+    const Outcome single = Played(Bundled(), {"--games", "1000000"});
+    Outcome chunked = Played(Bundled(), {"--games", "1000000", "--threads", "2"});
+    EXPECT_EQ(chunked.figures["chunks"], "1.000000");
+    chunked.figures["chunks"] = single.figures.at("chunks");
+    ExpectSameRun(chunked, single);
+    const Outcome two_chunks = Played(Bundled(), {"--games", "2000000", "--threads", "2"});
     EXPECT_TRUE(two_chunks.files[2].starts_with(single.files[2]));  // FreeSpins.txt goes on
-    EXPECT_NE(two_chunks.json["total_win"].number, 2 * single.json["total_win"].number);
+    EXPECT_NE(std::stod(two_chunks.figures.at("total_win")),
+              2 * std::stod(single.figures.at("total_win")));
 }
 
-// A game whose whole odometer cycle spans two chunks: reels 0..3 of 14 positions and reel 4 of
-// 37, 1 421 392 combinations. Reel 4 wraps on games 37k + 1, so game 1 000 000, the first
+// The small game with reels 0..3 of 14 positions and reel 4 of 37: a whole odometer cycle of
+// 1 421 392 games spans two chunks. Reel 4 wraps on games 37k + 1, so game 1 000 000, the first
 // chunk's last, ends the run by itself and the single stream starts it again there.
 std::string OdometerGame() {
-    const char* const names[] = {"S0", "S1", "S2", "S3", "S4",  "S5",
-                                 "S6", "S7", "S8", "S9", "S10", "Wild"};
-    std::vector<std::string> lines = {"  Company: www.example.test",
-                                      "Game Name: Kragmoor",
-                                      "  Version: odometer 1",
-                                      " Game RTP: 95,00 %",
-                                      "     Date: 01.01.2026  00:00:00",
-                                      "=====",
-                                      "RNG DESCRIPTION",
-                                      "SEED = 99",
-                                      "REEL STRIP"};
+    const auto name = [](int i) { return i < 11 ? "S" + std::to_string(i) : std::string("Wild"); };
+    std::vector<std::string> base, free;
     for (int row = 0; row < 37; ++row) {
         std::string line;
         for (int reel = 0; reel < 5; ++reel) {
-            std::string name = names[(row * 5 + reel * 3) % 12];
-            if (row == (3 + 2 * reel) % 14) name = "Scatter";
-            if (reel < 4 && row >= 14) name = "GAP";
-            line += name + ",";
+            line += (reel < 4 && row >= 14)      ? "GAP,"
+                    : row == (3 + 2 * reel) % 14 ? "Scatter,"
+                                                 : name((row * 5 + reel * 3) % 12) + ",";
         }
-        lines.push_back(line);
+        base.push_back(line);
     }
-    lines.push_back("FREE SPINS REEL STRIP");
     for (int row = 0; row < 10; ++row) {
         std::string line;
         for (int reel = 0; reel < 5; ++reel) {
-            line += (reel % 2 == 0 && row == 4) ? "Scatter,"
-                                                : names[(row * 7 + reel) % 12] + std::string(",");
+            line += reel % 2 == 0 && row == 4 ? "Scatter," : name((row * 7 + reel) % 12) + ",";
         }
-        lines.push_back(line);
+        free.push_back(line);
     }
-    lines.push_back("WIN LINE DESCRIPTION");
-    lines.push_back("PAYTABLE DESCRIPTION");
-    for (int i = 0; i <= 10; ++i) {
-        std::string name = "S" + std::to_string(i) + ",";
-        name.resize(11, ' ');
-        lines.push_back(" " + name + "0,0," + std::to_string(i) + "," + std::to_string(10 * i) +
-                        "," + std::to_string(100 * i) + ",");
-    }
-    lines.push_back(" Wild,      0,10,50,500,2500,");
-    lines.push_back(" Scatter,   0,1,4,20,100,");
+    auto lines = SmallGameLines();
+    lines.insert(lines.erase(lines.begin() + kFirstFreeRow - 1, lines.begin() + kWinLinesLine - 1),
+                 free.begin(), free.end());
+    lines.insert(lines.erase(lines.begin() + kFirstBaseRow - 1, lines.begin() + kFreeSpinsLine - 1),
+                 base.begin(), base.end());
     return Join(lines);
 }
 
@@ -165,54 +132,41 @@ std::string OdometerGame() {
 // included); their free spins draw from the chunks' own streams, alike at every thread count.
 TEST(ChunkedRun, OdometerChunksPlayTheSingleStreamsBaseGames) {
     const auto run = [](const char* threads) {
-        const TempDir dir;
-        WriteFile(dir / "ReelSetup.ini", OdometerGame());
-        Outcome outcome = RunIn(dir, {"--games", "1421392", "--sequential", "--threads", threads});
-        EXPECT_TRUE(NoChunkFiles(dir));
-        return outcome;
+        return Played(OdometerGame(), {"--games", "1421392", "--sequential", "--threads", threads});
     };
-    const Outcome single = run("1");
-    const Outcome two = run("2");
-    const Outcome three = run("3");
-    ASSERT_EQ(single.exit_code, 0) << single.err;
-    ASSERT_EQ(two.exit_code, 0) << two.err;
-    ASSERT_EQ(three.exit_code, 0) << three.err;
-    const auto base_win = [](const Json& j) {
-        return j["total_win"].number - j["free_win"].number;
-    };
-    EXPECT_EQ(two.json["games"].number, 1421400);
-    EXPECT_EQ(two.json["games"].number, single.json["games"].number);
-    EXPECT_EQ(base_win(two.json), base_win(single.json));
-    EXPECT_EQ(two.json["restarts"].number, single.json["restarts"].number);
-    EXPECT_EQ(two.json["restarts"].number, 1 + 1421400 / 37);
-    EXPECT_GT(two.json["free_games"].number, 1000);
-    EXPECT_EQ(Figures(three.json), Figures(two.json));
-    for (std::size_t f = 0; f < std::size(kFiles); ++f) {
-        EXPECT_EQ(three.files[f], two.files[f]) << kFiles[f];
+    const Outcome single = run("1"), two = run("2");
+    for (const char* key : {"games", "win_events", "restarts"}) {
+        EXPECT_EQ(two.figures.at(key), single.figures.at(key)) << key;
     }
+    const auto base_win = [](const Outcome& o) {
+        return std::stod(o.figures.at("total_win")) - std::stod(o.figures.at("free_win"));
+    };
+    EXPECT_EQ(base_win(two), base_win(single));
+    EXPECT_EQ(two.figures.at("games"), std::to_string(1421400.0));
+    EXPECT_EQ(two.figures.at("restarts"), std::to_string(1.0 + 1421400 / 37));
+    EXPECT_GT(std::stod(two.figures.at("free_games")), 1000);
+    ExpectSameRun(run("3"), two);
 }
 
 // A log that cannot be written, a chunk's or the run's own, ends the run with its name and the
-// system's reason; the chunks' files are removed all the same.
+// system's reason; the chunks' files are removed all the same, and what was played is saved.
 TEST(ChunkedRun, ALogOnAFullDiskEndsTheRunAndIsNamed) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    for (const char* file : {"FreeSpins.txt.part1", "FreeSpins.txt"}) {
-        SCOPED_TRACE(file);
+    for (const std::string file : {"FreeSpins.txt.part1", "FreeSpins.txt"}) {
         const TempDir dir;
-        std::filesystem::copy_file(SourceFile("games/ReelSetup.ini"), dir / "ReelSetup.ini");
+        WriteFile(dir / "ReelSetup.ini", Bundled());
         std::filesystem::create_symlink("/dev/full", dir / file);
         const auto run =
             RunInProcess({dir.path().string(), "--games", "5000000", "--threads", "2"});
         EXPECT_EQ(run.exit_code, 1);
-        EXPECT_NE(run.err.find("kragmoor-sim: Cannot write " + std::string(file) +
-                               ": No space left on device\n"),
-                  std::string::npos)
+        EXPECT_NE(
+            run.err.find("kragmoor-sim: Cannot write " + file + ": No space left on device\n"),
+            std::string::npos)
             << run.err;
         std::filesystem::remove(dir / file);
-        EXPECT_TRUE(NoChunkFiles(dir));
-        // What was played before is kept and saved.
+        ExpectNoChunkFiles(dir);
         const std::string report = ReadFile(dir / "Temp1.txt");
-        EXPECT_NE(report.find("Games     ="), std::string::npos);
+        EXPECT_NE(report.find("Games     ="), std::string::npos) << file;
         EXPECT_EQ(report.find("Games     = 5 000 000"), std::string::npos) << "the run went on";
     }
 }
