@@ -2,6 +2,7 @@
 // of its own.
 #pragma once
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -19,7 +20,8 @@
 namespace kragmoor::test {
 
 inline void CopyReferenceGame(const TempDir& dir) {
-    std::filesystem::copy_file(TestData("g0/ReelSetup.ini"), dir / "ReelSetup.ini");
+    std::filesystem::copy_file(TestData("g0/ReelSetup.ini"), dir / "ReelSetup.ini",
+                               std::filesystem::copy_options::overwrite_existing);
 }
 
 // The reference game with one text in it replaced, as dir/ReelSetup.ini.
@@ -50,6 +52,25 @@ inline RunResult RunInProcess(const std::vector<std::string>& args) {
     const std::vector<std::string_view> views(args.begin(), args.end());
     const int exit_code = cli::Main(views, {out, err, nullptr});
     return {exit_code, out.str(), err.str()};
+}
+
+// A figure with `decimals` decimals, as the summaries print them.
+inline std::string Fixed(double value, int decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    return buffer;
+}
+
+// The value of a row of a summary: its label, padded to `width` characters, then the value.
+inline std::string Row(const std::string& summary, const std::string& label,
+                       std::size_t width = 22) {
+    for (const std::string& line : OutputLines(summary)) {
+        if (line.size() > width && line.starts_with(label) &&
+            line.find_first_not_of(' ', label.size()) == width) {
+            return line.substr(width);
+        }
+    }
+    return "<no row " + label + ">";
 }
 
 // Runs the built kragmoor-sim with `args` (already quoted for the shell) in `dir`, or from `cwd`

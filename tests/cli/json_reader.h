@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdlib>
-#include <map>
+#include <regex>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -12,21 +12,20 @@
 namespace kragmoor::test {
 
 struct Json {
-    enum class Type { kNull, kBool, kNumber, kString, kArray, kObject };
+    enum class Type { kNull, kNumber, kString, kArray, kObject };
     Type type = Type::kNull;
-    bool boolean = false;
     double number = 0;
     std::string text;
-    std::vector<Json> items;
-    std::map<std::string, Json> fields;
-    std::vector<std::string> keys;  // the fields' keys in the order written
+    std::vector<std::string> keys;  // an object's keys in the order written
+    std::vector<Json> items;        // an array's elements, or an object's values in that order
 
     bool IsNull() const { return type == Type::kNull; }
     // A field or an element; throws when there is none.
     const Json& operator[](const std::string& key) const {
-        const auto it = fields.find(key);
-        if (type != Type::kObject || it == fields.end()) throw std::out_of_range("no " + key);
-        return it->second;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (keys[i] == key) return items[i];
+        }
+        throw std::out_of_range("no " + key);
     }
     const Json& operator[](std::size_t i) const { return items.at(i); }
 };
@@ -36,8 +35,7 @@ class JsonReader {
     static Json Read(std::string_view s) {
         JsonReader reader(s);
         Json value = reader.Value();
-        reader.Blanks();
-        if (reader.at_ != s.size()) reader.Fail("text after the value");
+        if (reader.Peek() != '\0') reader.Fail("text after the value");
         return value;
     }
 
@@ -47,35 +45,29 @@ class JsonReader {
     [[noreturn]] void Fail(const std::string& what) const {
         throw std::runtime_error("JSON at " + std::to_string(at_) + ": " + what);
     }
-    void Blanks() {
+    // The next character after blanks, '\0' at the end.
+    char Peek() {
         while (at_ < s_.size() && std::string_view(" \t\r\n").find(s_[at_]) != s_.npos) ++at_;
+        return at_ < s_.size() ? s_[at_] : '\0';
     }
-    bool Take(char c) {
-        Blanks();
-        if (at_ < s_.size() && s_[at_] == c) return ++at_, true;
-        return false;
-    }
+    bool Take(char c) { return Peek() == c && (++at_, true); }
     void Expect(char c) {
         if (!Take(c)) Fail(std::string("expected ") + c);
     }
-    bool Word(std::string_view w) {
-        if (s_.substr(at_, w.size()) != w) return false;
-        at_ += w.size();
-        return true;
-    }
 
     Json Value() {
-        Blanks();
         Json v;
         if (Take('{')) {
             v.type = Json::Type::kObject;
             if (Take('}')) return v;
             do {
-                Blanks();
                 const std::string key = String();
-                Expect(':');
-                if (!v.fields.emplace(key, Value()).second) Fail("key twice: " + key);
+                for (const std::string& k : v.keys) {
+                    if (k == key) Fail("key twice: " + key);
+                }
                 v.keys.push_back(key);
+                Expect(':');
+                v.items.push_back(Value());
             } while (Take(','));
             Expect('}');
         } else if (Take('[')) {
@@ -84,76 +76,41 @@ class JsonReader {
             do v.items.push_back(Value());
             while (Take(','));
             Expect(']');
-        } else if (at_ < s_.size() && s_[at_] == '"') {
+        } else if (Peek() == '"') {
             v.type = Json::Type::kString;
             v.text = String();
-        } else if (Word("null")) {
-        } else if (Word("true")) {
-            v.type = Json::Type::kBool;
-            v.boolean = true;
-        } else if (Word("false")) {
-            v.type = Json::Type::kBool;
+        } else if (s_.substr(at_, 4) == "null") {
+            at_ += 4;
         } else {
+            static const std::regex number("-?(0|[1-9][0-9]*)(\\.[0-9]+)?([eE][+-]?[0-9]+)?");
+            std::match_results<std::string_view::const_iterator> m;
+            if (!std::regex_search(s_.begin() + static_cast<std::ptrdiff_t>(at_), s_.end(), m,
+                                   number, std::regex_constants::match_continuous)) {
+                Fail("expected a value");
+            }
             v.type = Json::Type::kNumber;
-            v.number = Number();
+            v.number = std::strtod(m.str().c_str(), nullptr);
+            at_ += static_cast<std::size_t>(m.length());
         }
         return v;
     }
 
-    // JSON's number grammar: -?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?
-    double Number() {
-        const std::size_t start = at_;
-        const auto digits = [&] {
-            const std::size_t from = at_;
-            while (at_ < s_.size() && s_[at_] >= '0' && s_[at_] <= '9') ++at_;
-            if (at_ == from) Fail("expected a digit");
-        };
-        if (at_ < s_.size() && s_[at_] == '-') ++at_;
-        if (at_ < s_.size() && s_[at_] == '0') {
-            ++at_;
-        } else {
-            digits();
-        }
-        if (at_ < s_.size() && s_[at_] == '.') ++at_, digits();
-        if (at_ < s_.size() && (s_[at_] == 'e' || s_[at_] == 'E')) {
-            ++at_;
-            if (at_ < s_.size() && (s_[at_] == '+' || s_[at_] == '-')) ++at_;
-            digits();
-        }
-        return std::strtod(std::string(s_.substr(start, at_ - start)).c_str(), nullptr);
-    }
-
+    // The runner escapes with \u only what the strings read here never hold.
     std::string String() {
         if (!Take('"')) Fail("expected a string");
-        std::string out;
-        while (at_ < s_.size() && s_[at_] != '"') {
-            const char c = s_[at_++];
+        for (std::string out;;) {
+            if (at_ >= s_.size()) Fail("unterminated string");
+            char c = s_[at_++];
+            if (c == '"') return out;
             if (static_cast<unsigned char>(c) < 0x20) Fail("control character in a string");
-            if (c != '\\') {
-                out += c;
-                continue;
+            if (c == '\\') {
+                const auto k =
+                    std::string_view("\"\\/bfnrt").find(at_ < s_.size() ? s_[at_++] : 'u');
+                if (k == std::string_view::npos) Fail("bad escape");
+                c = "\"\\/\b\f\n\r\t"[k];
             }
-            if (at_ >= s_.size()) break;
-            const char e = s_[at_++];
-            const std::string_view simple = "\"\\/bfnrt", meant = "\"\\/\b\f\n\r\t";
-            if (const auto k = simple.find(e); k != simple.npos) {
-                out += meant[k];
-            } else if (e == 'u' && at_ + 4 <= s_.size()) {
-                const auto code = std::stoul(std::string(s_.substr(at_, 4)), nullptr, 16);
-                at_ += 4;
-                if (code >= 0x800) Fail("\\u escapes above U+07FF are not expected here");
-                if (code < 0x80) {
-                    out += static_cast<char>(code);
-                } else {
-                    out += static_cast<char>(0xC0 | (code >> 6));
-                    out += static_cast<char>(0x80 | (code & 0x3F));
-                }
-            } else {
-                Fail("bad escape");
-            }
+            out += c;
         }
-        if (!Take('"')) Fail("unterminated string");
-        return out;
     }
 
     std::string_view s_;
