@@ -4,7 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
-#include <iterator>
+#include <regex>
 
 #include "cli/progress.h"
 #include "cli_test_support.h"
@@ -42,15 +42,10 @@ class ExactTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string game = ReadFile(SourceFile("games/ReelSetup.ini"));
-        const std::pair<std::string, std::string> edits[] = {
-            {"Lantern,   Thane,      _", "Lantern,   Horn,       _"},
-            {"Moss,", "=Moss,"},
-            {" Game RTP: 95,74 %", " Game RTP: 97,00 %"}};
-        for (const auto& [from, to] : edits) {
-            for (auto at = game.find(from); at != game.npos; at = game.find(from, at + to.size())) {
-                game.replace(at, from.size(), to);
-            }
-        }
+        game = std::regex_replace(game, std::regex("Lantern,   Thane,      _"),
+                                  "Lantern,   Horn,       _");
+        game = std::regex_replace(game, std::regex("Moss,"), "=Moss,");
+        game = std::regex_replace(game, std::regex("RTP: 95,74"), "RTP: 97,00");
         WriteFile(dir / "ReelSetup.ini", game);
         def = ReadGameDefinition(dir.path());
         a = AnalyseGame(def);
@@ -125,56 +120,38 @@ TEST_F(ExactTest, TextShowsEveryFigureOfTheAnalysis) {
         << out;
 }
 
-TEST_F(ExactTest, JsonAndParSheetHoldEveryCombinationAndFlag) {
-    ASSERT_NE(a.designed_rtp_note, "");
-    const std::filesystem::path par = dir / "par sheet.csv";
-    const auto run =
-        RunInProcess({dir.path().string(), "--exact", "--json", "--par", par.string()});
+// VI = z sd, and the feature's sd comes from its two moments.
+TEST_F(ExactTest, JsonShowsEveryFigureOfTheAnalysis) {
+    const auto run = RunInProcess({dir.path().string(), "--exact", "--json"});
     ASSERT_EQ(run.exit_code, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-
-    // Every figure in the order written; VI = z sd, and the feature's sd from its two moments.
     const Json json = JsonReader::Read(run.out);
     const ExactReturn& x = a.rtp;
     const double sd = a.sd_per_game, f = a.feature.win_mean;
-    const double f_sd = std::sqrt(a.feature.win_second_moment - f * f);
-    const double figures[] = {97,
-                              x.total_percent,
-                              x.base_lines_percent,
-                              x.base_scatter_percent,
-                              x.feature_percent,
-                              x.trigger_probability,
-                              x.retrigger_probability,
-                              x.free_spins_per_feature,
-                              x.free_spin_win,
-                              x.win_events_per_game,
-                              x.jackpot_lines_per_game,
-                              a.hit_frequency,
-                              sd,
-                              1.645 * sd,
-                              1.960 * sd,
-                              2.576 * sd,
-                              f,
-                              f_sd,
-                              static_cast<double>(a.max_base_win)};
-    std::istringstream names(
-        "version designed_rtp_percent rtp_percent base_lines_percent base_scatter_percent "
-        "feature_percent trigger_probability retrigger_probability free_spins_per_feature "
-        "free_spin_win win_events_per_game jackpot_lines_per_game hit_frequency sd_per_game vi90 "
-        "vi95 vi99 feature_win feature_win_sd max_base_win base_win_distribution rtp_ranges "
-        "combinations odds_flags designed_rtp_note");
-    const std::vector<std::string> keys{std::istream_iterator<std::string>(names), {}};
-    EXPECT_EQ(json.keys, keys);
-    for (std::size_t i = 0; i < std::size(figures); ++i) {
-        ExpectClose(json[keys[i + 1]], figures[i], keys[i + 1]);
-    }
+    const std::pair<const char*, double> figures[] = {
+        {"designed_rtp_percent", 97},
+        {"rtp_percent", x.total_percent},
+        {"base_lines_percent", x.base_lines_percent},
+        {"base_scatter_percent", x.base_scatter_percent},
+        {"feature_percent", x.feature_percent},
+        {"trigger_probability", x.trigger_probability},
+        {"retrigger_probability", x.retrigger_probability},
+        {"free_spins_per_feature", x.free_spins_per_feature},
+        {"free_spin_win", x.free_spin_win},
+        {"win_events_per_game", x.win_events_per_game},
+        {"jackpot_lines_per_game", x.jackpot_lines_per_game},
+        {"hit_frequency", a.hit_frequency},
+        {"sd_per_game", sd},
+        {"vi90", 1.645 * sd},
+        {"vi95", 1.960 * sd},
+        {"vi99", 2.576 * sd},
+        {"feature_win", f},
+        {"feature_win_sd", std::sqrt(a.feature.win_second_moment - f * f)},
+        {"max_base_win", static_cast<double>(a.max_base_win)}};
+    for (const auto& [key, value] : figures) ExpectClose(json[key], value, key);
+    ASSERT_NE(a.designed_rtp_note, "");
     EXPECT_EQ(json["designed_rtp_note"].text, a.designed_rtp_note);
-
-    const Json& bins = json["base_win_distribution"];
-    EXPECT_EQ(bins.keys, (std::vector<std::string>{"<=0", "<=1", "<=2", "<=5", "<=10", "<=20",
-                                                   "<=50", "<=100", ">100"}));
-    for (std::size_t b = 0; b < bins.keys.size(); ++b) {
-        ExpectClose(bins[b], a.base_win_distribution[b], bins.keys[b]);
+    for (std::size_t b = 0; b < a.base_win_distribution.size(); ++b) {
+        ExpectClose(json["base_win_distribution"][b], a.base_win_distribution[b], "bin");
     }
     const Json& ranges = json["rtp_ranges"];
     ASSERT_EQ(ranges.items.size(), a.rtp_ranges.size());
@@ -206,13 +183,18 @@ TEST_F(ExactTest, JsonAndParSheetHoldEveryCombinationAndFlag) {
     }
     const Json& flags = json["odds_flags"];
     ASSERT_EQ(flags.items.size(), 1u);
-    EXPECT_EQ(flags[0]["symbol"].text, "Thane");
-    EXPECT_EQ(flags[0]["count"].number, 5);
+    EXPECT_EQ(flags[0]["symbol"].text + " " + Fixed(flags[0]["count"].number, 0), "Thane 5");
     EXPECT_EQ(flags[0]["odds_flag"].text,
               OddsFlagText(kRarerThanAwardLimit | kRarerThanBasePatternLimit));
+}
 
-    // The par sheet: a header, one row per combination and three totals, each number reading back
-    // as the analysis's own.
+// A header, one row per combination and three totals, each number reading back as the analysis's
+// own, and a name a spreadsheet would read as a formula kept as text.
+TEST_F(ExactTest, TheParSheetReadsBackAsTheAnalysis) {
+    const std::filesystem::path par = dir / "par sheet.csv";
+    const auto run = RunInProcess({dir.path().string(), "--exact", "--par", par.string()});
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_EQ(run.err, "");
     const std::string csv = ReadFile(par);
     EXPECT_EQ(csv, ParSheetCsv(def, a));
     const std::vector<std::string> records = Lines(csv);

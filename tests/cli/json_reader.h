@@ -2,6 +2,7 @@
 // (a missing comma, a bare NaN, trailing text) throws, so reading an output checks it too.
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <regex>
 #include <stdexcept>
@@ -22,10 +23,9 @@ struct Json {
     bool IsNull() const { return type == Type::kNull; }
     // A field or an element; throws when there is none.
     const Json& operator[](const std::string& key) const {
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            if (keys[i] == key) return items[i];
-        }
-        throw std::out_of_range("no " + key);
+        const auto at = std::find(keys.begin(), keys.end(), key);
+        if (at == keys.end()) throw std::out_of_range("no " + key);
+        return items[static_cast<std::size_t>(at - keys.begin())];
     }
     const Json& operator[](std::size_t i) const { return items.at(i); }
 };
@@ -57,25 +57,23 @@ class JsonReader {
 
     Json Value() {
         Json v;
-        if (Take('{')) {
-            v.type = Json::Type::kObject;
-            if (Take('}')) return v;
+        if (Take('{') || Take('[')) {
+            const bool object = s_[at_ - 1] == '{';
+            const char end = object ? '}' : ']';
+            v.type = object ? Json::Type::kObject : Json::Type::kArray;
+            if (Take(end)) return v;
             do {
-                const std::string key = String();
-                for (const std::string& k : v.keys) {
-                    if (k == key) Fail("key twice: " + key);
+                if (object) {
+                    const std::string key = String();
+                    if (std::find(v.keys.begin(), v.keys.end(), key) != v.keys.end()) {
+                        Fail("key twice: " + key);
+                    }
+                    v.keys.push_back(key);
+                    Expect(':');
                 }
-                v.keys.push_back(key);
-                Expect(':');
                 v.items.push_back(Value());
             } while (Take(','));
-            Expect('}');
-        } else if (Take('[')) {
-            v.type = Json::Type::kArray;
-            if (Take(']')) return v;
-            do v.items.push_back(Value());
-            while (Take(','));
-            Expect(']');
+            Expect(end);
         } else if (Peek() == '"') {
             v.type = Json::Type::kString;
             v.text = String();

@@ -80,11 +80,6 @@ TEST(RunTest, TextAndJsonSummariesMatchTheReferenceRunAndEndWithTheVerdict) {
         EXPECT_EQ(json[key].number, static_cast<double>(ref.at(key))) << key;
     }
     EXPECT_EQ(Row(text.out, "Games"), "30 000");
-    EXPECT_EQ(json.keys, (std::vector<std::string>{
-                             "games", "total_bet", "total_win", "rtp_percent", "win_events",
-                             "hit_rate", "free_games", "free_win", "free_spins", "jackpots",
-                             "restarts", "chunks", "seconds", "games_per_second",
-                             "exact_rtp_percent", "sd_per_game", "z_score", "verdict"}));
 
     // The z-score is (RTP - exact RTP) / (sd / sqrt(games)), recomputed from the figures printed.
     const ExactAnalysis a = AnalyseGame(ReadGameDefinition(dir.path()));
@@ -133,13 +128,11 @@ TEST(RunTest, SequentialRunsRestartAtEveryWrapOfTheSelectedReel) {
 // prevents; the logs fail when they are flushed, every 10 000 games, which ends the run; empty.txt
 // at the save.
 TEST(RunTest, AFileThatCannotBeWrittenStopsTheRunAndIsNamed) {
-    std::vector<std::pair<std::string, bool>> cases = {{"empty.txt", true},  // a directory
+    // The file, and whether a directory stands in its place (or else it lies on a full disk).
+    std::vector<std::pair<std::string, bool>> cases = {{"empty.txt", true},
                                                        {"FreeSpins.txt", true}};
     if (std::filesystem::exists("/dev/full")) {
-        for (const char* file :
-             {"Temp1.txt", "Jackpot.txt", "FreeSpins.txt", "Percent_10000.txt", "empty.txt"}) {
-            cases.emplace_back(file, false);
-        }
+        cases.insert(cases.end(), {{"Temp1.txt", false}, {"FreeSpins.txt", false}});
     }
     for (const auto& [file, directory] : cases) {
         SCOPED_TRACE(file + (directory ? " as a directory" : " on a full disk"));
