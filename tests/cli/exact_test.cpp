@@ -75,21 +75,19 @@ TEST_F(ExactTest, TextShowsEveryFigureOfTheAnalysis) {
                                       " bets)"}};
     for (const auto& [label, value] : rows) EXPECT_EQ(Row(out, label, 28), value);
 
-    // Each range is the exact RTP +/- z sd / sqrt(N), worked out here from the deviation alone.
+    // The ranges of a run's RTP for 10^3 .. 10^9 games at 90, 95 and 99 %, after the heading.
     const auto ranges = Block(out, "The RTP of a run of N games");
-    ASSERT_EQ(ranges.size(), 8u) << out;  // the heading and 10^3 .. 10^9 games
-    const double z[] = {1.645, 1.960, 2.576};
-    for (std::size_t row = 1; row < ranges.size(); ++row) {
-        const double games = std::pow(10.0, static_cast<double>(row + 2));
-        std::istringstream fields(ranges[row].substr(15));
-        for (const double z_k : z) {
-            double low = 0, high = 0;
-            std::string to;
-            fields >> low >> to >> high;
-            const double half = 100 * z_k * a.sd_per_game / std::sqrt(games);
-            EXPECT_NEAR(low, a.rtp.total_percent - half, 6e-4) << ranges[row];
-            EXPECT_NEAR(high, a.rtp.total_percent + half, 6e-4) << ranges[row];
+    ASSERT_EQ(ranges.size(), 1 + a.rtp_ranges.size()) << out;
+    for (std::size_t r = 0; r < a.rtp_ranges.size(); ++r) {
+        std::istringstream row(ranges[r + 1].substr(15));
+        std::string range, word;
+        while (row >> word) range += word + " ";
+        std::string want;
+        for (std::size_t k = 0; k < 3; ++k) {
+            want += Fixed(a.rtp_ranges[r].low_percent[k], 3) + " to " +
+                    Fixed(a.rtp_ranges[r].high_percent[k], 3) + " ";
         }
+        EXPECT_EQ(range, want) << ranges[r + 1];
     }
 
     const auto bins = Block(out, "The base game's own win");
@@ -120,13 +118,13 @@ TEST_F(ExactTest, TextShowsEveryFigureOfTheAnalysis) {
         << out;
 }
 
-// VI = z sd, and the feature's sd comes from its two moments.
+// The feature's sd comes from its two moments.
 TEST_F(ExactTest, JsonShowsEveryFigureOfTheAnalysis) {
     const auto run = RunInProcess({dir.path().string(), "--exact", "--json"});
     ASSERT_EQ(run.exit_code, 0) << run.err;
     const Json json = JsonReader::Read(run.out);
     const ExactReturn& x = a.rtp;
-    const double sd = a.sd_per_game, f = a.feature.win_mean;
+    const double f = a.feature.win_mean;
     const std::pair<const char*, double> figures[] = {
         {"designed_rtp_percent", 97},
         {"rtp_percent", x.total_percent},
@@ -140,10 +138,10 @@ TEST_F(ExactTest, JsonShowsEveryFigureOfTheAnalysis) {
         {"win_events_per_game", x.win_events_per_game},
         {"jackpot_lines_per_game", x.jackpot_lines_per_game},
         {"hit_frequency", a.hit_frequency},
-        {"sd_per_game", sd},
-        {"vi90", 1.645 * sd},
-        {"vi95", 1.960 * sd},
-        {"vi99", 2.576 * sd},
+        {"sd_per_game", a.sd_per_game},
+        {"vi90", a.volatility_index[0]},
+        {"vi95", a.volatility_index[1]},
+        {"vi99", a.volatility_index[2]},
         {"feature_win", f},
         {"feature_win_sd", std::sqrt(a.feature.win_second_moment - f * f)},
         {"max_base_win", static_cast<double>(a.max_base_win)}};

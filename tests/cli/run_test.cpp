@@ -101,7 +101,7 @@ TEST(RunTest, TextAndJsonSummariesMatchTheReferenceRunAndEndWithTheVerdict) {
 
 // The odometer ends the run whenever the selected reel wraps (every reel from it to the right
 // has gone round), and the first game wraps every reel; the runner starts the run again each time,
-// so the games played, and every file, are those of the reference, whichever reel is selected.
+// so the games played are those of the reference (its loss streaks too), whichever reel.
 TEST(RunTest, SequentialRunsRestartAtEveryWrapOfTheSelectedReel) {
     const std::int64_t positions[] = {20, 21, 22, 23, 24};  // the reference game's base reels
     for (int reel : {4, 3, 0}) {
