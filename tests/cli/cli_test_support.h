@@ -73,6 +73,15 @@ inline std::string Row(const std::string& summary, const std::string& label,
     return "<no row " + label + ">";
 }
 
+// The game count of the last save block of a report, as it shows it.
+inline std::string SavedGames(const std::string& report) {
+    std::string games = "<no save>";
+    for (const std::string& line : Lines(report)) {
+        if (line.starts_with("Games     =")) games = line.substr(line.find_first_not_of(" ", 11));
+    }
+    return games;
+}
+
 // Runs the built kragmoor-sim with `args` (already quoted for the shell) in `dir`, or from `cwd`
 // when given.
 inline RunResult RunSim(const TempDir& dir, const std::string& args,

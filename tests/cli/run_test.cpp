@@ -25,15 +25,6 @@ std::string Count(const std::string& row) {
     return digits;
 }
 
-// The game count of the last save block of a report.
-std::string SavedGames(const std::string& report) {
-    std::string games = "<no save>";
-    for (const std::string& line : Lines(report)) {
-        if (line.starts_with("Games     =")) games = line.substr(line.find_first_not_of(" ", 11));
-    }
-    return games;
-}
-
 // What the reference run's files tell about it: the report's total win and its hit table (the
 // hits of the paying combinations are the win events), the feature and the jackpot records.
 std::map<std::string, std::int64_t> ReferenceFigures() {
