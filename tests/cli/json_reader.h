@@ -1,5 +1,6 @@
 // A small strict JSON reader for the runner's output: any text that is not one valid JSON value
-// (a missing comma, a bare NaN, trailing text) throws, so reading an output checks it too.
+// (a missing comma, a bare NaN, trailing text) throws, so reading an output checks it too. The
+// runner writes no true or false, and escapes with \u only what the strings read here never hold.
 #pragma once
 
 #include <algorithm>
@@ -32,87 +33,71 @@ struct Json {
 
 class JsonReader {
   public:
-    static Json Read(std::string_view s) {
-        JsonReader reader(s);
+    static Json Read(const std::string& s) {
+        static const std::regex token(
+            R"([ \t\r\n]*([{}\[\],:]|null|-?(0|[1-9]\d*)(\.\d+)?([eE][+-]?\d+)?|"([^"\\\x00-\x1f]|\\["\\/bfnrt])*"))");
+        JsonReader reader;
+        auto at = s.begin();
+        for (std::smatch m;
+             std::regex_search(at, s.end(), m, token, std::regex_constants::match_continuous);
+             at = m[0].second) {
+            reader.tokens_.push_back(m[1]);
+        }
+        if (s.find_first_not_of(" \t\r\n", static_cast<std::size_t>(at - s.begin())) != s.npos) {
+            throw std::runtime_error("JSON: no token at " + std::to_string(at - s.begin()));
+        }
         Json value = reader.Value();
-        if (reader.Peek() != '\0') reader.Fail("text after the value");
+        if (reader.next_ != reader.tokens_.size()) throw std::runtime_error("JSON: text after it");
         return value;
     }
 
   private:
-    explicit JsonReader(std::string_view s) : s_(s) {}
-
-    [[noreturn]] void Fail(const std::string& what) const {
-        throw std::runtime_error("JSON at " + std::to_string(at_) + ": " + what);
+    bool Take(std::string_view t) {
+        return next_ < tokens_.size() && tokens_[next_] == t && (++next_, true);
     }
-    // The next character after blanks, '\0' at the end.
-    char Peek() {
-        while (at_ < s_.size() && std::string_view(" \t\r\n").find(s_[at_]) != s_.npos) ++at_;
-        return at_ < s_.size() ? s_[at_] : '\0';
-    }
-    bool Take(char c) { return Peek() == c && (++at_, true); }
-    void Expect(char c) {
-        if (!Take(c)) Fail(std::string("expected ") + c);
+    void Expect(std::string_view t) {
+        if (!Take(t)) throw std::runtime_error("JSON: expected " + std::string(t));
     }
 
     Json Value() {
+        if (next_ == tokens_.size()) throw std::runtime_error("JSON: ends early");
+        const std::string& t = tokens_[next_++];
         Json v;
-        if (Take('{') || Take('[')) {
-            const bool object = s_[at_ - 1] == '{';
-            const char end = object ? '}' : ']';
+        if (t == "{" || t == "[") {
+            const bool object = t == "{";
             v.type = object ? Json::Type::kObject : Json::Type::kArray;
-            if (Take(end)) return v;
+            if (Take(object ? "}" : "]")) return v;
             do {
                 if (object) {
-                    const std::string key = String();
-                    if (std::find(v.keys.begin(), v.keys.end(), key) != v.keys.end()) {
-                        Fail("key twice: " + key);
+                    const Json key = Value();
+                    if (key.type != Json::Type::kString ||
+                        std::find(v.keys.begin(), v.keys.end(), key.text) != v.keys.end()) {
+                        throw std::runtime_error("JSON: a bad or doubled key " + key.text);
                     }
-                    v.keys.push_back(key);
-                    Expect(':');
+                    v.keys.push_back(key.text);
+                    Expect(":");
                 }
                 v.items.push_back(Value());
-            } while (Take(','));
-            Expect(end);
-        } else if (Peek() == '"') {
+            } while (Take(","));
+            Expect(object ? "}" : "]");
+        } else if (t[0] == '"') {
             v.type = Json::Type::kString;
-            v.text = String();
-        } else if (s_.substr(at_, 4) == "null") {
-            at_ += 4;
-        } else {
-            static const std::regex number("-?(0|[1-9][0-9]*)(\\.[0-9]+)?([eE][+-]?[0-9]+)?");
-            std::match_results<std::string_view::const_iterator> m;
-            if (!std::regex_search(s_.begin() + static_cast<std::ptrdiff_t>(at_), s_.end(), m,
-                                   number, std::regex_constants::match_continuous)) {
-                Fail("expected a value");
+            for (std::size_t i = 1; i + 1 < t.size(); ++i) {
+                const auto k = t[i] == '\\' ? std::string_view("\"\\/bfnrt").find(t[++i]) : 8;
+                v.text += k < 8 ? "\"\\/\b\f\n\r\t"[k] : t[i];
+            }
+        } else if (t != "null") {
+            if (t.size() == 1 && std::string_view("}],:").find(t[0]) != std::string_view::npos) {
+                throw std::runtime_error("JSON: expected a value, found " + t);
             }
             v.type = Json::Type::kNumber;
-            v.number = std::strtod(m.str().c_str(), nullptr);
-            at_ += static_cast<std::size_t>(m.length());
+            v.number = std::strtod(t.c_str(), nullptr);
         }
         return v;
     }
 
-    // The runner escapes with \u only what the strings read here never hold.
-    std::string String() {
-        if (!Take('"')) Fail("expected a string");
-        for (std::string out;;) {
-            if (at_ >= s_.size()) Fail("unterminated string");
-            char c = s_[at_++];
-            if (c == '"') return out;
-            if (static_cast<unsigned char>(c) < 0x20) Fail("control character in a string");
-            if (c == '\\') {
-                const auto k =
-                    std::string_view("\"\\/bfnrt").find(at_ < s_.size() ? s_[at_++] : 'u');
-                if (k == std::string_view::npos) Fail("bad escape");
-                c = "\"\\/\b\f\n\r\t"[k];
-            }
-            out += c;
-        }
-    }
-
-    std::string_view s_;
-    std::size_t at_ = 0;
+    std::vector<std::string> tokens_;
+    std::size_t next_ = 0;
 };
 
 }  // namespace kragmoor::test
