@@ -39,18 +39,9 @@ std::string Refusal(const std::string& content) {
     return "accepted";
 }
 
-TEST(ReadFormatTest, LfOnlyAndCrLfReadTheSame) {
-    // The last line may lack its line end; a byte order mark and an end-of-file mark are dropped.
-    std::string lf = Join(SmallGameLines(), "\n");
-    lf.pop_back();
-    const GameDefinition a = ParseDefinition(Join(SmallGameLines()), "a");
-    const GameDefinition b = ParseDefinition("\xEF\xBB\xBF" + lf + "\x1A", "a");
-    EXPECT_EQ(a.SymbolName, b.SymbolName);
-    EXPECT_EQ(Row(a.ReelStrip[2]), Row(b.ReelStrip[2]));
-    EXPECT_EQ(Row(a.PayTable[12]), Row(b.PayTable[12]));
-}
-
-// Everything a file may do differently from the reference layout, in one file.
+// Everything a file may do differently from the reference layout, in one file, read alike with
+// lines ended by CR LF or by LF (the last line may lack its end; a byte order mark and an
+// end-of-file mark are dropped).
 TEST(ReadFormatTest, PaddingCommasNamesPaysFullSectionsAndLooseLines) {
     auto lines = SmallGameLines();
     At(lines, kVersionLine) = "  Version:    1.2 beta   ";
@@ -70,20 +61,25 @@ TEST(ReadFormatTest, PaddingCommasNamesPaysFullSectionsAndLooseLines) {
     lines.insert(lines.begin() + kWinLinesLine - 2, rows.begin(), rows.end());
     lines.insert(lines.begin() + kFreeSpinsLine - 2, rows.begin(), rows.end());
     lines.insert(lines.begin() + kRngLine - 1, "a note before the seed");
-    const GameDefinition def = ParseDefinition(Join(lines), "a");
-    EXPECT_EQ(def.GameVersion, "1.2 beta");
-    EXPECT_EQ(def.Seed, -1);
-    EXPECT_EQ(def.GameRTP, 95.0f + 5.0f / 100.0f);
-    EXPECT_EQ(Row(def.ReelStrip[0]), (Ints{0, 1, 2, 3, 4}));
-    EXPECT_EQ(Row(def.ReelStrip[1]), (Ints{5, 6, 7, 8, 9}));
-    EXPECT_EQ(def.SymbolName[7], "7s");
-    EXPECT_EQ(def.SymbolName[9], "Abcdefghijk");
-    EXPECT_EQ(Row(def.PayTable[7]), (Ints{7, 0, 0, 5, 50, 500}));
-    EXPECT_EQ(Row(def.PayTable[4]), (Ints{0, 2, 2, 4, 0, -7}));
-    EXPECT_EQ(def.ReelMaxIndex, 100);
-    EXPECT_EQ(def.ReelLen[4], 100);
-    EXPECT_EQ(def.FsReelMaxIndex, 100);
-    EXPECT_EQ(Row(def.FsReelStrip[100]), (Ints{12, 12, 12, 12, 12}));
+    lines.erase(lines.begin(), lines.begin() + 2);  // the version line first, after any mark
+    std::string lf = Join(lines, "\n");
+    lf.pop_back();
+    for (const std::string& text : {Join(lines), "\xEF\xBB\xBF" + lf + "\x1A"}) {
+        const GameDefinition def = ParseDefinition(text, "a");
+        EXPECT_EQ(def.GameVersion, "1.2 beta");
+        EXPECT_EQ(def.Seed, -1);
+        EXPECT_EQ(def.GameRTP, 95.0f + 5.0f / 100.0f);
+        EXPECT_EQ(Row(def.ReelStrip[0]), (Ints{0, 1, 2, 3, 4}));
+        EXPECT_EQ(Row(def.ReelStrip[1]), (Ints{5, 6, 7, 8, 9}));
+        EXPECT_EQ(def.SymbolName[7], "7s");
+        EXPECT_EQ(def.SymbolName[9], "Abcdefghijk");
+        EXPECT_EQ(Row(def.PayTable[7]), (Ints{7, 0, 0, 5, 50, 500}));
+        EXPECT_EQ(Row(def.PayTable[4]), (Ints{0, 2, 2, 4, 0, -7}));
+        EXPECT_EQ(def.ReelMaxIndex, 100);
+        EXPECT_EQ(def.ReelLen[4], 100);
+        EXPECT_EQ(def.FsReelMaxIndex, 100);
+        EXPECT_EQ(Row(def.FsReelStrip[100]), (Ints{12, 12, 12, 12, 12}));
+    }
 }
 
 TEST(ReadFormatTest, AFieldThatIsNoNameEndsItsReel) {
