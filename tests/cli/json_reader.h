@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <regex>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -34,24 +33,60 @@ struct Json {
 class JsonReader {
   public:
     static Json Read(const std::string& s) {
-        static const std::regex token(
-            R"([ \t\r\n]*([{}\[\],:]|null|-?(0|[1-9]\d*)(\.\d+)?([eE][+-]?\d+)?|"([^"\\\x00-\x1f]|\\["\\/bfnrt])*"))");
         JsonReader reader;
-        auto at = s.begin();
-        for (std::smatch m;
-             std::regex_search(at, s.end(), m, token, std::regex_constants::match_continuous);
-             at = m[0].second) {
-            reader.tokens_.push_back(m[1]);
+        std::size_t at = s.find_first_not_of(" \t\r\n");
+        for (std::size_t length; at != s.npos && (length = TokenLength(s, at)) > 0;
+             at = s.find_first_not_of(" \t\r\n", at + length)) {
+            reader.tokens_.push_back(s.substr(at, length));
         }
-        if (s.find_first_not_of(" \t\r\n", static_cast<std::size_t>(at - s.begin())) != s.npos) {
-            throw std::runtime_error("JSON: no token at " + std::to_string(at - s.begin()));
-        }
+        if (at != s.npos) throw std::runtime_error("JSON: no token at " + std::to_string(at));
         Json value = reader.Value();
         if (reader.next_ != reader.tokens_.size()) throw std::runtime_error("JSON: text after it");
         return value;
     }
 
   private:
+    static bool Digit(const std::string& s, std::size_t i) {
+        return i < s.size() && s[i] >= '0' && s[i] <= '9';
+    }
+    static std::size_t Digits(const std::string& s, std::size_t i) {
+        while (Digit(s, i)) ++i;
+        return i;
+    }
+
+    // The length of the token at `at`: punctuation, null, a number or a string in JSON's
+    // grammar; 0 for anything else.
+    static std::size_t TokenLength(const std::string& s, std::size_t at) {
+        if (std::string_view("{}[],:").find(s[at]) != std::string_view::npos) return 1;
+        if (s.compare(at, 4, "null") == 0) return 4;
+        if (s[at] == '"') {
+            for (std::size_t i = at + 1; i < s.size(); ++i) {
+                const unsigned char c = static_cast<unsigned char>(s[i]);
+                if (c == '"') return i + 1 - at;
+                if (c < 0x20) return 0;
+                if (c == '\\' &&
+                    (i + 1 == s.size() ||
+                     std::string_view("\"\\/bfnrt").find(s[++i]) == std::string_view::npos)) {
+                    return 0;
+                }
+            }
+            return 0;
+        }
+        std::size_t i = at + (s[at] == '-' ? 1 : 0);
+        if (!Digit(s, i)) return 0;
+        i = s[i] == '0' ? i + 1 : Digits(s, i);
+        if (i < s.size() && s[i] == '.') {
+            if (!Digit(s, i + 1)) return 0;
+            i = Digits(s, i + 1);
+        }
+        if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+            const std::size_t sign = i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-');
+            if (!Digit(s, i + 1 + sign)) return 0;
+            i = Digits(s, i + 1 + sign);
+        }
+        return i - at;
+    }
+
     bool Take(std::string_view t) {
         return next_ < tokens_.size() && tokens_[next_] == t && (++next_, true);
     }
