@@ -19,14 +19,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/counter_labels.h"
-#include "engine/game_rounds.h"
-#include "engine/game_tables.h"
-#include "engine/headless_run.h"
-#include "engine/line_evaluator.h"
-#include "engine/run_logs.h"
-#include "engine/run_status.h"
-#include "engine/simulator.h"
+#include "engine/play/counter_labels.h"
+#include "engine/play/game_rounds.h"
+#include "engine/play/headless_run.h"
+#include "engine/play/run_status.h"
+#include "engine/play/simulator.h"
+#include "engine/records/run_logs.h"
+#include "engine/rules/game_tables.h"
+#include "engine/rules/line_evaluator.h"
 #include "model/definition_reader.h"
 #include "model/log_file.h"
 #include "rng/rng.h"

@@ -11,7 +11,7 @@
 #include <random>
 #include <vector>
 
-#include "engine/exact_analysis.h"
+#include "engine/analysis/exact_analysis.h"
 #include "model/definition_reader.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <system_error>
 
 #include "cli/chunked_run.h"
-#include "engine/session.h"
+#include "engine/play/session.h"
 
 namespace {
 

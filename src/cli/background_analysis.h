@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <future>
 
-#include "engine/exact_analysis.h"
+#include "engine/analysis/exact_analysis.h"
 #include "model/game_model.h"
 
 namespace kragmoor::cli {

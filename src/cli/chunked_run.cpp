@@ -8,11 +8,11 @@
 
 #include "cli/chunk_logs.h"
 #include "cli/ordered_pool.h"
-#include "engine/headless_run.h"
-#include "engine/hit_table.h"
-#include "engine/run_merge.h"
-#include "engine/run_part.h"
-#include "engine/save_report.h"
+#include "engine/parts/run_merge.h"
+#include "engine/parts/run_part.h"
+#include "engine/play/headless_run.h"
+#include "engine/records/hit_table.h"
+#include "engine/records/save_report.h"
 #include "model/text_format.h"
 #include "rng/rng.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/session.h"
+#include "engine/play/session.h"
 #include "model/game_model.h"
 
 namespace kragmoor::cli {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "engine/exact_analysis.h"
+#include "engine/analysis/exact_analysis.h"
 #include "model/game_model.h"
 
 namespace kragmoor::cli {

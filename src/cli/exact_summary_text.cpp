@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "cli/exact_summary.h"
-#include "engine/par_sheet.h"
+#include "engine/analysis/par_sheet.h"
 #include "model/text_format.h"
 
 namespace kragmoor::cli {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/session.h"
+#include "engine/play/session.h"
 
 namespace kragmoor::cli {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string>
 
-#include "engine/headless_run.h"
+#include "engine/play/headless_run.h"
 #include "model/game_constants.h"
 
 namespace kragmoor::cli {

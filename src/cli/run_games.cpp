@@ -13,8 +13,8 @@
 #include "cli/chunked_run.h"
 #include "cli/progress.h"
 #include "cli/run_summary.h"
-#include "engine/headless_run.h"
-#include "engine/simulator.h"
+#include "engine/play/headless_run.h"
+#include "engine/play/simulator.h"
 
 namespace kragmoor::cli {
 

@@ -5,7 +5,7 @@
 
 #include "cli/options.h"
 #include "cli/runner.h"
-#include "engine/session.h"
+#include "engine/play/session.h"
 
 namespace kragmoor::cli {
 

@@ -8,7 +8,7 @@
 
 #include "cli/background_analysis.h"
 #include "cli/runner.h"
-#include "engine/run_verdict.h"
+#include "engine/analysis/run_verdict.h"
 #include "model/game_model.h"
 
 namespace kragmoor::cli {

@@ -8,8 +8,8 @@
 #include "cli/load_summary.h"
 #include "cli/options.h"
 #include "cli/run_games.h"
-#include "engine/par_sheet.h"
-#include "engine/session.h"
+#include "engine/analysis/par_sheet.h"
+#include "engine/play/session.h"
 #include "model/output_file.h"
 
 namespace kragmoor::cli {

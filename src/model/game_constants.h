@@ -49,8 +49,4 @@ inline constexpr std::int64_t kFeatureTurnEvery = 100;
 // Loss streaks counted: length 0 (a won round) to 49; the 50th loss in a row restarts the count.
 inline constexpr int kStreakSlots = 50;
 
-// --- the windows ---
-// The window design places its controls in twips, 15 to a pixel.
-inline constexpr int kTwipsPerPixel = 15;
-
 }  // namespace kragmoor

@@ -4,7 +4,7 @@
 
 #include "cli/options.h"
 #include "cli_test_support.h"
-#include "engine/headless_run.h"
+#include "engine/play/headless_run.h"
 #include "json_reader.h"
 
 namespace kragmoor {

@@ -7,9 +7,9 @@
 
 #include "cli/progress.h"
 #include "cli_test_support.h"
-#include "engine/exact_analysis.h"
-#include "engine/par_sheet.h"
-#include "engine/session.h"
+#include "engine/analysis/exact_analysis.h"
+#include "engine/analysis/par_sheet.h"
+#include "engine/play/session.h"
 #include "json_reader.h"
 
 namespace kragmoor {

@@ -7,8 +7,8 @@
 #include <map>
 
 #include "cli_test_support.h"
-#include "engine/exact_analysis.h"
-#include "engine/session.h"
+#include "engine/analysis/exact_analysis.h"
+#include "engine/play/session.h"
 #include "json_reader.h"
 
 namespace kragmoor {

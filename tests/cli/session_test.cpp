@@ -1,7 +1,7 @@
 // Opening a session: earlier files are replaced, and a seed drawn from the clock is the one
 // reported. (The golden runs show that the seed reaches the random number library, the window's
 // start-up tests that a bad definition touches no file and that leftovers go.)
-#include "engine/session.h"
+#include "engine/play/session.h"
 
 #include <gtest/gtest.h>
 

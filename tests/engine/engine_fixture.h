@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/game_rounds.h"
-#include "engine/run_statistics.h"
-#include "engine/simulator.h"
+#include "engine/play/game_rounds.h"
+#include "engine/play/run_statistics.h"
+#include "engine/play/simulator.h"
 #include "test_support.h"
 
 namespace kragmoor::test {

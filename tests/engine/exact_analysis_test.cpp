@@ -1,6 +1,6 @@
 // The exact analysis against the engine playing whole reel cycles of small games, the feature's
 // law against its spins counted one by one, known answers, and the games it refuses.
-#include "engine/exact_analysis.h"
+#include "engine/analysis/exact_analysis.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/par_sheet.h"
+#include "engine/analysis/par_sheet.h"
 #include "engine_fixture.h"
 #include "model/definition_reader.h"
 

@@ -1,12 +1,12 @@
 // The bound beyond which a feature never ends: retriggers counted over every free-spins window.
-#include "engine/feature_bound.h"
+#include "engine/rules/feature_bound.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "engine/exact_return.h"
+#include "engine/analysis/exact_return.h"
 #include "engine_fixture.h"
 #include "model/definition_reader.h"
 

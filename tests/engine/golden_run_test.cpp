@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/headless_run.h"
-#include "engine/session.h"
-#include "engine/simulator.h"
+#include "engine/play/headless_run.h"
+#include "engine/play/session.h"
+#include "engine/play/simulator.h"
 #include "test_support.h"
 
 namespace kragmoor {

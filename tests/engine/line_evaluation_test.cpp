@@ -5,8 +5,8 @@
 #include <array>
 #include <vector>
 
-#include "engine/line_codes.h"
-#include "engine/line_evaluator.h"
+#include "engine/rules/line_codes.h"
+#include "engine/rules/line_evaluator.h"
 #include "engine_fixture.h"
 
 namespace kragmoor {

@@ -1,5 +1,5 @@
 // The par sheet's CSV read back, its RFC 4180 quoting, the odds rules, a run's verdict.
-#include "engine/par_sheet.h"
+#include "engine/analysis/par_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/exact_analysis.h"
-#include "engine/run_verdict.h"
+#include "engine/analysis/exact_analysis.h"
+#include "engine/analysis/run_verdict.h"
 #include "engine_fixture.h"
 #include "model/definition_reader.h"
 

@@ -1,5 +1,5 @@
 // Parts of a run on one stream, merged, give the single run's counters, logs and loss streaks.
-#include "engine/run_part.h"
+#include "engine/parts/run_part.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/bookings.h"
-#include "engine/headless_run.h"
-#include "engine/run_merge.h"
-#include "engine/save_report.h"
+#include "engine/parts/run_merge.h"
+#include "engine/play/headless_run.h"
+#include "engine/records/bookings.h"
+#include "engine/records/save_report.h"
 #include "engine_fixture.h"
 #include "model/definition_reader.h"
 

@@ -1,5 +1,5 @@
 // Save: the report's block, the loss-streak table and the hit table, by an engine or a state.
-#include "engine/save_report.h"
+#include "engine/records/save_report.h"
 
 #include <gtest/gtest.h>
 

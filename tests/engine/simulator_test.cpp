@@ -3,7 +3,7 @@
 
 #include <tuple>
 
-#include "engine/credit.h"
+#include "engine/play/credit.h"
 #include "engine_fixture.h"
 
 namespace kragmoor {

@@ -5,13 +5,13 @@
 #include <cstring>
 #include <tuple>
 
-#include "engine/chart_data.h"
-#include "engine/line_geometry.h"
+#include "engine/records/chart_data.h"
 #include "helpers/fixtures.h"
 #include "model/config.h"
 #include "ui/about/about_config.h"
 #include "ui/about/frm_about_math.h"
 #include "ui/about/link_opener.h"
+#include "ui/layout/line_geometry.h"
 #include "ui/main/credit_entry.h"
 #include "ui/main/reel_window.h"
 #include "ui/main/window_caption.h"

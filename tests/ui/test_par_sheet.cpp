@@ -6,8 +6,8 @@
 #include <QTableView>
 #include <cmath>
 
-#include "engine/exact_analysis.h"
-#include "engine/par_sheet.h"
+#include "engine/analysis/exact_analysis.h"
+#include "engine/analysis/par_sheet.h"
 #include "helpers/fixtures.h"
 #include "model/definition_reader.h"
 #include "ui/stats/exact_analysis_job.h"

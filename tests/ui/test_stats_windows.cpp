@@ -6,10 +6,10 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/chart_data.h"
-#include "engine/exact_analysis.h"
-#include "engine/hit_table.h"
-#include "engine/run_verdict.h"
+#include "engine/analysis/exact_analysis.h"
+#include "engine/analysis/run_verdict.h"
+#include "engine/records/chart_data.h"
+#include "engine/records/hit_table.h"
 #include "helpers/fixtures.h"
 #include "ui/stats/chart_canvas.h"
 #include "ui/stats/chart_frame.h"

@@ -17,9 +17,10 @@
 #include <memory>
 #include <string>
 
-#include "engine/run_observer.h"
-#include "engine/session.h"
-#include "engine/simulator.h"
+#include "engine/play/run_observer.h"
+#include "engine/play/session.h"
+#include "engine/play/simulator.h"
+#include "ui/layout/twips.h"
 #include "ui/main/reel_display.h"
 #include "ui/main/symbol_art.h"
 #include "ui/stats/yield_throttle.h"

@@ -10,9 +10,10 @@
 #include <QStyle>
 #include <cmath>
 
-#include "engine/stop_window.h"
+#include "engine/rules/stop_window.h"
 #include "model/config.h"
 #include "ui/about/quorvane_logo.h"
+#include "ui/layout/twips.h"
 #include "ui/main/credit_entry.h"
 #include "ui/main/frm_reelvik.h"
 #include "ui/main/reel_window.h"

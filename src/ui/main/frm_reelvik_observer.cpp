@@ -5,7 +5,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "engine/line_geometry.h"
+#include "ui/layout/line_geometry.h"
 #include "ui/main/frm_reelvik.h"
 #include "ui/main/message_box.h"
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "engine/session.h"
+#include "engine/play/session.h"
 #include "ui/main/frm_reelvik.h"
 #include "ui/main/message_box.h"
 #include "ui/stats/exact_analysis_job.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/exact_analysis.h"
+#include "engine/analysis/exact_analysis.h"
 #include "ui/stats/chart_frame.h"
 #include "ui/stats/segment_raster.h"
 

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/chart_data.h"
+#include "engine/records/chart_data.h"
 
 namespace kragmoor {
 

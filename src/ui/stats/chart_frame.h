@@ -9,7 +9,7 @@
 #include <QPointF>
 #include <QSize>
 
-#include "engine/chart_data.h"
+#include "engine/records/chart_data.h"
 
 class QPainter;
 

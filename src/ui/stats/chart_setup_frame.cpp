@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "model/game_constants.h"
+#include "ui/layout/twips.h"
 
 namespace kragmoor {
 namespace {

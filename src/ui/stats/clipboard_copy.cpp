@@ -10,6 +10,7 @@
 #include <chrono>
 
 #include "model/game_constants.h"
+#include "ui/layout/twips.h"
 #include "ui/stats/event_pause.h"
 
 namespace kragmoor {

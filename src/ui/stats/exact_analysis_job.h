@@ -10,7 +10,7 @@
 #include <memory>
 #include <thread>
 
-#include "engine/exact_analysis.h"
+#include "engine/analysis/exact_analysis.h"
 #include "model/game_model.h"
 
 namespace kragmoor {

@@ -13,8 +13,8 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/run_verdict.h"
-
+#include "engine/analysis/run_verdict.h"
+#include "ui/layout/twips.h"
 #include "ui/stats/bitmap_file.h"
 #include "ui/stats/chart_setup_frame.h"
 #include "ui/stats/repaint_throttle.h"

@@ -10,8 +10,8 @@
 #include <functional>
 #include <string_view>
 
-#include "engine/run_observer.h"
-#include "engine/simulator.h"
+#include "engine/play/run_observer.h"
+#include "engine/play/simulator.h"
 #include "ui/stats/chart_canvas.h"
 #include "ui/stats/yield_throttle.h"
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <array>
 
-#include "engine/hit_table.h"
+#include "engine/records/hit_table.h"
 
 namespace kragmoor {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/exact_analysis.h"
+#include "engine/analysis/exact_analysis.h"
 #include "model/game_model.h"
 
 namespace kragmoor {

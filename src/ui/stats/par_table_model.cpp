@@ -3,7 +3,7 @@
 #include <QBrush>
 #include <cmath>
 
-#include "engine/par_sheet.h"
+#include "engine/analysis/par_sheet.h"
 
 namespace kragmoor {
 namespace {

@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-#include "engine/exact_analysis.h"
+#include "engine/analysis/exact_analysis.h"
 #include "model/game_model.h"
 
 namespace kragmoor {

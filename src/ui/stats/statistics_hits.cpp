@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "ui/layout/twips.h"
 #include "ui/stats/clipboard_copy.h"
 #include "ui/stats/hit_cell_painter.h"
 #include "ui/stats/hit_grid.h"

@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <array>
 
-#include "engine/run_observer.h"
-#include "engine/simulator.h"
+#include "engine/play/run_observer.h"
+#include "engine/play/simulator.h"
 
 namespace kragmoor {
 

@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-#include "engine/headless_run.h"
+#include "engine/play/headless_run.h"
 
 namespace kragmoor::test {
 

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/session.h"
-#include "engine/simulator.h"
+#include "engine/play/session.h"
+#include "engine/play/simulator.h"
 #include "test_support.h"
 #include "ui/main/frm_reelvik.h"
 #include "ui/main/message_box.h"

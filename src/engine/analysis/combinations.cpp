@@ -1,0 +1,71 @@
+#include "engine/analysis/combinations.h"
+
+#include <limits>
+
+namespace kragmoor {
+
+namespace {
+
+// Results a line can end with: a run of 1..5 of an ordinary symbol (doubled from 2 on), 1..5
+// wilds, and a line that starts with a scatter (run 0).
+bool CanHappen(const LineResultCode& r) {
+    if (r.symbol < kWild) return r.count >= 1 && (!r.doubled || r.count >= 2);
+    if (r.symbol == kWild) return r.count >= 1 && !r.doubled;
+    return r.count == 0 && !r.doubled;
+}
+
+unsigned OddsFlags(double one_in_games, bool base_game_pattern) {
+    unsigned flags = 0;
+    if (one_in_games > kAwardOddsLimit) flags |= kRarerThanAwardLimit;
+    if (base_game_pattern && one_in_games > kBasePatternOddsLimit) {
+        flags |= kRarerThanBasePatternLimit;
+    }
+    return flags;
+}
+
+Combination Row(CombinationKind kind, int symbol, int count, double pay, double hits) {
+    Combination c;
+    c.kind = kind;
+    c.symbol = symbol;
+    c.count = count;
+    c.pay = pay;
+    c.hits_per_game = hits;
+    c.one_in_games = hits > 0 ? 1.0 / hits : std::numeric_limits<double>::infinity();
+    // A combination that never comes adds nothing, whatever its pay.
+    c.rtp_share_percent = hits > 0 ? hits * pay * (100.0 / kBet) : 0.0;
+    c.odds_flags = OddsFlags(c.one_in_games, kind != CombinationKind::kFeature);
+    return c;
+}
+
+}  // namespace
+
+std::vector<Combination> PayingCombinations(
+    const GameDefinition& def, const LineAutomaton& automaton,
+    const std::array<std::uint64_t, LineAutomaton::kCodes>& line_results, const WindowLaw& base,
+    const FeatureLaw& feature) {
+    const double windows = static_cast<double>(base.windows);
+    std::vector<Combination> rows;
+    // Lines: every paytable pay of a run that can happen is listed, also when these strips never
+    // show it (the odds rules flag it); a doubled run only when it comes.
+    for (int code = 0; code < LineAutomaton::kCodes; ++code) {
+        const LineResultCode& r = automaton.Result(code);
+        const std::uint64_t n = line_results[static_cast<std::size_t>(code)];
+        if (!CanHappen(r) || !(r.jackpot || r.win > 0) || (r.doubled && n == 0)) continue;
+        const CombinationKind kind = r.jackpot   ? CombinationKind::kJackpot
+                                     : r.doubled ? CombinationKind::kLineWithWild
+                                                 : CombinationKind::kLine;
+        rows.push_back(Row(kind, r.symbol, r.count, r.win, static_cast<double>(n) / windows));
+    }
+    for (int n = 2; n <= 5; ++n) {
+        const std::int16_t pay = def.PayTable[kScatter][n];
+        if (pay == 0) continue;
+        rows.push_back(
+            Row(CombinationKind::kScatters, kScatter, n, pay * kBet,
+                static_cast<double>(base.scatters[static_cast<std::size_t>(n)]) / windows));
+    }
+    rows.push_back(Row(CombinationKind::kFeature, kScatter, 3, feature.win_mean,
+                       static_cast<double>(base.triggers) / windows));
+    return rows;
+}
+
+}  // namespace kragmoor

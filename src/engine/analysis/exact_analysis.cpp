@@ -1,0 +1,206 @@
+#include "engine/analysis/exact_analysis.h"
+
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+#include "engine/analysis/combinations.h"
+#include "engine/analysis/line_odds.h"
+#include "engine/rules/game_tables.h"
+
+namespace kragmoor {
+
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// A base game books a paying line and every line of five wilds, and the scatters from two on,
+// times the total bet; it wins something with any of them or with a trigger.
+WindowRules BaseGameRules(const GameDefinition& def, const LineAutomaton& automaton) {
+    WindowRules rules;
+    for (int code = 0; code < LineAutomaton::kCodes; ++code) {
+        const LineResultCode& r = automaton.Result(code);
+        const bool booked = r.win > 0 || r.jackpot;
+        rules.line_win[static_cast<std::size_t>(code)] = booked ? r.win : 0;
+        rules.line_hit[static_cast<std::size_t>(code)] = booked;
+    }
+    for (int n = kScatterWinFrom; n <= kMaxScatters; ++n) {
+        const std::int16_t pay = def.PayTable[kScatter][n];
+        rules.scatter_win[static_cast<std::size_t>(n)] = pay * kBet;
+        rules.scatter_hit[static_cast<std::size_t>(n)] = pay > 0 || n >= kTriggerScatters;
+    }
+    return rules;
+}
+
+// A free spin books only paying lines, and everything four times.
+WindowRules FreeSpinRules(const GameDefinition& def, const LineAutomaton& automaton) {
+    WindowRules rules;
+    for (int code = 0; code < LineAutomaton::kCodes; ++code) {
+        const std::int32_t win = automaton.Result(code).win;
+        rules.line_win[static_cast<std::size_t>(code)] = win > 0 ? win * kFreeSpinMultiplier : 0;
+    }
+    for (int n = kScatterWinFrom; n <= kMaxScatters; ++n) {
+        rules.scatter_win[static_cast<std::size_t>(n)] =
+            def.PayTable[kScatter][n] * kBet * kFreeSpinMultiplier;
+    }
+    return rules;
+}
+
+// Passes the share done on to the caller at most four times a second. `from` and `share` place
+// one enumeration within the whole analysis.
+class Throttle {
+  public:
+    explicit Throttle(const AnalysisProgress& report)
+        : report_(report), last_(std::chrono::steady_clock::now()) {}
+    std::function<void(double)> Part(double from, double share) {
+        if (!report_) return {};
+        return [this, from, share](double done) {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - last_ < std::chrono::milliseconds(250)) return;
+            last_ = now;
+            report_(from + share * done);
+        };
+    }
+    void Done() const {
+        if (report_) report_(1.0);
+    }
+
+  private:
+    const AnalysisProgress& report_;
+    std::chrono::steady_clock::time_point last_;
+};
+
+double StopCombinations(const std::int16_t (&last)[kReels]) {
+    double n = 1;
+    for (const std::int16_t l : last) n *= l + 1;
+    return n;
+}
+
+std::string Fixed(double value, int decimals) {
+    char buffer[64];
+    const auto r =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return std::string(buffer, r.ptr);
+}
+
+// The header states the designed return to the hundredth.
+std::string DesignedRtpNote(float game_rtp, double exact_percent) {
+    const double designed = std::round(static_cast<double>(game_rtp) * 100.0) / 100.0;
+    if (std::isinf(exact_percent)) {
+        return "The designed RTP of " + Fixed(designed, 2) +
+               " % cannot be reached: the exact RTP is infinite (retriggers never die out).";
+    }
+    const double difference = exact_percent - designed;
+    if (std::fabs(difference) <= 0.01 + 1e-9) return {};
+    return "The designed RTP of " + Fixed(designed, 2) + " % differs from the exact RTP of " +
+           Fixed(exact_percent, 6) + " % by " + Fixed(difference, 6) + " percentage points.";
+}
+
+// The win of one paid game is W = B + T F: its base game's own win B, and when that triggers
+// (T = 1) a feature F independent of the base window. B and T share the window, so
+// E[W^2] = E[B^2] + 2 E[B T] E[F] + P(T) E[F^2]. Returns the variance in credits squared.
+double VarianceOfGame(const ExactAnalysis& a, double trigger) {
+    double mean = a.base_win_mean;
+    double second = a.base_win_second_moment;
+    if (trigger > 0) {  // a feature that never comes adds nothing, even one without end
+        mean += trigger * a.feature.win_mean;
+        second += 2.0 * a.base_win_if_trigger * a.feature.win_mean +
+                  trigger * a.feature.win_second_moment;
+    }
+    if (std::isinf(second)) return kInfinity;
+    return std::max(0.0, second - mean * mean);
+}
+
+void SetVolatility(ExactAnalysis& a, double trigger) {
+    const double sd = std::sqrt(VarianceOfGame(a, trigger)) / kBet;
+    a.sd_per_game = sd;
+    for (std::size_t k = 0; k < kConfidenceZ.size(); ++k)
+        a.volatility_index[k] = kConfidenceZ[k] * sd;
+    double games = 1000;
+    for (RtpRange& range : a.rtp_ranges) {
+        range.games = static_cast<std::int64_t>(games);
+        for (std::size_t k = 0; k < kConfidenceZ.size(); ++k) {
+            const double half = 100.0 * a.volatility_index[k] / std::sqrt(games);
+            const bool bounded = std::isfinite(half);  // an infinite RTP has an infinite sd
+            range.low_percent[k] = bounded ? a.rtp.total_percent - half : -kInfinity;
+            range.high_percent[k] = bounded ? a.rtp.total_percent + half : kInfinity;
+        }
+        games *= 10;
+    }
+}
+
+void SetBaseGame(ExactAnalysis& a, const WindowLaw& base) {
+    const double windows = static_cast<double>(base.windows);
+    a.hit_frequency = static_cast<double>(base.hits) / windows;
+    a.max_base_win = base.max_win;
+    for (std::size_t b = 0; b < base.bins.size(); ++b) {
+        a.base_win_distribution[b] = static_cast<double>(base.bins[b]) / windows;
+    }
+    a.base_win_mean = base.mean;
+    a.base_win_second_moment = base.second_moment;
+    a.base_win_if_trigger = base.mean_if_trigger;
+}
+
+}  // namespace
+
+FeatureLaw FeatureFromSpin(double spin_mean, double spin_second_moment, double spin_if_retrigger,
+                           double retrigger_probability) {
+    FeatureLaw f;
+    f.spin_mean = spin_mean;
+    f.spin_second_moment = spin_second_moment;
+    f.spin_if_retrigger = spin_if_retrigger;
+    f.retrigger_probability = retrigger_probability;
+    constexpr double k = kFreeSpinsAward;
+    const double q = retrigger_probability;
+    const double kept = 1.0 - k * q;
+    // q is a count of windows over at most 101^5 of them, so unless 15 q is exactly 1 it is at
+    // least 1 / 101^5 away from it, far more than the rounding of 15 q.
+    if (kept < 1e-12) {
+        f.spins_mean = kInfinity;
+        const bool wins = spin_second_moment > 0;
+        f.win_mean = wins ? kInfinity : 0.0;
+        f.win_second_moment = f.win_mean;
+        return f;
+    }
+    // X = S + R Y with Y the sum of k independent X: E[Y] = k E[X], E[Y^2] = k E[X^2] +
+    // k (k - 1) E[X]^2, and R independent of Y.
+    const double x = spin_mean / kept;
+    const double x2 =
+        (spin_second_moment + 2.0 * k * spin_if_retrigger * x + k * (k - 1) * q * x * x) / kept;
+    f.spins_mean = k / kept;
+    f.win_mean = k * x;
+    f.win_second_moment = k * x2 + k * (k - 1) * x * x;
+    return f;
+}
+
+ExactAnalysis AnalyseGame(const GameDefinition& def, const AnalysisProgress& progress) {
+    CheckPlayable(def);
+    const LineAutomaton automaton(def.PayTable);
+    Throttle throttle(progress);
+    const double base_work = StopCombinations(def.ReelLen);
+    const double free_work = StopCombinations(def.FsReelLen);
+    const double base_share = base_work / (base_work + free_work);
+
+    const WindowLaw base =
+        EnumerateWindows(def.ReelStrip, def.ReelLen, automaton, BaseGameRules(def, automaton),
+                         throttle.Part(0.0, base_share));
+    const WindowLaw free =
+        EnumerateWindows(def.FsReelStrip, def.FsReelLen, automaton, FreeSpinRules(def, automaton),
+                         throttle.Part(base_share, 1.0 - base_share));
+    ExactAnalysis a;
+    a.rtp = ComputeExactReturn(def);
+    SetBaseGame(a, base);
+    a.feature =
+        FeatureFromSpin(free.mean, free.second_moment, free.mean_if_trigger,
+                        static_cast<double>(free.triggers) / static_cast<double>(free.windows));
+    SetVolatility(a, static_cast<double>(base.triggers) / static_cast<double>(base.windows));
+    a.combinations = PayingCombinations(
+        def, automaton, CountLineResults(def.ReelStrip, def.ReelLen, automaton), base, a.feature);
+    a.designed_rtp_note = DesignedRtpNote(def.GameRTP, a.rtp.total_percent);
+    throttle.Done();
+    return a;
+}
+
+}  // namespace kragmoor

@@ -1,0 +1,115 @@
+// The exact analysis of a game: what its strips and paytable pay for uniform random stops,
+// computed over every window instead of sampled. Beside the return and its parts it gives the
+// spread of one paid game's win, features included (the standard deviation and the volatility
+// index, so how far a run of N games may stray from the return), how often a game wins, the
+// largest win and the distribution of the base game's wins, the odds of every paying
+// combination with the odds rules of the regulators, and the designed return of the header
+// against the exact one.
+//
+// Units: a paid game bets 20 credits. Wins are in credits where a field says so, otherwise in
+// multiples of the total bet ("bets").
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/analysis/exact_return.h"
+#include "engine/analysis/window_enumeration.h"
+#include "model/game_model.h"
+
+namespace kragmoor {
+
+// Confidence levels of the volatility index and their two-sided normal quantiles.
+inline constexpr std::array<int, 3> kConfidencePercent = {90, 95, 99};
+inline constexpr std::array<double, 3> kConfidenceZ = {1.645, 1.960, 2.576};
+// Runs of 10^3, 10^4, ..., 10^9 games.
+inline constexpr int kRangeRuns = 7;
+
+// Odds rules: an award rarer than 1 in 100 000 000 games (GLI-11 4.8.2) and a base-game winning
+// pattern rarer than 1 in 7 000 000 games (the Australian/New Zealand standard).
+inline constexpr double kAwardOddsLimit = 100000000.0;
+inline constexpr double kBasePatternOddsLimit = 7000000.0;
+enum OddsFlag : unsigned { kRarerThanAwardLimit = 1u, kRarerThanBasePatternLimit = 2u };
+
+enum class CombinationKind {
+    kLine,          // a run on a line (symbol 12 with count 0: a line that starts with a scatter)
+    kLineWithWild,  // a run of an ordinary symbol with a wild in it: it pays double
+    kJackpot,       // five wilds on a line
+    kScatters,      // 2..5 scatters anywhere
+    kFeature,       // the free-spin feature of 3 or more scatters
+};
+
+// One paying combination of a base game.
+struct Combination {
+    CombinationKind kind = CombinationKind::kLine;
+    int symbol = 0;                // symbol code; the scatter's for scatters and the feature
+    int count = 0;                 // run length or scatters; 3 (3 or more) for the feature
+    double pay = 0;                // credits of one paid game; the feature: its expected win
+    double hits_per_game = 0;      // expected lines (scatter results, features) per paid game
+    double one_in_games = 0;       // 1 / hits_per_game; infinite when it never comes
+    double rtp_share_percent = 0;  // hits_per_game x pay / 20 x 100; the shares add up to the RTP
+    unsigned odds_flags = 0;       // OddsFlag bits
+};
+
+// The free-spin feature as a branching process. A spin wins S (x4 included) and retriggers with
+// probability q; one spin and all the spins it brings are worth X = S + R Y, Y the sum of 15
+// independent X, and a feature is the sum of 15 X. When 15 q >= 1 retriggers never die out on
+// average: the spins and, unless free spins never win, the win have no finite mean.
+struct FeatureLaw {
+    double spin_mean = 0;              // E[S], credits
+    double spin_second_moment = 0;     // E[S^2]
+    double spin_if_retrigger = 0;      // E[S R]
+    double retrigger_probability = 0;  // q
+    double spins_mean = 0;             // 15 / (1 - 15 q)
+    double win_mean = 0;               // E[F], credits
+    double win_second_moment = 0;      // E[F^2]
+};
+FeatureLaw FeatureFromSpin(double spin_mean, double spin_second_moment, double spin_if_retrigger,
+                           double retrigger_probability);
+
+// The return a run of `games` games stays within, at each confidence level, in percent.
+struct RtpRange {
+    std::int64_t games = 0;
+    std::array<double, 3> low_percent{};
+    std::array<double, 3> high_percent{};
+};
+
+struct ExactAnalysis {
+    ExactReturn rtp;  // the return and its parts (ComputeExactReturn)
+
+    // A paid game wins something: a paying line, a line of five wilds, a scatter win or a
+    // feature trigger.
+    double hit_frequency = 0;
+    // The win of one paid game, its features included, in bets: standard deviation and the
+    // volatility index z x sd at 90, 95 and 99 %; infinite when the feature's is.
+    double sd_per_game = 0;
+    std::array<double, 3> volatility_index{};
+    std::array<RtpRange, kRangeRuns> rtp_ranges{};
+
+    // The base game's own win B (lines and scatters, without the feature it triggers): its
+    // largest value in credits, its distribution over the bins of kWinBinTops (in bets), its
+    // mean and second moment and E[B x 1{trigger}] in credits.
+    std::int64_t max_base_win = 0;
+    std::array<double, kWinBins> base_win_distribution{};
+    double base_win_mean = 0;
+    double base_win_second_moment = 0;
+    double base_win_if_trigger = 0;
+
+    FeatureLaw feature;
+    std::vector<Combination> combinations;  // lines, scatters, then the feature
+    // Empty, or a sentence when the header's RTP and the exact one differ by more than 0.01
+    // percentage points.
+    std::string designed_rtp_note;
+};
+
+// Told the share of the work done (0..1), at most four times a second, and 1 at the end.
+using AnalysisProgress = std::function<void(double fraction)>;
+
+// The game must be one the reader accepts (reels of 2 to 101 positions holding symbol codes,
+// the built-in win lines); otherwise std::invalid_argument.
+ExactAnalysis AnalyseGame(const GameDefinition& def, const AnalysisProgress& progress = {});
+
+}  // namespace kragmoor

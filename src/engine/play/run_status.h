@@ -1,0 +1,58 @@
+// The run's state beyond the game model: whether an automatic run is going and whether the
+// program has exited, the two option boxes that steer the game rounds,
+// and the ends a run can come to from inside a game: Auto Stop, and a file that cannot be
+// written.
+#pragma once
+
+#include <string_view>
+
+#include "engine/play/run_observer.h"
+#include "engine/records/run_logs.h"
+#include "model/game_model.h"
+
+namespace kragmoor {
+
+class RunStatus final : public LogFailureListener {
+  public:
+    RunStatus(RunState& state, RunObserver& observer) : state_(state), observer_(observer) {}
+
+    // An automatic run is going. The observers are told of a change.
+    bool Running() const { return running_; }
+    void SetRunning(bool running);
+    // Exit has closed the logs: nothing is played or written any more.
+    bool Exited() const { return exited_; }
+    void SetExited() { exited_ = true; }
+    // The window has its turn inside a feature that the run plays in one pass.
+    bool InFeatureTurn() const { return in_feature_turn_; }
+    void SetInFeatureTurn(bool in_turn) { in_feature_turn_ = in_turn; }
+
+    // The option boxes: random stops (checked) or sequential stepping; Auto Stop.
+    bool RandomStops() const { return random_stops_; }
+    void SetRandomStops(bool random) { random_stops_ = random; }
+    bool AutoStop() const { return auto_stop_; }
+    void SetAutoStop(bool auto_stop) { auto_stop_ = auto_stop; }
+
+    // Auto Stop at a jackpot or a trigger, or a log that fails during a run: the game being
+    // played is shown from here on, `message` is told, and the run ends after the game (a
+    // feature being played is played to its end).
+    void EndAt(std::string_view message);
+    // A log that cannot be written: a run going on ends at it (EndAt), otherwise it is told.
+    void TellLogFailure(std::string_view message);
+    void LogFailed(std::string_view message) override { TellLogFailure(message); }
+    // A file of a save that cannot be written: told at every save; a run goes on.
+    void TellSaveFailure(std::string_view message);
+    // A file could not be written, a log or a file of a save.
+    bool WriteFailed() const { return write_failed_; }
+
+  private:
+    RunState& state_;
+    RunObserver& observer_;
+    bool running_ = false;
+    bool exited_ = false;
+    bool in_feature_turn_ = false;
+    bool random_stops_ = true;
+    bool auto_stop_ = false;
+    bool write_failed_ = false;
+};
+
+}  // namespace kragmoor

@@ -1,0 +1,30 @@
+// The save: the totals and the hit table appended to the report file, and the loss-streak table
+// rewritten in place in empty.txt. Both are written from a run state and a hit table, so that a
+// state merged from several engines can be saved as one.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "engine/records/hit_table.h"
+#include "model/game_model.h"
+
+namespace kragmoor {
+
+// An empty line, 60 hyphens, the games, total win, total bet and RTP, an empty line, then the
+// hit table as saved (HitTable::AppendSaved); CR LF line ends.
+std::string SaveBlock(const RunState& state, const HitTable& hits);
+
+// Appends SaveBlock to `report`, created when missing. False when it could not be written, with
+// `*message` naming the file and the system's reason ("Cannot append to Temp1.txt: ...").
+bool AppendSaveReport(const std::filesystem::path& report, const RunState& state,
+                      const HitTable& hits, std::string* message);
+
+// Writes the 50 records of 25 bytes of the loss-streak table into `file` in place (created when
+// missing; a longer older file keeps its bytes after record 50): the streak length in 4
+// characters, its count in 10 and its share of the games ("0.0000%") in 9, then CR LF. False when
+// it could not be written, with `*message` ("Cannot write empty.txt: ...").
+bool WriteLossStreakTable(const std::filesystem::path& file, const RunState& state,
+                          std::string* message);
+
+}  // namespace kragmoor

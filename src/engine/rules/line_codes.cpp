@@ -1,0 +1,78 @@
+#include "engine/rules/line_codes.h"
+
+#include "engine/rules/stop_window.h"
+
+namespace kragmoor {
+
+namespace {
+
+// A code packs the symbol, the run length and whether the pay was doubled.
+constexpr int CodeOf(int symbol, int count, bool doubled) {
+    return (symbol * kRunLengths + count) * 2 + (doubled ? 1 : 0);
+}
+
+static_assert(CodeOf(kWild, kReels, false) == LineCodeTable::kJackpotCode);
+
+}  // namespace
+
+LineCodeTable::LineCodeTable(PayTableRef pay) : blocks_(kSuffixes, 0) {
+    for (int symbol = 0; symbol < kSymbols; ++symbol) {
+        for (int count = 0; count < kRunLengths; ++count) {
+            for (int doubled = 0; doubled < 2; ++doubled) {
+                LineCodeInfo& info =
+                    info_[static_cast<std::size_t>(CodeOf(symbol, count, doubled != 0))];
+                info.symbol = static_cast<std::uint8_t>(symbol);
+                info.count = static_cast<std::uint8_t>(count);
+                info.win = static_cast<std::int32_t>(pay[symbol][count]) * (doubled + 1);
+                info.jackpot = symbol == kWild && count == kReels;
+                info.pays = info.win > 0;
+            }
+        }
+    }
+    std::array<std::int16_t, kReels> s{};
+    std::array<std::uint8_t, kSuffixes> tail{};
+    for (int prefix = 0; prefix < kPrefixes; ++prefix) {
+        s[0] = static_cast<std::int16_t>(prefix % kSymbols);
+        s[1] = static_cast<std::int16_t>(prefix / kSymbols % kSymbols);
+        s[2] = static_cast<std::int16_t>(prefix / (kSymbols * kSymbols));
+        bool decided = true;
+        for (int suffix = 0; suffix < kSuffixes; ++suffix) {
+            s[3] = static_cast<std::int16_t>(suffix % kSymbols);
+            s[4] = static_cast<std::int16_t>(suffix / kSymbols);
+            const LineOutcome out = EvaluateLineSymbols(s, pay);
+            const bool doubled = out.win != pay[out.symbol][out.count];
+            tail[static_cast<std::size_t>(suffix)] =
+                static_cast<std::uint8_t>(CodeOf(out.symbol, out.count, doubled));
+            decided = decided && tail[static_cast<std::size_t>(suffix)] == tail[0];
+        }
+        std::uint32_t& p = prefixes_[static_cast<std::size_t>(prefix)];
+        p = tail[0];
+        if (!decided) {
+            p = static_cast<std::uint32_t>(blocks_.size()) << 8;
+            blocks_.insert(blocks_.end(), tail.begin(), tail.end());
+        }
+    }
+}
+
+std::uint32_t LineCodeTable::Key(const std::array<std::int16_t, kReels>& s) {
+    std::uint32_t key = 0;
+    for (int r = 0; r < kReels; ++r) key += Part(r, s[r]);
+    return key;
+}
+
+StripColumns::StripColumns(const ReelStrips& strip, const ReelLengths& last) {
+    for (int r = 0; r < kReels; ++r) {
+        for (int stop = 0; stop <= last[r]; ++stop) {
+            Column& column = reel[r][stop];
+            column.symbol = WindowColumn(strip, r, stop, last[r]);
+            column.scatters = 0;
+            for (int row = 0; row < kRows; ++row) {
+                column.key[row] = LineCodeTable::Part(r, column.symbol[row]);
+                column.scatters = static_cast<std::uint8_t>(
+                    column.scatters + (column.symbol[row] == kScatter ? 1 : 0));
+            }
+        }
+    }
+}
+
+}  // namespace kragmoor

@@ -1,0 +1,81 @@
+// The fast line evaluation behind the game rounds. A line's result depends only on its five
+// symbols, so every one of the 13^5 symbol combinations is valued once, when a game is loaded,
+// and kept as a one-byte code. Most lines are decided by their first three symbols, so the codes
+// live in two small tables that stay in the processor's caches: one entry per three-symbol
+// prefix, holding either the code or a block of 169 codes for the last two symbols. A game
+// reads each line's code by a key that is the sum of five per-stop values. The codes are proven
+// equal to EvaluateLineSymbols by an exhaustive test.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/rules/line_evaluator.h"
+#include "model/game_model.h"
+
+namespace kragmoor {
+
+// What a code stands for, ready for booking.
+struct LineCodeInfo {
+    std::int32_t win = 0;
+    std::uint8_t symbol = 0;
+    std::uint8_t count = 0;
+    bool jackpot = false;  // five wilds
+    bool pays = false;     // win > 0
+};
+
+class LineCodeTable {
+  public:
+    static constexpr int kPrefixes = kSymbols * kSymbols * kSymbols;  // reels 0..2
+    static constexpr int kSuffixes = kSymbols * kSymbols;             // reels 3 and 4
+    static constexpr int kSuffixShift = 12;                           // kPrefixes < 2^12
+
+    explicit LineCodeTable(PayTableRef pay);
+
+    // A key holds the prefix s0 + 13 s1 + 169 s2 in its low 12 bits and the suffix s3 + 13 s4
+    // above them, so that it is the sum of one value per reel.
+    static constexpr std::uint32_t Part(int reel, int symbol) {
+        constexpr std::uint32_t kWeight[kReels] = {1, kSymbols, kSymbols * kSymbols,
+                                                   1u << kSuffixShift, kSymbols << kSuffixShift};
+        return static_cast<std::uint32_t>(symbol) * kWeight[reel];
+    }
+    static std::uint32_t Key(const std::array<std::int16_t, kReels>& s);
+
+    std::uint8_t Code(std::uint32_t key) const {
+        const std::uint32_t prefix = prefixes_[key & ((1u << kSuffixShift) - 1)];
+        const std::uint32_t block = prefix >> 8;
+        // Branch-free: a decided prefix reads block 0, whose codes are never used.
+        const std::uint8_t tail = blocks_[block + (key >> kSuffixShift)];
+        return static_cast<std::uint8_t>(block != 0 ? tail : prefix & 0xFF);
+    }
+    const LineCodeInfo& Info(std::uint8_t code) const { return info_[code]; }
+    const LineCodeInfo& Lookup(std::uint32_t key) const { return Info(Code(key)); }
+    // The code of a line of five wilds.
+    static constexpr std::uint8_t kJackpotCode = (kWild * kRunLengths + kReels) * 2;
+
+  private:
+    static constexpr int kCodes = kSymbols * kRunLengths * 2;  // symbol, count, doubled
+    // Per prefix: the code when the prefix decides the line (low 8 bits), otherwise the offset
+    // of its block of 169 codes in blocks_ (above them; block 0 is a dummy).
+    std::array<std::uint32_t, kPrefixes> prefixes_{};
+    std::vector<std::uint8_t> blocks_;
+    std::array<LineCodeInfo, kCodes> info_{};
+};
+
+// Everything a game needs from one set of reel strips, per reel and stop: the three window
+// symbols (rows 0..2, stop_window.h), each row's share of a line key and the number of scatters
+// in the column.
+struct StripColumns {
+    struct Column {
+        std::array<std::uint32_t, kRows> key;
+        std::array<std::int16_t, kRows> symbol;
+        std::uint8_t scatters;
+    };
+    std::array<std::array<Column, kMaxPositions>, kReels> reel{};
+
+    // Reel r's last valid position is last[r].
+    StripColumns(const ReelStrips& strip, const ReelLengths& last);
+};
+
+}  // namespace kragmoor

@@ -1,0 +1,72 @@
+#include "engine/rules/line_evaluator.h"
+
+namespace kragmoor {
+
+namespace {
+
+// The line's paying symbol: the first symbol, or behind leading wilds the first ordinary
+// symbol; a scatter behind wilds leaves the wild.
+std::int32_t ChooseSymbol(const std::array<std::int16_t, kReels>& s) {
+    if (s[0] != kWild) return s[0];
+    for (int r = 1; r < kReels; ++r) {
+        if (s[r] == kWild) continue;
+        return s[r] < kWild ? s[r] : kWild;
+    }
+    return kWild;
+}
+
+}  // namespace
+
+LineOutcome EvaluateLineSymbols(const std::array<std::int16_t, kReels>& s, PayTableRef pay) {
+    LineOutcome out;
+    out.symbol = ChooseSymbol(s);
+
+    // The run starts on reel 0 and ends at the first symbol that is neither the line's symbol
+    // nor the wild; a line that starts with a scatter has no run.
+    if (s[0] <= kWild) {
+        while (out.count < kReels && (s[out.count] == out.symbol || s[out.count] == kWild)) {
+            ++out.count;
+        }
+    }
+
+    // A run of two or more of an ordinary symbol with a wild in it pays double, once.
+    int doubling = 1;
+    if (out.count >= 2 && out.symbol < kWild) {
+        for (int r = 0; r < out.count; ++r) {
+            if (s[r] == kWild) doubling = 2;
+        }
+    }
+    out.win = static_cast<std::int32_t>(pay[out.symbol][out.count]) * doubling;
+
+    // Two or more leading wilds are also a wild line; the better result stands, ties to the
+    // ordinary symbol.
+    if (s[0] == kWild && s[1] == kWild && out.symbol < kWild) {
+        int wilds = 0;
+        while (wilds < kReels && s[wilds] == kWild) ++wilds;
+        const std::int32_t wild_win = pay[kWild][wilds];
+        if (out.win < wild_win) out = {kWild, wilds, wild_win};
+    }
+    return out;
+}
+
+void EvaluateLine(const GameDefinition& def, RunState& state, int line) {
+    std::array<std::int16_t, kReels> s{};
+    for (int r = 0; r < kReels; ++r) s[r] = state.Window[def.LineTable[line][r]][r];
+    const LineOutcome out = EvaluateLineSymbols(s, def.PayTable);
+    state.LineResult[line][0] = out.symbol;
+    state.LineResult[line][1] = out.count;
+    state.LineResult[line][2] = out.win;
+}
+
+void EvaluateScatters(const GameDefinition& def, RunState& state) {
+    int count = 0;
+    for (const auto& row : state.Window) {
+        for (const std::int16_t symbol : row) count += symbol == kScatter ? 1 : 0;
+    }
+    if (count > 5) count = 5;
+    state.LineResult[kScatterLine][0] = kScatter;
+    state.LineResult[kScatterLine][1] = count;
+    state.LineResult[kScatterLine][2] = def.PayTable[kScatter][count];
+}
+
+}  // namespace kragmoor
