@@ -43,6 +43,11 @@ void rng_StreamJump(rng_Stream* stream) {
     for (int w = 0; w < 4; ++w) stream->s[w] = sum[w];
 }
 
+void rng_StreamInitJumped(rng_Stream* stream, int32_t seed, uint64_t jumps) {
+    rng_StreamInit(stream, seed);
+    for (uint64_t i = 0; i < jumps; ++i) rng_StreamJump(stream);
+}
+
 int32_t rng_Init(int32_t seed) {
     rng_StreamInit(&process_stream, seed);
     return 0;

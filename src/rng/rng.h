@@ -62,6 +62,11 @@ void rng_StreamInit(rng_Stream* stream, int32_t seed);
  * the draws made from this stream, and a jump makes none. */
 void rng_StreamJump(rng_Stream* stream);
 
+/* Seeds a stream as rng_StreamInit does, then jumps it `jumps` times: the stream of chunk number
+ * `jumps` of a run on `seed`, chunk 0 drawing from the seed's own. Costs `jumps` jumps, so a run
+ * that plays its chunks in order asks for the first and jumps a copy once per chunk after it. */
+void rng_StreamInitJumped(rng_Stream* stream, int32_t seed, uint64_t jumps);
+
 /* The draws are inline, so that a caller holding a stream pays no call per stop: the game rounds
  * make five per game at some ten million games a second. The process-wide entry points compile
  * to the same code as before streams existed, one call per draw. */

@@ -1,11 +1,12 @@
 // The jump checked against an independent computation: xoshiro256**'s state update (the output
 // scrambler aside) is linear over GF(2), so one draw is a 256 x 256 bit matrix T acting on the
 // state, and a jump of 2^128 draws is T^(2^128), reached here by squaring T 128 times. That the
-// streams of one seed never overlap follows.
+// streams of one seed never overlap follows. Beside it, the known streams of a run's chunks.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "rng/rng.h"
 
@@ -60,6 +61,41 @@ TEST(RandomJumps, JumpsAreTheMatrixPower) {
         }
         EXPECT_EQ(stream.generation_count, 0u);  // a jump makes no draw
     }
+}
+
+// The stream of chunk k of a run, asked of the library: the seed's own for chunk 0, then the
+// seed's jumped exactly k times. The states were worked out apart from this library, by the
+// published jump polynomial on a plain xoshiro256** written anew; a chunk jumped twice as often
+// as its number would land on chunk 2k's state.
+TEST(RandomJumps, ChunkStreamsKnownAnswers) {
+    using Case = std::pair<std::uint64_t, Words>;
+    const Case cases[] = {
+        {1,
+         {0x12057767ad426882ULL, 0xf16715a91525cf76ULL, 0x3f91dd3aa5286356ULL,
+          0x94045d285d26934bULL}},
+        {2,
+         {0x914fa081fa78dc68ULL, 0x5bb1ec2dc0dfd44bULL, 0x24202cccaeb24b6cULL,
+          0x60951107a7192c29ULL}},
+        {3,
+         {0x512ac8a098d7e83dULL, 0x91b49f9af62e04eeULL, 0x61af6115bc1e34a0ULL,
+          0x39a0997da8726c4fULL}},
+    };
+    rng_Stream seeded;
+    rng_StreamInit(&seeded, 26);
+    rng_Stream chunk{{9, 9, 9, 9}, 77};
+    rng_StreamInitJumped(&chunk, 26, 0);
+    EXPECT_EQ(StateOf(chunk), StateOf(seeded));
+    EXPECT_EQ(chunk.generation_count, 0u);
+    for (const auto& [k, state] : cases) {
+        rng_StreamInitJumped(&chunk, 26, k);
+        EXPECT_EQ(StateOf(chunk), state) << "chunk " << k;
+        EXPECT_EQ(chunk.generation_count, 0u);
+    }
+    rng_StreamInitJumped(&chunk, 26, 3);
+    EXPECT_EQ(rng_StreamNext(&chunk), 0x60071ea30b6eeeccULL);
+    rng_StreamInitJumped(&chunk, -1, 2);  // the seed read as unsigned, as rng_StreamInit reads it
+    EXPECT_EQ(StateOf(chunk), (Words{0x3da826ac822ec50eULL, 0xe3f97029860a0b7eULL,
+                                     0x09532fb8ce44a74bULL, 0x1d16bd653145b7c4ULL}));
 }
 
 }  // namespace
