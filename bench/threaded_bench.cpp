@@ -11,7 +11,7 @@
 #include <string>
 #include <system_error>
 
-#include "cli/chunked_run.h"
+#include "engine/chunks/chunked_run.h"
 #include "engine/play/session.h"
 
 namespace {
@@ -38,20 +38,20 @@ struct ScratchGame {
 
 void BM_ChunkedRun(benchmark::State& state) {
     const ScratchGame game;
-    const cli::ChunkedRunPlan plan{8'000'000, false, kSelectedReelAtLoad,
-                                   static_cast<int>(state.range(0))};
+    const ChunkedRunPlan plan{8'000'000, false, kSelectedReelAtLoad,
+                              static_cast<int>(state.range(0))};
     std::int64_t played = 0;
     for (auto _ : state) {
         state.PauseTiming();
         Session session = OpenSession(game.dir, {});
         state.ResumeTiming();
-        const cli::ChunkedRunResult run = cli::PlayInChunks(session, plan);
-        if (run.write_failed || !session.logs.CloseAll()) {
+        ChunkedRun run(session, plan);
+        if (!run.Play() || !session.logs.CloseAll()) {
             state.SkipWithError("a log could not be written");
             break;
         }
-        played += run.state.Games;
-        benchmark::DoNotOptimize(run.state.TotalWin);
+        played += run.Result().state.Games;
+        benchmark::DoNotOptimize(run.Result().state.TotalWin);
     }
     state.SetItemsProcessed(played);
 }

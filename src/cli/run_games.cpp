@@ -1,7 +1,8 @@
 // kragmoor-sim DIR --games N: an automatic run with nothing shown, stopped at the yield after
 // game N, then saved and the logs closed, and a summary of what was played with its verdict
 // against the exact RTP. The exact analysis runs on a thread of its own while the games play.
-// One thread plays the single stream, as the window does; more play chunks (chunked_run.h).
+// One thread plays the single stream, as the window does; more play chunks
+// (engine/chunks/chunked_run.h).
 #include "cli/run_games.h"
 
 #include <algorithm>
@@ -10,9 +11,9 @@
 #include <vector>
 
 #include "cli/background_analysis.h"
-#include "cli/chunked_run.h"
 #include "cli/progress.h"
 #include "cli/run_summary.h"
+#include "engine/chunks/chunked_run.h"
 #include "engine/play/headless_run.h"
 #include "engine/play/simulator.h"
 
@@ -63,14 +64,15 @@ Played PlayChunks(const Options& options, Session& session, ProgressBar& bar) {
             bar.UpdateNow(st.Games, st.TotalWin, st.TotalBet);
         };
     }
-    const ChunkedRunPlan plan{options.games, options.sequential, options.selected_reel,
-                              options.threads};
     const auto start = std::chrono::steady_clock::now();
-    ChunkedRunResult run = PlayInChunks(session, plan, progress);
+    ChunkedRun chunked(session,
+                       {options.games, options.sequential, options.selected_reel, options.threads});
+    chunked.Play(progress);
     const double seconds = SecondsSince(start);
     bar.Finish();
+    chunked.Save();
+    ChunkedRunResult run = chunked.Result();
     bool failed = run.write_failed;
-    if (!SaveRunState(session, run.state, run.messages)) failed = true;
     if (!session.logs.CloseAll()) {
         failed = true;
         for (const LogFile* log :

@@ -6,6 +6,19 @@
 
 namespace kragmoor {
 
+bool WriteSaveFiles(const std::filesystem::path& dir, const GameDefinition& def,
+                    const RunState& state, const HitTable& hits,
+                    const std::function<void(const std::string&)>& failed) {
+    std::string message;
+    bool ok = AppendSaveReport(dir / def.ReportFileName, state, hits, &message);
+    if (!ok) failed(message);
+    if (!WriteLossStreakTable(dir / "empty.txt", state, &message)) {
+        failed(message);
+        ok = false;
+    }
+    return ok;
+}
+
 RunStatistics::RunStatistics(const GameDefinition& def, RunState& state, RunStatus& status,
                              RunLogs& logs, RunObserver& observer, std::filesystem::path dir,
                              std::int64_t chart_points)
@@ -54,13 +67,9 @@ bool RunStatistics::Save() {
         hits_.Refresh(def_, state_);
         observer_.HitsRefreshed();
     }
-    std::string message;
-    bool ok = AppendSaveReport(dir_ / def_.ReportFileName, state_, hits_, &message);
-    if (!ok) status_.TellSaveFailure(message);
-    if (!WriteLossStreakTable(dir_ / "empty.txt", state_, &message)) {
+    const bool ok = WriteSaveFiles(dir_, def_, state_, hits_, [this](const std::string& message) {
         status_.TellSaveFailure(message);
-        ok = false;
-    }
+    });
     observer_.SetText("LOG DONE !!!");
     observer_.Beep();
     return ok;

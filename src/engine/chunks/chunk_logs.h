@@ -13,7 +13,7 @@
 
 #include "model/log_file.h"
 
-namespace kragmoor::cli {
+namespace kragmoor {
 
 class ChunkLogs {
   public:
@@ -41,4 +41,4 @@ class ChunkLogs {
     std::vector<std::filesystem::path> paths_;  // Percent, Jackpot, FreeSpins
 };
 
-}  // namespace kragmoor::cli
+}  // namespace kragmoor

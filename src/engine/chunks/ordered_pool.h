@@ -16,7 +16,7 @@
 #include <thread>
 #include <vector>
 
-namespace kragmoor::cli {
+namespace kragmoor {
 
 template <typename Job, typename Result>
 class OrderedPool {
@@ -125,4 +125,4 @@ class OrderedPool {
     std::vector<std::thread> workers_;
 };
 
-}  // namespace kragmoor::cli
+}  // namespace kragmoor

@@ -1,5 +1,5 @@
-// Parts of a run on one stream, merged, give the single run's counters, logs and loss streaks.
-#include "engine/parts/run_part.h"
+// Chunks of a run on one stream, merged, give the single run's counters, logs and loss streaks.
+#include "engine/chunks/chunk.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/parts/run_merge.h"
+#include "engine/chunks/chunk_merge.h"
 #include "engine/play/headless_run.h"
 #include "engine/records/bookings.h"
 #include "engine/records/save_report.h"
@@ -35,11 +35,11 @@ std::vector<std::int64_t> Streaks(const RunState& s) {
 
 constexpr int kSeed = 26;  // a trigger on game 10000, so that a feature crosses an edge
 
-class RunParts : public ::testing::TestWithParam<bool> {
+class Chunks : public ::testing::TestWithParam<bool> {
   protected:
     bool Sequential() const { return GetParam(); }
 
-    // One engine playing `games` on one stream, its round completed as a part's is.
+    // One engine playing `games` on one stream, its round completed as a chunk's is.
     Played Single(std::int64_t games) {
         const test::TempDir dir;
         LogFiles logs;
@@ -64,9 +64,9 @@ class RunParts : public ::testing::TestWithParam<bool> {
         return played;
     }
 
-    // The same games in parts ending at `edges`, merged; a part that ended by itself at its edge
+    // The same games in chunks ending at `edges`, merged; a chunk that ended by itself at its edge
     // counts a restart, as the single run would have started again there.
-    Played InParts(const std::vector<std::int64_t>& edges) {
+    Played InChunks(const std::vector<std::int64_t>& edges) {
         rng_Stream stream;
         rng_StreamInit(&stream, kSeed);
         Played sum;
@@ -76,11 +76,11 @@ class RunParts : public ::testing::TestWithParam<bool> {
             const test::TempDir dir;
             LogFiles logs;
             test::CreateLogs(logs, dir.path());
-            const RunPartResult part = PlayRunPart(tables, logs, dir.path(),
-                                                   RunPart{before, end, Sequential(), 3}, stream);
-            EXPECT_FALSE(part.write_failed);
-            MergeRunPart(sum.state, part.state);
-            sum.restarts += part.restarts + (part.ended_by_itself && end != edges.back() ? 1 : 0);
+            const ChunkResult chunk =
+                PlayChunk(tables, logs, dir.path(), Chunk{before, end, Sequential(), 3}, stream);
+            EXPECT_FALSE(chunk.write_failed);
+            MergeChunk(sum.state, chunk.state);
+            sum.restarts += chunk.restarts + (chunk.ended_by_itself && end != edges.back() ? 1 : 0);
             for (std::size_t i = 0; i < 3; ++i) sum.logs[i] += test::ReadFile(dir / kLogs[i]);
             before = end;
         }
@@ -94,34 +94,34 @@ class RunParts : public ::testing::TestWithParam<bool> {
     }
 
     GameDefinition def = ReadDefinition(test::SourceFile("games/ReelSetup.ini"));
-    std::shared_ptr<const GameTables> tables = RunPartTables(def);
+    std::shared_ptr<const GameTables> tables = ChunkTables(def);
 };
 
-TEST_P(RunParts, PartsOnOneStreamAddUpToTheSingleRun) {
+TEST_P(Chunks, ChunksOnOneStreamAddUpToTheSingleRun) {
     // Edges where Percent_10000.txt's window restarts; sequentially reel 3 carries 59 times.
     const std::vector<std::int64_t> edges = {10000, 20000, 30000, 60000, 70000, 90000};
     const Played single = Single(90000);
-    const Played parts = InParts(edges);
+    const Played chunks = InChunks(edges);
 
     if (!Sequential()) {
-        // The feature of game 10000 crosses the first edge: its record is the first part's.
-        EXPECT_NE(parts.logs[2].find("     10000"), std::string::npos);
+        // The feature of game 10000 crosses the first edge: its record is the first chunk's.
+        EXPECT_NE(chunks.logs[2].find("     10000"), std::string::npos);
     }
-    EXPECT_EQ(Saved(parts.state), Saved(single.state));  // games, totals and the hit table
-    EXPECT_EQ(parts.logs, single.logs);
-    EXPECT_EQ(parts.restarts, single.restarts);
-    EXPECT_EQ(parts.state.FreeSpinsTotal, single.state.FreeSpinsTotal);
-    EXPECT_EQ(Streaks(parts.state), Streaks(single.state));
-    EXPECT_EQ(test::StopsOf(parts.state), test::StopsOf(single.state));
+    EXPECT_EQ(Saved(chunks.state), Saved(single.state));  // games, totals and the hit table
+    EXPECT_EQ(chunks.logs, single.logs);
+    EXPECT_EQ(chunks.restarts, single.restarts);
+    EXPECT_EQ(chunks.state.FreeSpinsTotal, single.state.FreeSpinsTotal);
+    EXPECT_EQ(Streaks(chunks.state), Streaks(single.state));
+    EXPECT_EQ(test::StopsOf(chunks.state), test::StopsOf(single.state));
 }
 
-INSTANTIATE_TEST_SUITE_P(RandomAndSequential, RunParts, ::testing::Bool(),
+INSTANTIATE_TEST_SUITE_P(RandomAndSequential, Chunks, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& p) {
                              return p.param ? "Sequential" : "Random";
                          });
 
 // Loss streaks of rounds split anywhere, long ones across edges included, join to the whole's.
-TEST(RunMerge, LossStreaksJoinAcrossTheEdges) {
+TEST(ChunkMerge, LossStreaksJoinAcrossTheEdges) {
     std::mt19937 random(5);
     std::vector<bool> won;
     for (int run = 0; run < 400; ++run) {
@@ -145,20 +145,20 @@ TEST(RunMerge, LossStreaksJoinAcrossTheEdges) {
     const RunState whole = count(0, won.size());
     for (int split = 0; split < 20; ++split) {
         std::vector<std::size_t> edges = {0, won.size()};
-        if (split == 0) {  // parts of losses only, the streak they join passing 50
+        if (split == 0) {  // chunks of losses only, the streak they join passing 50
             edges.insert(edges.end(), {won.size() - 60, won.size() - 10});
         }
         for (int e = 0; e < 1 + split % 6; ++e) edges.push_back(random() % won.size());
         std::sort(edges.begin(), edges.end());
         RunState sum;
         for (std::size_t e = 0; e + 1 < edges.size(); ++e)
-            MergeRunPart(sum, count(edges[e], edges[e + 1]));
+            MergeChunk(sum, count(edges[e], edges[e + 1]));
         ASSERT_EQ(Streaks(sum), Streaks(whole)) << "split " << split;
         EXPECT_EQ(sum.OpeningLosses, whole.OpeningLosses);
     }
 }
 
-TEST(RunPart, TheOdometerStandsWhereItsGamesLeaveIt) {
+TEST(Chunk, TheOdometerStandsWhereItsGamesLeaveIt) {
     GameDefinition def = test::SmallGame();
     const std::int16_t last[kReels] = {2, 3, 4, 5, 6};  // 3 x 4 x 5 x 6 x 7 = 2520 combinations
     for (int r = 0; r < kReels; ++r) def.ReelLen[r] = last[r];

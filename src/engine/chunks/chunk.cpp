@@ -1,4 +1,4 @@
-#include "engine/parts/run_part.h"
+#include "engine/chunks/chunk.h"
 
 #include <utility>
 
@@ -7,10 +7,10 @@
 
 namespace kragmoor {
 
-std::shared_ptr<const GameTables> RunPartTables(const GameDefinition& def) {
-    GameDefinition part = def;
-    part.CycleGames = 0;
-    return GameTables::Build(part);
+std::shared_ptr<const GameTables> ChunkTables(const GameDefinition& def) {
+    GameDefinition chunk = def;
+    chunk.CycleGames = 0;
+    return GameTables::Build(chunk);
 }
 
 void OdometerStopsAfter(const GameDefinition& def, std::int64_t games,
@@ -26,22 +26,21 @@ void OdometerStopsAfter(const GameDefinition& def, std::int64_t games,
     }
 }
 
-RunPartResult PlayRunPart(std::shared_ptr<const GameTables> tables, LogFiles& logs,
-                          const std::filesystem::path& dir, const RunPart& part,
-                          rng_Stream& stream) {
+ChunkResult PlayChunk(std::shared_ptr<const GameTables> tables, LogFiles& logs,
+                      const std::filesystem::path& dir, const Chunk& chunk, rng_Stream& stream) {
     const GameDefinition& def = tables->definition;
     RunState start = LoaderState(def);
-    start.Games = part.games_before;
-    if (part.sequential) OdometerStopsAfter(def, part.games_before, start.ReelStop);
-    Simulator engine(std::move(tables), logs, dir, start, part.games_before / kYieldEvery,
+    start.Games = chunk.games_before;
+    if (chunk.sequential) OdometerStopsAfter(def, chunk.games_before, start.ReelStop);
+    Simulator engine(std::move(tables), logs, dir, start, chunk.games_before / kYieldEvery,
                      StopDraws(stream));
-    if (part.sequential) {
+    if (chunk.sequential) {
         engine.SetRandomStops(false);
-        engine.SelectReel(part.selected_reel);
+        engine.SelectReel(chunk.selected_reel);
     }
-    RunPartResult result;
+    ChunkResult result;
     {
-        HeadlessRun run(engine, part.games_end);
+        HeadlessRun run(engine, chunk.games_end);
         run.Play();
         result.restarts = run.Restarts();
         result.ended_by_itself = run.EndedByItself();

@@ -1,13 +1,13 @@
 // The pool behind runs on several threads: results come back in job order whatever thread
 // finished first, a stop drops what was made past it, and a job's exception reaches the caller.
-#include "cli/ordered_pool.h"
+#include "engine/chunks/ordered_pool.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <vector>
 
-namespace kragmoor::cli {
+namespace kragmoor {
 namespace {
 
 using Pool = OrderedPool<std::int64_t, std::int64_t>;
@@ -70,4 +70,4 @@ TEST(OrderedPool, AJobsExceptionReachesTheCallerInItsTurn) {
 }
 
 }  // namespace
-}  // namespace kragmoor::cli
+}  // namespace kragmoor

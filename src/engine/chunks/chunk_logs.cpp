@@ -1,4 +1,4 @@
-#include "cli/chunk_logs.h"
+#include "engine/chunks/chunk_logs.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -7,7 +7,7 @@
 
 #include "model/output_file.h"
 
-namespace kragmoor::cli {
+namespace kragmoor {
 
 namespace {
 
@@ -40,11 +40,11 @@ bool AppendFile(const std::filesystem::path& path, LogFile& log, std::string* me
 
 ChunkLogs::ChunkLogs(const std::filesystem::path& dir, std::int64_t chunk)
     : files_(std::make_unique<LogFiles>()) {
-    const std::string part = ".part" + std::to_string(chunk);
+    const std::string suffix = ".part" + std::to_string(chunk);
     LogFile* logs[] = {&files_->Percent, &files_->Jackpot, &files_->FreeSpins};
     const char* names[] = {"Percent_10000.txt", "Jackpot.txt", "FreeSpins.txt"};
     for (int i = 0; i < 3; ++i) {
-        paths_.push_back(dir / (names[i] + part));
+        paths_.push_back(dir / (names[i] + suffix));
         logs[i]->Create(paths_.back());
     }
 }
@@ -80,4 +80,4 @@ bool ChunkLogs::AppendTo(LogFiles& run, std::string* message) const {
     return true;
 }
 
-}  // namespace kragmoor::cli
+}  // namespace kragmoor

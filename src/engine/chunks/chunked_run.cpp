@@ -1,0 +1,135 @@
+#include "engine/chunks/chunked_run.h"
+
+#include <algorithm>
+#include <thread>
+#include <utility>
+
+#include "engine/chunks/chunk.h"
+#include "engine/chunks/chunk_logs.h"
+#include "engine/chunks/chunk_merge.h"
+#include "engine/chunks/ordered_pool.h"
+#include "engine/play/headless_run.h"
+#include "engine/play/run_statistics.h"
+#include "engine/records/hit_table.h"
+#include "model/text_format.h"
+#include "rng/rng.h"
+
+namespace kragmoor {
+
+struct ChunkedRun::PlayedChunk {
+    ChunkLogs logs;
+    std::string failure;  // its logs could not be created: nothing was played
+    ChunkResult result;
+};
+
+namespace {
+
+struct ChunkJob {
+    Chunk chunk;
+    rng_Stream stream;
+};
+
+std::string FailedLog(const LogFiles& logs) {
+    for (const LogFile* log : {&logs.Percent, &logs.Jackpot, &logs.FreeSpins}) {
+        if (log->Failed()) return log->FailureMessage();
+    }
+    return {};
+}
+
+}  // namespace
+
+int ChunkThreads(int threads, std::int64_t chunks) {
+    std::int64_t n = threads;
+    if (n == 0) n = std::max(1u, std::thread::hardware_concurrency());
+    return static_cast<int>(std::clamp<std::int64_t>(n, 1, std::max<std::int64_t>(chunks, 1)));
+}
+
+ChunkedRun::ChunkedRun(Session& session, const ChunkedRunPlan& plan)
+    : session_(session),
+      plan_(plan),
+      games_end_(HeadlessRun::StopsAt(plan.games)),
+      chunks_((games_end_ + kChunkGames - 1) / kChunkGames),
+      tables_(ChunkTables(session.definition)) {
+    sum_.state = LoaderState(session.definition);
+}
+
+ChunkedRun::~ChunkedRun() = default;
+
+bool ChunkedRun::Play(std::int64_t first, std::int64_t end, const ChunkProgress& progress) {
+    if (sum_.write_failed) return false;
+    // The first chunk's stream asked of the generator, each later one's a copy jumped once more.
+    rng_Stream next_stream;
+    rng_StreamInitJumped(&next_stream, session_.definition.Seed, static_cast<std::uint64_t>(first));
+    using Pool = OrderedPool<ChunkJob, PlayedChunk>;
+    const Pool::Make make = [&](std::int64_t i) {
+        const std::int64_t k = first + i;
+        ChunkJob job{{k * kChunkGames, std::min(games_end_, (k + 1) * kChunkGames),
+                      plan_.sequential, plan_.selected_reel},
+                     next_stream};
+        rng_StreamJump(&next_stream);
+        return job;
+    };
+    const Pool::Play play = [&](ChunkJob& job) {
+        PlayedChunk chunk{ChunkLogs(session_.dir, job.chunk.games_before / kChunkGames), {}, {}};
+        if (chunk.logs.Created(&chunk.failure)) {
+            chunk.result =
+                PlayChunk(tables_, chunk.logs.Files(), session_.dir, job.chunk, job.stream);
+        }
+        return chunk;
+    };
+    const Pool::Take take = [&](PlayedChunk& chunk) { return Take(chunk, progress); };
+    const int threads = ChunkThreads(plan_.threads, end - first);
+    Pool::Run(threads, end - first, 2 * static_cast<std::int64_t>(threads), make, play, take);
+    return !sum_.write_failed;
+}
+
+bool ChunkedRun::Save() {
+    const GameDefinition& def = session_.definition;
+    HitTable hits(def);
+    hits.Refresh(def, sum_.state);
+    const bool ok =
+        WriteSaveFiles(session_.dir, def, sum_.state, hits,
+                       [this](const std::string& message) { sum_.messages.push_back(message); });
+    if (!ok) sum_.write_failed = true;
+    return ok;
+}
+
+// Adds a chunk to the sum: its logs appended to the run's, its counters summed, and at its edge
+// what the single stream would have done there.
+bool ChunkedRun::Take(PlayedChunk& chunk, const ChunkProgress& progress) {
+    if (!chunk.failure.empty()) return Fail(chunk.failure);
+    ++sum_.chunks;
+    std::string message;
+    const bool joined = chunk.logs.AppendTo(session_.logs, &message);
+    const ChunkResult& played = chunk.result;
+    MergeChunk(sum_.state, played.state);
+    sum_.restarts += played.restarts;
+    sum_.messages.insert(sum_.messages.end(), played.messages.begin(), played.messages.end());
+    if (!joined) return Fail(message);
+    // The run's logs reach the disk chunk by chunk, so that a full disk ends the run soon.
+    if (!session_.logs.FlushAll()) return Fail(FailedLog(session_.logs));
+    if (played.write_failed) return Fail({});
+    AtEdge(played.ended_by_itself);
+    if (progress) progress(sum_.state);
+    return !sum_.write_failed;
+}
+
+bool ChunkedRun::Fail(std::string message) {
+    if (!message.empty()) sum_.messages.push_back(std::move(message));
+    sum_.write_failed = true;
+    return false;
+}
+
+// A save at every CycleGames games, and a run that ended by itself started again.
+void ChunkedRun::AtEdge(bool ended_by_itself) {
+    const std::int64_t games = sum_.state.Games;
+    const std::int64_t cycle = session_.definition.CycleGames;
+    const bool cycle_end = cycle > 0 && games % cycle == 0;
+    if (cycle_end) {
+        Save();
+        sum_.messages.push_back(text::Decimal(games) + " Games!");
+    }
+    if (games < games_end_ && (cycle_end || ended_by_itself)) ++sum_.restarts;
+}
+
+}  // namespace kragmoor

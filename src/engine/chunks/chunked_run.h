@@ -1,0 +1,86 @@
+// A run played in chunks of a million games on several threads, with the same files and figures
+// at any thread count (kragmoor-sim --threads T). Chunk k plays the run's games k * 10^6 + 1 to
+// (k + 1) * 10^6 on an engine of its own (chunk.h), drawing from the seed's stream jumped k times
+// by 2^128 draws (rng_StreamInitJumped), so that no two chunks share a draw; its logs go to
+// temporary files (chunk_logs.h). The chunks are added up in game order on the calling thread
+// (chunk_merge.h): their logs joined to the run's, the save at every CycleGames games made from
+// the sum, so the thread count decides only how fast the result comes.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/play/session.h"
+#include "engine/rules/game_tables.h"
+#include "model/game_model.h"
+
+namespace kragmoor {
+
+inline constexpr std::int64_t kChunkGames = 1'000'000;
+
+struct ChunkedRunPlan {
+    std::int64_t games = 0;  // as asked: rounded up to a multiple of 100
+    bool sequential = false;
+    int selected_reel = kSelectedReelAtLoad;
+    int threads = 2;  // 0: every core
+};
+
+struct ChunkedRunResult {
+    RunState state;  // the sum of the chunks
+    std::int64_t chunks = 0;
+    std::int64_t restarts = 0;  // as the single stream counts them: runs ended by themselves
+    std::vector<std::string> messages;  // the notices of the chunks and the sum, in order
+    bool write_failed = false;
+};
+
+// Called on the calling thread with the sum after each chunk added.
+using ChunkProgress = std::function<void(const RunState&)>;
+
+// The threads `chunks` chunks are played on: every core for 0, never more than there are chunks.
+int ChunkThreads(int threads, std::int64_t chunks);
+
+class ChunkedRun {
+  public:
+    // The run `plan` asks for on the session's game, its logs the session's (open). The session
+    // outlives the object.
+    ChunkedRun(Session& session, const ChunkedRunPlan& plan);
+    ~ChunkedRun();
+    ChunkedRun(const ChunkedRun&) = delete;
+    ChunkedRun& operator=(const ChunkedRun&) = delete;
+
+    // How many chunks the run's games make, the last maybe a short one.
+    std::int64_t Chunks() const { return chunks_; }
+
+    // Plays chunks first..end-1 of the run and adds them in order to the sum of those played
+    // before: ranges played one after the other from chunk 0 add up to the whole run, and a range
+    // played alone to its own games. A chunk whose file could not be written ends it (the chunks
+    // before it and what it played are kept) and false is returned; nothing is played after.
+    bool Play(std::int64_t first, std::int64_t end, const ChunkProgress& progress = {});
+    bool Play(const ChunkProgress& progress = {}) { return Play(0, chunks_, progress); }
+
+    const ChunkedRunResult& Result() const { return sum_; }
+
+    // A save of the sum as the Save button makes it: the totals and the hit table appended to the
+    // report, empty.txt rewritten. A file that could not be written is added to the messages and
+    // marks the result failed. The logs stay open: the session's to close.
+    bool Save();
+
+  private:
+    struct PlayedChunk;
+
+    bool Take(PlayedChunk& chunk, const ChunkProgress& progress);
+    bool Fail(std::string message);
+    void AtEdge(bool ended_by_itself);
+
+    Session& session_;
+    const ChunkedRunPlan plan_;
+    const std::int64_t games_end_;
+    const std::int64_t chunks_;
+    const std::shared_ptr<const GameTables> tables_;
+    ChunkedRunResult sum_;
+};
+
+}  // namespace kragmoor
