@@ -53,8 +53,6 @@ ChunkedRun::ChunkedRun(Session& session, const ChunkedRunPlan& plan)
     sum_.state = LoaderState(session.definition);
 }
 
-ChunkedRun::~ChunkedRun() = default;
-
 bool ChunkedRun::Play(std::int64_t first, std::int64_t end, const ChunkProgress& progress) {
     if (sum_.write_failed) return false;
     // The first chunk's stream asked of the generator, each later one's a copy jumped once more.

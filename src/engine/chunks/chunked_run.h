@@ -47,17 +47,17 @@ class ChunkedRun {
     // The run `plan` asks for on the session's game, its logs the session's (open). The session
     // outlives the object.
     ChunkedRun(Session& session, const ChunkedRunPlan& plan);
-    ~ChunkedRun();
     ChunkedRun(const ChunkedRun&) = delete;
     ChunkedRun& operator=(const ChunkedRun&) = delete;
 
     // How many chunks the run's games make, the last maybe a short one.
     std::int64_t Chunks() const { return chunks_; }
 
-    // Plays chunks first..end-1 of the run and adds them in order to the sum of those played
-    // before: ranges played one after the other from chunk 0 add up to the whole run, and a range
-    // played alone to its own games. A chunk whose file could not be written ends it (the chunks
-    // before it and what it played are kept) and false is returned; nothing is played after.
+    // Plays chunks first..end-1 of the run (0 <= first <= end <= Chunks()) and adds them in order
+    // to the sum of those played before: ranges played one after the other from chunk 0 add up to
+    // the whole run, and a range played alone to its own games. A chunk whose file could not be
+    // written ends it (the chunks before it and what it played are kept) and false is returned;
+    // nothing is played after.
     bool Play(std::int64_t first, std::int64_t end, const ChunkProgress& progress = {});
     bool Play(const ChunkProgress& progress = {}) { return Play(0, chunks_, progress); }
 
