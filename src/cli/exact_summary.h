@@ -17,11 +17,4 @@ std::string ExactSummaryJson(const GameDefinition& def, const ExactAnalysis& a);
 // "<=2", ..., "<=100", ">100".
 std::string WinBinLabel(std::size_t bin);
 
-// A combination's count as the par sheet writes it: the run length or scatters, "3+" for the
-// feature.
-std::string CombinationCount(const Combination& c);
-
-// The standard deviation of a feature's win in credits; infinite with its mean.
-double FeatureWinSd(const FeatureLaw& feature);
-
 }  // namespace kragmoor::cli

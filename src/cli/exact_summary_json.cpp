@@ -6,6 +6,7 @@
 #include "cli/exact_summary.h"
 #include "cli/json_text.h"
 #include "engine/analysis/par_sheet.h"
+#include "engine/analysis/par_sheet_text.h"
 #include "model/text_format.h"
 
 namespace kragmoor::cli {

@@ -1,4 +1,5 @@
-// The par sheet's CSV read back, its RFC 4180 quoting, the odds rules, a run's verdict.
+// The par sheet's CSV read back, its RFC 4180 quoting, the odds rules, the table's cells, a run's
+// verdict.
 #include "engine/analysis/par_sheet.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "engine/analysis/exact_analysis.h"
+#include "engine/analysis/par_sheet_text.h"
 #include "engine/analysis/run_verdict.h"
 #include "engine_fixture.h"
 #include "model/definition_reader.h"
@@ -106,6 +108,38 @@ TEST(ParSheet, OddsRulesFlagRareAwards) {
 }
 
 // sd 5 bets over 10^6 games: the standard error of the RTP is 0.5 percentage points.
+// The window's cells round ties away from zero on the double's exact value, where printf rounds
+// them to even: 0.125 is exactly a tie, 0.135 lies just above one.
+TEST(ParSheet, CellNumbersRoundTiesAwayFromZero) {
+    const std::tuple<double, int, const char*> fixed[] = {
+        {0.125, 2, "0.13"}, {0.135, 2, "0.14"},         {2.5, 0, "3"},    {0.5, 0, "1"},
+        {999.5, 0, "1000"}, {0.0078125, 6, "0.007813"}, {0.0, 2, "0.00"}, {1.0 / 3, 4, "0.3333"}};
+    for (const auto& [value, decimals, text] : fixed)
+        EXPECT_EQ(FixedTiesAway(value, decimals), text);
+    const std::pair<double, const char*> exponent[] = {{12345.125, "1.234513e+04"},
+                                                       {9.9999996, "1.000000e+01"},
+                                                       {0.0, "0.000000e+00"},
+                                                       {3.0517578125e-05, "3.051758e-05"},
+                                                       {1e-100, "1.000000e-100"}};
+    for (const auto& [value, text] : exponent) EXPECT_EQ(ExponentTiesAway(value, 6), text);
+}
+
+// Endless features: the feature's row shows its expected win as "inf" and an infinite share as
+// "never", as the window always has; the CSV and the runner keep their own words for them.
+TEST(ParSheet, CellsOfAnEndlessFeature) {
+    GameDefinition def = SmallGame();
+    for (int r = 0; r < kReels; ++r) SetStrip(def, r, "S0", true);
+    for (int r = 0; r < 3; ++r) SetStrip(def, r, "S12");
+    const ExactAnalysis a = AnalyseGame(def);
+    const Combination& feature = a.combinations.back();
+    ASSERT_EQ(feature.kind, CombinationKind::kFeature);
+    const CombinationCells cells = ParSheetCells(def, feature);
+    EXPECT_EQ(std::tuple(cells.label, cells.count, cells.pay, cells.rtp_share_percent),
+              std::tuple(std::string("Free spins feature"), std::string("3+"), std::string("inf"),
+                         std::string("never")));
+    EXPECT_EQ(CreditsText(feature.pay), "infinite");
+}
+
 TEST(RunVerdict, ZScoreAgainstTheExactRtp) {
     struct Case {
         double sd, simulated;

@@ -5,14 +5,16 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <cmath>
+#include <limits>
+#include <random>
 
 #include "engine/analysis/exact_analysis.h"
 #include "engine/analysis/par_sheet.h"
+#include "engine/analysis/par_sheet_text.h"
 #include "helpers/fixtures.h"
 #include "model/definition_reader.h"
 #include "ui/stats/exact_analysis_job.h"
 #include "ui/stats/frm_par_sheet.h"
-#include "ui/stats/par_sheet_figures.h"
 #include "ui/stats/par_table_model.h"
 
 using namespace kragmoor;
@@ -110,6 +112,30 @@ class ParSheetTest : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!closed.isNull());
         QCOMPARE(OpenParSheet(), closed.data());
+    }
+
+    // The table's numbers as Qt writes them, which rounds a tie away from zero (0.125 to 0.13)
+    // where printf rounds it to even.
+    void cellNumbersAreWrittenAsQtWritesThem() {
+        std::vector<double> values = {0.125,     2.5,
+                                      0.03125,   0.0078125,
+                                      12345.125, 999.5,
+                                      9.9999995, 0.0,
+                                      1.0 / 3,   123456789.125,
+                                      1e-12,     5e-324,
+                                      1e300,     std::numeric_limits<double>::infinity()};
+        std::mt19937_64 random(7);
+        for (int i = 0; i < 3000; ++i) {
+            const auto mantissa = static_cast<double>(random() >> 11);
+            values.push_back(std::ldexp(mantissa, -static_cast<int>(random() % 100)));
+        }
+        for (const double v : values) {
+            for (const int decimals : {0, 2, 4, 6}) {
+                QCOMPARE(QString::fromStdString(FixedTiesAway(v, decimals)),
+                         QString::number(v, 'f', decimals));
+            }
+            QCOMPARE(QString::fromStdString(ExponentTiesAway(v, 6)), QString::number(v, 'e', 6));
+        }
     }
 
     void itShowsProgressThenTheTableWhichAClickCopies() {

@@ -47,10 +47,9 @@ class LineAutomaton {
     static constexpr int Code(int symbol, int count, bool doubled) {
         return (symbol * kRunLengths + count) * 2 + (doubled ? 1 : 0);
     }
-    int States() const { return static_cast<int>(next_.size() / kSymbols); }
 
   private:
-    std::vector<std::int16_t> next_;  // States() x 13
+    std::vector<std::int16_t> next_;  // undecided states x 13
     std::int16_t start_ = 0;
     std::array<LineResultCode, kCodes> results_{};
 };

@@ -5,6 +5,8 @@
 #include <limits>
 #include <string_view>
 
+#include "engine/analysis/par_sheet_text.h"
+
 namespace kragmoor {
 
 namespace {
@@ -94,10 +96,8 @@ std::string ParSheetCsv(const GameDefinition& def, const ExactAnalysis& analysis
     std::string out = "symbol,count,pay,hits_per_game,one_in_games,rtp_share_percent,odds_flag\r\n";
     double line_hits = 0, line_share = 0, scatter_hits = 0, scatter_share = 0;
     for (const Combination& c : analysis.combinations) {
-        const std::string count =
-            c.kind == CombinationKind::kFeature ? "3+" : std::to_string(c.count);
-        AppendRow(out, CombinationLabel(def, c), count, c.pay, c.hits_per_game, c.rtp_share_percent,
-                  OddsFlagText(c.odds_flags));
+        AppendRow(out, CombinationLabel(def, c), CombinationCount(c), c.pay, c.hits_per_game,
+                  c.rtp_share_percent, OddsFlagText(c.odds_flags));
         if (c.kind == CombinationKind::kScatters) {
             scatter_hits += c.hits_per_game;
             scatter_share += c.rtp_share_percent;

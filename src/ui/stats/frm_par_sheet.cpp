@@ -8,9 +8,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "engine/analysis/par_sheet_text.h"
 #include "ui/stats/clipboard_copy.h"
 #include "ui/stats/exact_analysis_job.h"
-#include "ui/stats/par_sheet_figures.h"
 #include "ui/stats/par_table_model.h"
 
 namespace kragmoor {
@@ -93,7 +93,10 @@ void frmParSheet::ShowResult() {
         return;
     }
     lblStatus_->setText(QStringLiteral("Exact analysis: a click on the table copies it."));
-    txtFigures_->setPlainText(QString::fromStdString(ParSheetFigures(def_, *analysis)));
+    const std::string figures = ParSheetTitle(def_, "Exact analysis") + "\n" +
+                                ParSheetFigures(*analysis, FigureLayout{26, false}) + "\n" +
+                                DesignedRtpLine(*analysis);
+    txtFigures_->setPlainText(QString::fromStdString(figures));
     model_->SetAnalysis(def_, *analysis);
     grdCombinations_->resizeColumnsToContents();
 }

@@ -1,30 +1,14 @@
 #include "ui/stats/par_table_model.h"
 
 #include <QBrush>
-#include <cmath>
 
-#include "engine/analysis/par_sheet.h"
+#include "engine/analysis/par_sheet_text.h"
 
 namespace kragmoor {
 namespace {
 
 const char* const kTitles[ParTableModel::kColumns] = {
     "Combination", "Count", "Pay", "Hits per game", "1 in games", "RTP share %", "Odds rules"};
-
-// Enough digits to compare with a long run; "never" for what the strips never show.
-QString Fixed(double value, int decimals) {
-    if (std::isinf(value)) return QStringLiteral("never");
-    return QString::number(value, 'f', decimals);
-}
-
-QString Count(const Combination& c) {
-    return c.kind == CombinationKind::kFeature ? QStringLiteral("3+") : QString::number(c.count);
-}
-
-// Whole pays as they stand, the feature's expected win with four decimals.
-QString Pay(double pay) {
-    return pay == std::floor(pay) ? QString::number(pay, 'f', 0) : QString::number(pay, 'f', 4);
-}
 
 }  // namespace
 
@@ -34,14 +18,15 @@ void ParTableModel::SetAnalysis(const GameDefinition& def, const ExactAnalysis& 
     beginResetModel();
     rows_.clear();
     for (const Combination& c : analysis.combinations) {
+        const CombinationCells cells = ParSheetCells(def, c);
         Row row;
-        row.texts = {QString::fromStdString(CombinationLabel(def, c)),
-                     Count(c),
-                     Pay(c.pay),
-                     QString::number(c.hits_per_game, 'e', 6),
-                     Fixed(c.one_in_games, 2),
-                     Fixed(c.rtp_share_percent, 6),
-                     QString::fromStdString(OddsFlagText(c.odds_flags))};
+        row.texts = {QString::fromStdString(cells.label),
+                     QString::fromStdString(cells.count),
+                     QString::fromStdString(cells.pay),
+                     QString::fromStdString(cells.hits_per_game),
+                     QString::fromStdString(cells.one_in_games),
+                     QString::fromStdString(cells.rtp_share_percent),
+                     QString::fromStdString(cells.odds_rules)};
         row.flagged = c.odds_flags != 0;
         rows_.push_back(std::move(row));
     }
