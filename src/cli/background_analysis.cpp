@@ -1,6 +1,6 @@
 #include "cli/background_analysis.h"
 
-#include <utility>
+#include <chrono>
 
 #include "cli/progress.h"
 
@@ -8,25 +8,19 @@ namespace kragmoor::cli {
 
 namespace {
 
-constexpr auto kPollEvery = std::chrono::milliseconds(100);
+constexpr auto kPollEvery = std::chrono::milliseconds(50);
 
 }  // namespace
 
-BackgroundAnalysis::BackgroundAnalysis(GameDefinition def)
-    : start_(std::chrono::steady_clock::now()) {
-    result_ = std::async(std::launch::async, [this, game = std::move(def)] {
-        return AnalyseGame(
-            game, [this](double fraction) { done_.store(fraction, std::memory_order_relaxed); });
-    });
-}
-
-ExactAnalysis BackgroundAnalysis::Wait(std::FILE* terminal) {
-    AnalysisBar bar(terminal, start_);
-    while (result_.wait_for(kPollEvery) != std::future_status::ready) {
-        bar.Update(done_.load(std::memory_order_relaxed));
+ExactAnalysis WaitForAnalysis(BackgroundAnalysis& analysis, std::FILE* terminal,
+                              const std::atomic<bool>* interrupted) {
+    AnalysisBar bar(terminal, analysis.Started());
+    while (!analysis.WaitFor(kPollEvery)) {
+        if (interrupted != nullptr && interrupted->load()) analysis.Cancel();
+        bar.Update(analysis.Progress());
     }
     bar.Finish();
-    return result_.get();
+    return analysis.Result();
 }
 
 }  // namespace kragmoor::cli

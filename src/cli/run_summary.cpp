@@ -128,7 +128,7 @@ Theory Judge(BackgroundAnalysis& analysis, bool sequential, const RunResult& r,
              const Streams& streams) {
     Theory t;
     try {
-        const ExactAnalysis a = analysis.Wait(streams.terminal);
+        const ExactAnalysis a = WaitForAnalysis(analysis, streams.terminal);
         t.sd_per_game = a.sd_per_game;
         if (sequential) {
             t.verdict.exact_rtp_percent = a.rtp.total_percent;

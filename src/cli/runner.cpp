@@ -33,7 +33,7 @@ int Exact(const Options& options, const Streams& streams) {
     try {
         def = ReadGameDefinition(options.dir);
         BackgroundAnalysis background(def);
-        analysis = background.Wait(streams.terminal);
+        analysis = WaitForAnalysis(background, streams.terminal);
     } catch (const std::exception& e) {
         streams.err << e.what() << '\n';
         return 1;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -14,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/analysis/background_analysis.h"
 #include "engine/analysis/par_sheet.h"
 #include "engine_fixture.h"
 #include "model/definition_reader.h"
@@ -296,6 +298,58 @@ TEST(ExactAnalysis, RefusesGamesTheReaderWouldRefuseAndTellsItsProgress) {
     ASSERT_FALSE(told.empty());
     EXPECT_TRUE(std::is_sorted(told.begin(), told.end()) && told.front() >= 0.0);
     EXPECT_EQ(told.back(), 1.0);
+}
+
+// The reference game with every strip repeated to 101 positions: seconds of work.
+GameDefinition LongReelGame() {
+    GameDefinition def = ReadDefinition(TestData("g0/ReelSetup.ini"));
+    for (int reel = 0; reel < kReels; ++reel) {
+        for (int p = def.ReelLen[reel] + 1; p < kMaxPositions; ++p)
+            def.ReelStrip[p][reel] = def.ReelStrip[p % (def.ReelLen[reel] + 1)][reel];
+        def.ReelLen[reel] = kMaxPositions - 1;
+    }
+    return def;
+}
+
+TEST(ExactAnalysis, ACancelledAnalysisGivesNoResult) {
+    const std::atomic<bool> cancelled{true};
+    EXPECT_THROW(AnalyseGame(SmallGame(), {}, &cancelled), AnalysisCancelled);
+    const std::atomic<bool> wanted{false};
+    EXPECT_EQ(AnalyseGame(SmallGame(), {}, &wanted).rtp.total_percent,
+              AnalyseGame(SmallGame()).rtp.total_percent);
+}
+
+// On its own thread: the same analysis, its progress to the end, and its end told once.
+TEST(BackgroundAnalysis, GivesTheAnalysisAndTellsItsEnd) {
+    const GameDefinition def = ReadDefinition(TestData("g0/ReelSetup.ini"));
+    std::atomic<int> ended{0};
+    std::atomic<double> last{-1};
+    ExactAnalysis a;
+    {
+        BackgroundAnalysis background(def, {[&](double f) { last = f; }, [&] { ++ended; }});
+        a = background.Result();
+        EXPECT_TRUE(background.WaitFor(std::chrono::milliseconds(0)));
+        EXPECT_EQ(background.Progress(), 1.0);
+    }  // its thread joined: the end has been told
+    const ExactAnalysis b = AnalyseGame(def);
+    EXPECT_EQ(a.rtp.total_percent, b.rtp.total_percent);
+    EXPECT_EQ(a.sd_per_game, b.sd_per_game);
+    EXPECT_EQ(ParSheetCsv(def, a), ParSheetCsv(def, b));
+    EXPECT_EQ(last.load(), 1.0);
+    EXPECT_EQ(ended.load(), 1);
+}
+
+// Cancelled long before its end, it throws instead of giving a result, and tells no end; one
+// dropped while it works is cancelled and waited for.
+TEST(BackgroundAnalysis, ACancelledAnalysisThrowsAndADroppedOneEnds) {
+    const GameDefinition def = LongReelGame();
+    std::atomic<int> ended{0};
+    BackgroundAnalysis background(def, {{}, [&] { ++ended; }});
+    background.Cancel();
+    EXPECT_THROW(background.Result(), AnalysisCancelled);
+    EXPECT_LT(background.Progress(), 1.0);
+    EXPECT_EQ(ended.load(), 0);
+    for (int round = 0; round < 3; ++round) BackgroundAnalysis dropped(def);
 }
 
 INSTANTIATE_TEST_SUITE_P(

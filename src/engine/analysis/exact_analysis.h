@@ -11,8 +11,10 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -108,8 +110,18 @@ struct ExactAnalysis {
 // Told the share of the work done (0..1), at most four times a second, and 1 at the end.
 using AnalysisProgress = std::function<void(double fraction)>;
 
+// What AnalyseGame throws when it was cancelled: an analysis cancelled at any moment before it
+// returned gives no result at all, never a part of one.
+class AnalysisCancelled : public std::runtime_error {
+  public:
+    AnalysisCancelled() : std::runtime_error("the exact analysis was cancelled") {}
+};
+
 // The game must be one the reader accepts (reels of 2 to 101 positions holding symbol codes,
-// the built-in win lines); otherwise std::invalid_argument.
-ExactAnalysis AnalyseGame(const GameDefinition& def, const AnalysisProgress& progress = {});
+// the built-in win lines); otherwise std::invalid_argument. When `cancel` is set (from any
+// thread) the analysis stops within milliseconds, also on reels of 101 positions, and throws
+// AnalysisCancelled.
+ExactAnalysis AnalyseGame(const GameDefinition& def, const AnalysisProgress& progress = {},
+                          const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace kragmoor

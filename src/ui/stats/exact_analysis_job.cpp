@@ -3,28 +3,14 @@
 #include <exception>
 
 namespace kragmoor {
-namespace {
 
-// Thrown through the analysis from its progress report to end a job that is no longer wanted.
-struct Cancelled {};
+ExactAnalysisJob::ExactAnalysisJob(GameDefinition def, QObject* parent)
+    : QObject(parent), analysis_(std::move(def), Posting()) {}
 
-}  // namespace
-
-ExactAnalysisJob::ExactAnalysisJob(GameDefinition def, QObject* parent) : QObject(parent) {
-    worker_ = std::thread([this, copy = std::move(def)] { Work(copy); });
-}
-
-ExactAnalysisJob::~ExactAnalysisJob() {
-    cancel_ = true;
-    if (worker_.joinable()) worker_.join();
-    // Reports the worker posted but the event loop never delivered go with this object.
-}
-
-// On the worker thread: only cancel_ is read here, everything else is posted to this object's
-// thread.
-void ExactAnalysisJob::Work(const GameDefinition& def) {
-    const AnalysisProgress report = [this](double fraction) {
-        if (cancel_) throw Cancelled{};
+// Called on the analysis's thread: everything is posted to this object's thread.
+BackgroundAnalysis::Listener ExactAnalysisJob::Posting() {
+    BackgroundAnalysis::Listener listener;
+    listener.progress = [this](double fraction) {
         QMetaObject::invokeMethod(
             this,
             [this, fraction] {
@@ -34,28 +20,24 @@ void ExactAnalysisJob::Work(const GameDefinition& def) {
             },
             Qt::QueuedConnection);
     };
-    try {
-        auto result = std::make_shared<const ExactAnalysis>(AnalyseGame(def, report));
-        Deliver(std::move(result), QString());
-    } catch (const Cancelled&) {
-    } catch (const std::exception& e) {
-        Deliver(nullptr, QString::fromUtf8(e.what()));
-    } catch (...) {
-        Deliver(nullptr, QStringLiteral("the exact analysis failed"));
-    }
+    listener.ended = [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { Deliver(); }, Qt::QueuedConnection);
+    };
+    return listener;
 }
 
-void ExactAnalysisJob::Deliver(std::shared_ptr<const ExactAnalysis> result, const QString& error) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, result = std::move(result), error] {
-            result_ = result;
-            error_ = error;
-            done_ = true;
-            progress_ = 1.0;
-            emit Finished();
-        },
-        Qt::QueuedConnection);
+void ExactAnalysisJob::Deliver() {
+    try {
+        result_ = std::make_shared<const ExactAnalysis>(analysis_.Result());
+    } catch (const std::exception& e) {
+        error_ = QString::fromUtf8(e.what());
+    } catch (...) {
+        error_ = QStringLiteral("the exact analysis failed");
+    }
+    done_ = true;
+    progress_ = 1.0;
+    emit Finished();
 }
 
 }  // namespace kragmoor

@@ -1,16 +1,13 @@
-// The game's exact analysis computed off the window thread: it takes a second or more on long
-// reels, and the windows must open at once and keep answering. The worker analyses its own copy
-// of the definition and shares nothing with the windows; its progress and its result reach them
-// as queued signals on the thread that made the job.
+// The game's exact analysis for the windows (engine/analysis/background_analysis.h): it takes a
+// second or more on long reels, and the windows must open at once and keep answering. Its
+// progress and its result reach them as queued signals on the thread that made the job.
 #pragma once
 
 #include <QObject>
 #include <QString>
-#include <atomic>
 #include <memory>
-#include <thread>
 
-#include "engine/analysis/exact_analysis.h"
+#include "engine/analysis/background_analysis.h"
 #include "model/game_model.h"
 
 namespace kragmoor {
@@ -21,9 +18,9 @@ class ExactAnalysisJob : public QObject {
   public:
     // Starts the analysis of `def` at once.
     explicit ExactAnalysisJob(GameDefinition def, QObject* parent = nullptr);
-    // A job still working is cancelled at its next progress report (a few times a second) and
-    // waited for, so that closing the program never leaves a thread behind.
-    ~ExactAnalysisJob() override;
+    // A job still working is cancelled and waited for, which takes milliseconds: closing the
+    // program never leaves a thread behind.
+    ~ExactAnalysisJob() override = default;
     ExactAnalysisJob(const ExactAnalysisJob&) = delete;
     ExactAnalysisJob& operator=(const ExactAnalysisJob&) = delete;
 
@@ -41,15 +38,14 @@ class ExactAnalysisJob : public QObject {
     void Finished();
 
   private:
-    void Work(const GameDefinition& def);
-    void Deliver(std::shared_ptr<const ExactAnalysis> result, const QString& error);
+    BackgroundAnalysis::Listener Posting();
+    void Deliver();
 
     std::shared_ptr<const ExactAnalysis> result_;
     QString error_;
     double progress_ = 0.0;
     bool done_ = false;
-    std::atomic<bool> cancel_{false};
-    std::thread worker_;  // last: started when everything it reports to exists
+    BackgroundAnalysis analysis_;  // last: destroyed, so cancelled and joined, first
 };
 
 }  // namespace kragmoor
