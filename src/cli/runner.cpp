@@ -5,6 +5,7 @@
 
 #include "cli/background_analysis.h"
 #include "cli/exact_summary.h"
+#include "cli/interrupt_catcher.h"
 #include "cli/load_summary.h"
 #include "cli/options.h"
 #include "cli/run_games.h"
@@ -24,22 +25,36 @@ std::string WriteParSheet(const std::filesystem::path& path, const std::string& 
     return file.Close() ? std::string() : file.Reason();
 }
 
+// Ctrl+C during --exact: nothing more on the output, a note, and the shell's status for SIGINT.
+int Interrupted(const Streams& streams, const std::filesystem::path& par_written) {
+    streams.err << "kragmoor-sim: interrupted";
+    if (!par_written.empty()) streams.err << " after the par sheet " << par_written.string();
+    streams.err << '\n';
+    return 130;
+}
+
 // A computation on the definition alone: nothing is written in the game's directory, and a
 // game whose features never end is valued all the same ("infinite" spins per feature). The
-// summary is printed also when the par sheet cannot be written.
+// summary is printed also when the par sheet cannot be written. Ctrl+C cancels the analysis at
+// once; the par sheet is written only after the analysis is complete, and a Ctrl+C that comes
+// while it is written lets it be finished before the runner stops.
 int Exact(const Options& options, const Streams& streams) {
+    const InterruptCatcher interrupt;
     GameDefinition def;
     ExactAnalysis analysis;
     try {
         def = ReadGameDefinition(options.dir);
         BackgroundAnalysis background(def);
-        analysis = WaitForAnalysis(background, streams.terminal);
+        analysis = WaitForAnalysis(background, streams.terminal, &interrupt.Flag());
+    } catch (const AnalysisCancelled&) {
+        return Interrupted(streams, {});
     } catch (const std::exception& e) {
         streams.err << e.what() << '\n';
         return 1;
     }
     std::string failure;
     if (!options.par.empty()) failure = WriteParSheet(options.par, ParSheetCsv(def, analysis));
+    if (interrupt.Caught()) return Interrupted(streams, failure.empty() ? options.par : "");
     streams.out << (options.json ? ExactSummaryJson(def, analysis)
                                  : ExactSummaryText(def, analysis));
     if (failure.empty()) return 0;

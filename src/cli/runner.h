@@ -18,7 +18,7 @@ struct Streams {
 };
 
 // The arguments after the program's name. Returns the exit status: 0 done, 1 the definition
-// cannot be read or a file cannot be written, 2 a usage error.
+// cannot be read or a file cannot be written, 2 a usage error, 130 --exact stopped by Ctrl+C.
 int Main(const std::vector<std::string_view>& args, const Streams& streams);
 
 }  // namespace kragmoor::cli

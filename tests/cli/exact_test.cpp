@@ -1,16 +1,23 @@
 // kragmoor-sim --exact and --par in this process: every figure printed against the exact analysis
-// computed through the engine, the par sheet read back, and par sheets that cannot be written.
+// computed through the engine, the par sheet read back, par sheets that cannot be written, and
+// Ctrl+C during the analysis.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
+#include <future>
 
+#include "cli/interrupt_catcher.h"
 #include "cli/progress.h"
 #include "cli_test_support.h"
 #include "engine/analysis/exact_analysis.h"
 #include "engine/analysis/par_sheet.h"
 #include "engine/play/session.h"
 #include "json_reader.h"
+#include "model/definition_reader.h"
 
 namespace kragmoor {
 namespace {
@@ -228,6 +235,95 @@ TEST_F(ExactTest, AParSheetThatCannotBeWrittenExitsWithOneAfterTheSummary) {
         EXPECT_TRUE(run.out.starts_with("Exact return of 1.0 Moorforge")) << run.out;
     }
     EXPECT_EQ(dir.Files(), (std::set<std::string>{"ReelSetup.ini", "a directory"}));
+}
+
+// 101 rows of a strip section: each reel's strip repeated to 101 positions and stepped through
+// 37 at a time, so that its columns are as varied as a designed strip's.
+std::string LongStrips(const GameDefinition& def,
+                       const std::int16_t (&strip)[kMaxPositions][kReels],
+                       const std::int16_t (&last)[kReels]) {
+    std::string rows;
+    for (int p = 0; p < kMaxPositions; ++p) {
+        for (int reel = 0; reel < kReels; ++reel) {
+            const int position = p * 37 % kMaxPositions % (last[reel] + 1);
+            rows += def.SymbolName[strip[position][reel]] + ", ";
+        }
+        rows += "_\r\n";
+    }
+    return rows;
+}
+
+// The bundled game on reels of 101 positions: a second or more of analysis.
+std::string LongReelGame() {
+    const GameDefinition def = ReadDefinition(SourceFile("games/ReelSetup.ini"));
+    std::string game = ReadFile(SourceFile("games/ReelSetup.ini"));
+    const auto replace = [&](const std::string& from, const std::string& to, std::string rows) {
+        const std::size_t at = game.find(from) + from.size();
+        game.replace(at, game.find(to) - at, rows);
+    };
+    replace("\nREEL STRIP\r\n", "FREE SPINS REEL STRIP",
+            LongStrips(def, def.ReelStrip, def.ReelLen));
+    replace("FREE SPINS REEL STRIP\r\n", "WIN LINE",
+            LongStrips(def, def.FsReelStrip, def.FsReelLen));
+    return game;
+}
+
+std::atomic<int> interrupts_counted{0};
+extern "C" void CountInterrupt(int) {
+    ++interrupts_counted;
+}
+
+// While it lives SIGINT only counts here, so that one raised while no catcher of the runner is in
+// place cannot end the test program.
+class CountedInterrupts {
+  public:
+    CountedInterrupts() {
+        struct sigaction action {};
+        action.sa_handler = CountInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &previous_);
+    }
+    ~CountedInterrupts() { sigaction(SIGINT, &previous_, nullptr); }
+    CountedInterrupts(const CountedInterrupts&) = delete;
+    CountedInterrupts& operator=(const CountedInterrupts&) = delete;
+
+  private:
+    struct sigaction previous_ {};
+};
+
+TEST(InterruptTest, TheCatcherTakesSigintWhileItLivesAndGivesItBack) {
+    const CountedInterrupts counted;
+    const int before = interrupts_counted;
+    {
+        const cli::InterruptCatcher catcher;
+        EXPECT_FALSE(catcher.Caught());
+        std::raise(SIGINT);
+        EXPECT_TRUE(catcher.Caught());
+        EXPECT_EQ(interrupts_counted, before);
+    }
+    std::raise(SIGINT);
+    EXPECT_EQ(interrupts_counted, before + 1);
+    const cli::InterruptCatcher again;
+    EXPECT_FALSE(again.Caught()) << "a new catcher starts clear";
+}
+
+// SIGINT is raised until the runner stops, so that it comes while the analysis works whatever
+// the pace of the machine: exit 130, nothing printed, no par sheet.
+TEST(InterruptTest, CtrlCStopsTheExactAnalysisWithNoSummaryAndNoParSheet) {
+    const TempDir dir;
+    WriteFile(dir / "ReelSetup.ini", LongReelGame());
+    const std::filesystem::path par = dir / "par.csv";
+    const CountedInterrupts counted;
+    auto run = std::async(std::launch::async, [&] {
+        return RunInProcess({dir.path().string(), "--exact", "--par", par.string()});
+    });
+    while (run.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
+        std::raise(SIGINT);
+    const auto result = run.get();
+    EXPECT_EQ(result.exit_code, 130);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "kragmoor-sim: interrupted\n");
+    EXPECT_EQ(dir.Files(), std::set<std::string>{"ReelSetup.ini"});
 }
 
 TEST(AnalysisBarTest, ShowsTheShareDoneAndTheTimeLeft) {
