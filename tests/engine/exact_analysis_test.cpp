@@ -289,6 +289,29 @@ TEST(ExactAnalysis, DesignedRtpNoteBeyondAHundredthOfAPercent) {
               "-0.755521 percentage points.");
 }
 
+// Two scatters that pay 16 bets and nothing else: the first two reels are "S012", so a window shows
+// their scatter on 3 stops of 4, and the other reels show none. A game wins 16 bets with
+// p = 3/4 x 3/4 = 9/16 and nothing otherwise, so its sd is 16 sqrt(p (1 - p)) =
+// 16 sqrt(9/16 x 7/16) = sqrt(63) bets. The volatility index is z sd with the two-sided normal
+// quantiles z = 1.644854 (90 %), 1.959964 (95 %) and 2.575829 (99 %); the code keeps z to three
+// decimals, so it is within 0.0005 sd of them, and a z for another level (1.65, 1.28) is not.
+TEST(ExactAnalysis, VolatilityIndexIsTheNormalQuantileTimesTheSd) {
+    GameDefinition def = SmallGame();
+    for (auto& row : def.PayTable) std::fill(row, row + kRunLengths, std::int16_t{0});
+    def.PayTable[kScatter][2] = 16;
+    SetStrip(def, 0, "S012");
+    SetStrip(def, 1, "S012");
+    for (int r = 2; r < kReels; ++r) SetStrip(def, r, "0123");
+    const ExactAnalysis a = AnalyseGame(def);
+    const double sd = std::sqrt(63.0);
+    ASSERT_NEAR(a.hit_frequency, 9.0 / 16, 1e-15);
+    ASSERT_NEAR(a.rtp.total_percent, 100.0 * 9.0 / 16 * 16, 1e-9);
+    EXPECT_NEAR(a.sd_per_game, sd, 1e-12 * sd);
+    const double z[] = {1.6448536269514722, 1.959963984540054, 2.5758293035489004};
+    for (std::size_t k = 0; k < 3; ++k)
+        EXPECT_NEAR(a.volatility_index[k], z[k] * sd, 0.0005 * sd) << kConfidencePercent[k];
+}
+
 TEST(ExactAnalysis, RefusesGamesTheReaderWouldRefuseAndTellsItsProgress) {
     GameDefinition gap = SmallGame();
     gap.FsReelStrip[3][2] = kGap;
