@@ -4,13 +4,18 @@
 // BM_ExactAnalysisLongReels: a game of 101-position reels on every reel, base and free spins,
 // made from the bundled game's strips: each reel keeps its symbols' shares and is shuffled with a
 // fixed seed, so that its columns are as varied as a designed strip's.
+// BM_CancelLongReels: how long the analysis of that game takes to stop once it is cancelled
+// midway (what Ctrl+C in the runner and closing the window wait for).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <random>
+#include <thread>
 #include <vector>
 
+#include "engine/analysis/background_analysis.h"
 #include "engine/analysis/exact_analysis.h"
 #include "model/definition_reader.h"
 
@@ -61,5 +66,20 @@ void BM_ExactAnalysisLongReels(benchmark::State& state) {
     Analyse(state, LongReelGame());
 }
 BENCHMARK(BM_ExactAnalysisLongReels)->Unit(benchmark::kSecond)->Iterations(1);
+
+void BM_CancelLongReels(benchmark::State& state) {
+    const GameDefinition def = LongReelGame();
+    for (auto _ : state) {
+        state.PauseTiming();
+        BackgroundAnalysis analysis(def);
+        while (analysis.Progress() == 0.0) {  // the first report comes after a quarter second
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        state.ResumeTiming();
+        analysis.Cancel();
+        analysis.WaitFor(std::chrono::hours(1));
+    }
+}
+BENCHMARK(BM_CancelLongReels)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
