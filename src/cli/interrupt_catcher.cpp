@@ -14,6 +14,19 @@ extern "C" void CatchInterrupt(int) {
 
 }  // namespace
 
+#ifdef _WIN32
+
+InterruptCatcher::InterruptCatcher() {
+    interrupted.store(false);
+    previous_ = std::signal(SIGINT, CatchInterrupt);
+}
+
+InterruptCatcher::~InterruptCatcher() {
+    std::signal(SIGINT, previous_);
+}
+
+#else
+
 InterruptCatcher::InterruptCatcher() {
     interrupted.store(false);
     struct sigaction action {};
@@ -26,6 +39,8 @@ InterruptCatcher::InterruptCatcher() {
 InterruptCatcher::~InterruptCatcher() {
     sigaction(SIGINT, &previous_, nullptr);
 }
+
+#endif
 
 const std::atomic<bool>& InterruptCatcher::Flag() const {
     return interrupted;

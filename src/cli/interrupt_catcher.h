@@ -21,7 +21,11 @@ class InterruptCatcher {
     bool Caught() const { return Flag().load(); }
 
   private:
+#ifdef _WIN32
+    void (*previous_)(int) = nullptr;
+#else
     struct sigaction previous_ {};
+#endif
 };
 
 }  // namespace kragmoor::cli

@@ -277,18 +277,13 @@ extern "C" void CountInterrupt(int) {
 // place cannot end the test program.
 class CountedInterrupts {
   public:
-    CountedInterrupts() {
-        struct sigaction action {};
-        action.sa_handler = CountInterrupt;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previous_);
-    }
-    ~CountedInterrupts() { sigaction(SIGINT, &previous_, nullptr); }
+    CountedInterrupts() : previous_(std::signal(SIGINT, CountInterrupt)) {}
+    ~CountedInterrupts() { std::signal(SIGINT, previous_); }
     CountedInterrupts(const CountedInterrupts&) = delete;
     CountedInterrupts& operator=(const CountedInterrupts&) = delete;
 
   private:
-    struct sigaction previous_ {};
+    void (*previous_)(int);
 };
 
 TEST(InterruptTest, TheCatcherTakesSigintWhileItLivesAndGivesItBack) {
