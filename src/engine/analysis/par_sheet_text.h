@@ -44,7 +44,7 @@ std::string CreditsText(double credits);
 
 // The cells of one row of the window's table of combinations. Its numbers round half away from
 // zero on the exact value of the double (0.125 to two decimals is 0.13), as the window has
-// always shown them, and an odds or a share that never comes reads "never".
+// always shown them; an infinite "1 in" or share reads "never", an infinite pay "inf".
 struct CombinationCells {
     std::string label, count, pay, hits_per_game, one_in_games, rtp_share_percent, odds_rules;
 };
