@@ -9,11 +9,6 @@
 
 namespace kragmoor {
 
-// Splits a row into `count` fields, each ended by a comma; after a comma any run of blanks and
-// commas is skipped, so padding and doubled commas never make an empty field. False when the
-// row runs out before the last comma.
-bool SplitRowFields(std::string_view row, int count, std::string_view* fields);
-
 // Reads both strip sections and the paytable into `def`, whose SymbolName, ReelMaxIndex and
 // FsReelMaxIndex are already set. `reel_strip_header_line` is the line where the first pass
 // found the base-game section. Throws DefinitionError.

@@ -117,8 +117,8 @@ void ReadSymbolNames(LineCursor& cursor, StartupFields& fields) {
     }
 }
 
-}  // namespace
-
+// The seed of a "SEED = " line, from character 8 on: a whole number in the 32-bit range, blanks
+// around it allowed. Nothing when the line is not of that form.
 std::optional<std::int32_t> ParseSeedLine(std::string_view line) {
     if (!StartsWith(line, kSeedPrefix)) return std::nullopt;
     std::string_view digits = TrimBlanks(line.substr(kSeedPrefix.size()));
@@ -142,6 +142,9 @@ std::optional<double> RtpField(std::string_view field) {
     return number->value;
 }
 
+// The designed RTP of the header's RTP line: the whole percent in characters 12 to 14 and the
+// hundredths in characters 15 and 16, each converted by itself to a single. Nothing when either
+// does not begin with a whole number from 0 to 99 (what the report's header can write back).
 std::optional<float> ParseRtpLine(std::string_view line) {
     if (line.size() < 12) return std::nullopt;
     const auto whole = RtpField(line.substr(11, 3));
@@ -149,6 +152,8 @@ std::optional<float> ParseRtpLine(std::string_view line) {
     if (!whole || !hundredths) return std::nullopt;
     return static_cast<float>(*whole) + static_cast<float>(*hundredths) / 100.0f;
 }
+
+}  // namespace
 
 StartupFields ReadStartupFields(LineCursor& cursor) {
     StartupFields fields;

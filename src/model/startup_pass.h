@@ -26,13 +26,4 @@ struct StartupFields {
 // Reads from the start of the file. Throws DefinitionError.
 StartupFields ReadStartupFields(LineCursor& cursor);
 
-// The seed of a "SEED = " line, from character 8 on: a whole number in the 32-bit range, blanks
-// around it allowed. Nothing when the line is not of that form.
-std::optional<std::int32_t> ParseSeedLine(std::string_view line);
-
-// The designed RTP of the header's RTP line: the whole percent in characters 12 to 14 and the
-// hundredths in characters 15 and 16, each converted by itself to a single. Nothing when either
-// does not begin with a whole number from 0 to 99 (what the report's header can write back).
-std::optional<float> ParseRtpLine(std::string_view line);
-
 }  // namespace kragmoor

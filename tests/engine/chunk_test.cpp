@@ -87,10 +87,14 @@ class Chunks : public ::testing::TestWithParam<bool> {
         return sum;
     }
 
+    // The block a save appends to a new report.
     std::string Saved(const RunState& state) const {
         HitTable hits(def);
         hits.Refresh(def, state);
-        return SaveBlock(state, hits);
+        const test::TempDir dir;
+        std::string message;
+        EXPECT_TRUE(AppendSaveReport(dir / "Temp1.txt", state, hits, &message)) << message;
+        return test::ReadFile(dir / "Temp1.txt");
     }
 
     GameDefinition def = ReadDefinition(test::SourceFile("games/ReelSetup.ini"));

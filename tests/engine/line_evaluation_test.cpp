@@ -1,4 +1,5 @@
-// The line and scatter rules on hand-made lines, and the fast code table against them.
+// The line rules on hand-made lines, the scatters of played windows, and the fast code table
+// against the line rules.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -60,14 +61,19 @@ TEST(LineRules, KnownLines) {
     }
 }
 
-TEST(LineRules, ScattersCountAnywhereAndAreCappedAtFive) {
-    const GameDefinition def = test::SmallGame();
-    RunState state;
+// The scatters of a played window, filled row by row from the top left: counted anywhere and
+// kept as the 21st line's result, more than five counted as five.
+using ScatterCount = test::EngineTest;
+
+TEST_F(ScatterCount, ScattersCountAnywhereAndAreCappedAtFive) {
     for (int n : {0, 1, 2, 3, 4, 5, 7}) {
-        for (int cell = 0; cell < 15; ++cell) state.Window[cell / 5][cell % 5] = cell < n ? S : 3;
-        EvaluateScatters(def, state);
+        def = test::SmallGame();
+        // Stop 7 shows positions 6, 7 and 8 in rows 0..2.
+        for (int cell = 0; cell < n; ++cell) def.ReelStrip[6 + cell / 5][cell % 5] = S;
+        Start();
+        PlayBaseAt({7, 7, 7, 7, 7}, 1);
         const int counted = std::min(n, 5);
-        EXPECT_EQ(test::ResultOf(state, kScatterLine),
+        EXPECT_EQ(test::ResultOf(sim().State(), kScatterLine),
                   (std::vector<int>{S, counted, P(S, counted)}))
             << n;
     }
@@ -89,7 +95,7 @@ TEST(LineRules, CodeTableEqualsTheRulesOnEveryLine) {
             for (int r = 0, rest = code; r < kReels; ++r, rest /= kSymbols)
                 s[static_cast<std::size_t>(r)] = static_cast<std::int16_t>(rest % kSymbols);
             const LineOutcome want = EvaluateLineSymbols(s, def.PayTable);
-            const LineCodeInfo& got = table.Lookup(LineCodeTable::Key(s));
+            const LineCodeInfo& got = table.Info(table.Code(LineCodeTable::Key(s)));
             const bool jackpot = want.symbol == W && want.count == 5;
             if ((want != LineOutcome{got.symbol, got.count, got.win} || got.jackpot != jackpot) &&
                 ++mismatches < 5) {

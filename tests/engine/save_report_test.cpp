@@ -12,6 +12,11 @@ namespace {
 
 using SaveReport = test::EngineTest;
 
+// The hit table's row of `count` (2..5) of `symbol`: four rows a symbol, below the header row.
+constexpr int HitRow(int symbol, int count) {
+    return 4 * symbol + count - 1;
+}
+
 TEST_F(SaveReport, AppendsTheTotalsAndTheTable) {
     Start([](RunState& s) {
         s.Games = 30000;
@@ -84,7 +89,7 @@ TEST_F(SaveReport, ARefreshIsSkippedWhenMinimizedOrNotShown) {
     test::CreateLogs(logs, dir.path());
     test::EngineParts parts(def, logs, observer, dir.path());
     parts.state.HitCount[0][3][1] = 5;
-    const int row = HitTable::RowOf(1, 3);
+    const int row = HitRow(1, 3);
     const HitTable& table = parts.statistics.Hits();
     for (const bool minimized : {true, false}) {
         observer.minimized = minimized;

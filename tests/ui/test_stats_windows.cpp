@@ -20,6 +20,11 @@ using kragmoor::test::StatsGame;
 
 namespace {
 
+// The hit table's row of `count` (2..5) of `symbol`: four rows a symbol, below the header row.
+constexpr int HitRow(int symbol, int count) {
+    return 4 * symbol + count - 1;
+}
+
 // The pixels of `area` (by default all) in `colour`.
 int CountColour(const QImage& image, const QColor& colour, QRect area = {0, 0, 1 << 20, 1 << 20}) {
     area &= image.rect();
@@ -287,7 +292,7 @@ class StatisticsWindowsTest : public QObject {
         StatsGame game;
         HitTableModel& model = Model(game.hits);
         auto background = [&model](int symbol, int count) {
-            const QModelIndex cell = model.index(HitTable::RowOf(symbol, count) - 1, 0);
+            const QModelIndex cell = model.index(HitRow(symbol, count) - 1, 0);
             return model.data(cell, Qt::BackgroundRole).value<QBrush>().color();
         };
         game.PlayAndRefresh(3000);
@@ -295,8 +300,7 @@ class StatisticsWindowsTest : public QObject {
         for (int symbol = 0; symbol < 13; ++symbol)
             for (int count = 2; count <= 5; ++count)
                 for (int line = 0; line <= 20; ++line)
-                    QCOMPARE(model.data(model.index(HitTable::RowOf(symbol, count) - 1, line))
-                                 .toString(),
+                    QCOMPARE(model.data(model.index(HitRow(symbol, count) - 1, line)).toString(),
                              QString::number(state.HitCount[line][count][symbol]));
         QCOMPARE(state.HitCount[0][5][11], 0);
         const auto colours = [&] {

@@ -87,7 +87,6 @@ class ChartData {
     explicit ChartData(float game_rtp, std::int64_t points = 0);
 
     const ChartScale& Scale() const { return scale_; }
-    const std::array<std::int32_t, 3>& CounterReset() const { return counter_reset_; }
     ChartOptions& Options() { return options_; }
     const ChartOptions& Options() const { return options_; }
     const ChartMarks& Marks() const { return marks_; }

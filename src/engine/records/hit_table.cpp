@@ -13,6 +13,11 @@ constexpr int kHitsColumn = 22;
 constexpr int kPayColumn = 23;
 constexpr int kTotalColumn = 24;
 
+// Row of a combination, below the header row: 4 x symbol + count - 1 (count 2..5).
+constexpr int RowOf(int symbol, int count) {
+    return 4 * symbol + count - 1;
+}
+
 // A count cell's text as a number; empty text reads as 0.
 std::int64_t CellNumber(const std::string& text) {
     std::int64_t value = 0;

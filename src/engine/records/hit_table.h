@@ -22,9 +22,6 @@ class HitTable {
     // The layout at load: headers, the combination names of column 0 and the pays of column 23.
     explicit HitTable(const GameDefinition& def);
 
-    // Row of a combination: 4 x symbol + count - 1 (count 2..5).
-    static constexpr int RowOf(int symbol, int count) { return 4 * symbol + count - 1; }
-
     const std::string& Cell(int row, int column) const { return cells_[row][column]; }
     CellColour Colour(int row, int column) const { return colours_[row][column]; }
 

@@ -13,8 +13,7 @@ std::string Failure(const char* doing, const std::filesystem::path& file, const 
     return "Cannot " + std::string(doing) + " " + file.filename().string() + ": " + out.Reason();
 }
 
-}  // namespace
-
+// The block a save appends to the report.
 std::string SaveBlock(const RunState& st, const HitTable& hits) {
     std::string block = "\r\n";
     block.append(60, '-');
@@ -30,6 +29,8 @@ std::string SaveBlock(const RunState& st, const HitTable& hits) {
     hits.AppendSaved(block);
     return block;
 }
+
+}  // namespace
 
 bool AppendSaveReport(const std::filesystem::path& report, const RunState& state,
                       const HitTable& hits, std::string* message) {

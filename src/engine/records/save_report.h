@@ -11,12 +11,10 @@
 
 namespace kragmoor {
 
-// An empty line, 60 hyphens, the games, total win, total bet and RTP, an empty line, then the
-// hit table as saved (HitTable::AppendSaved); CR LF line ends.
-std::string SaveBlock(const RunState& state, const HitTable& hits);
-
-// Appends SaveBlock to `report`, created when missing. False when it could not be written, with
-// `*message` naming the file and the system's reason ("Cannot append to Temp1.txt: ...").
+// Appends to `report`, created when missing: an empty line, 60 hyphens, the games, total win,
+// total bet and RTP, an empty line, then the hit table as saved (HitTable::AppendSaved); CR LF
+// line ends. False when it could not be written, with `*message` naming the file and the
+// system's reason ("Cannot append to Temp1.txt: ...").
 bool AppendSaveReport(const std::filesystem::path& report, const RunState& state,
                       const HitTable& hits, std::string* message);
 

@@ -50,7 +50,6 @@ class LineCodeTable {
         return static_cast<std::uint8_t>(block != 0 ? tail : prefix & 0xFF);
     }
     const LineCodeInfo& Info(std::uint8_t code) const { return info_[code]; }
-    const LineCodeInfo& Lookup(std::uint32_t key) const { return Info(Code(key)); }
     // The code of a line of five wilds.
     static constexpr std::uint8_t kJackpotCode = (kWild * kRunLengths + kReels) * 2;
 

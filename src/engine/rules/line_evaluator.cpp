@@ -49,24 +49,4 @@ LineOutcome EvaluateLineSymbols(const std::array<std::int16_t, kReels>& s, PayTa
     return out;
 }
 
-void EvaluateLine(const GameDefinition& def, RunState& state, int line) {
-    std::array<std::int16_t, kReels> s{};
-    for (int r = 0; r < kReels; ++r) s[r] = state.Window[def.LineTable[line][r]][r];
-    const LineOutcome out = EvaluateLineSymbols(s, def.PayTable);
-    state.LineResult[line][0] = out.symbol;
-    state.LineResult[line][1] = out.count;
-    state.LineResult[line][2] = out.win;
-}
-
-void EvaluateScatters(const GameDefinition& def, RunState& state) {
-    int count = 0;
-    for (const auto& row : state.Window) {
-        for (const std::int16_t symbol : row) count += symbol == kScatter ? 1 : 0;
-    }
-    if (count > 5) count = 5;
-    state.LineResult[kScatterLine][0] = kScatter;
-    state.LineResult[kScatterLine][1] = count;
-    state.LineResult[kScatterLine][2] = def.PayTable[kScatter][count];
-}
-
 }  // namespace kragmoor
