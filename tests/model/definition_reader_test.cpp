@@ -94,6 +94,28 @@ TEST(ReadFormatTest, AFieldThatIsNoNameEndsItsReel) {
     EXPECT_EQ(def.ReelStrip[3][1], 3);                                // still stored after a gap
 }
 
+// The fifth reel the short one in both sections: the gaps on its last rows end it, so that its
+// last position is the last symbol before them and no gap is ever played.
+TEST(ReadFormatTest, GapsAtTheEndOfTheFifthReelEndIt) {
+    auto lines = SmallGameLines();
+    const std::vector<std::string> rows = {"S6,S7,S8,S9,GAP, _", "S1,S2,S3,S4,GAP, _"};
+    lines.insert(lines.begin() + kFirstFreeRow + 2, rows.begin(), rows.end());
+    lines.insert(lines.begin() + kFirstBaseRow + 2, rows.begin(), rows.end());
+    const GameDefinition def = ParseDefinition(Join(lines), "a");
+    EXPECT_EQ(std::pair(def.ReelMaxIndex, def.FsReelMaxIndex),
+              (std::pair<std::int16_t, std::int16_t>{4, 4}));
+    EXPECT_EQ(Row(def.ReelLen), (Ints{4, 4, 4, 4, 2}));
+    EXPECT_EQ(Row(def.FsReelLen), (Ints{4, 4, 4, 4, 2}));
+    // Positions 0..2 are played; the gaps lie past the last position.
+    const auto fifth = [](const ReelStrips& strip) {
+        Ints column;
+        for (int p = 0; p <= 4; ++p) column.push_back(strip[p][4]);
+        return column;
+    };
+    EXPECT_EQ(fifth(def.ReelStrip), (Ints{4, 9, 1, kGap, kGap}));
+    EXPECT_EQ(fifth(def.FsReelStrip), (Ints{11, 5, 12, kGap, kGap}));
+}
+
 // Each refusal as "line: what was expected" (line 0: the file as a whole), up to the words that
 // tell it from the others.
 TEST(RefuseTest, EveryBadInputWithItsMessage) {
@@ -173,6 +195,29 @@ TEST(RefuseTest, EveryBadInputWithItsMessage) {
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const std::string refusal = Refusal(cases[i].first);
         EXPECT_TRUE(refusal.starts_with(cases[i].second)) << "case " << i << ": " << refusal;
+    }
+}
+
+// A name repeated on the very next paytable row, at the first pair of rows, in the middle and at
+// the last pair: refused at the second row with the file and line in the message.
+TEST(RefuseTest, TwoNeighbouringRowsOfOneName) {
+    const std::pair<std::string, std::string> cases[] = {
+        {Edited(kFirstPayRow + 1, {" S0,        0,0,1,10,100, _"}),
+         "ReelSetup.ini:24: paytable row of symbol 1: the name \"S0\" is already the name of "
+         "symbol 0: expected 13 different names"},
+        {Edited(kFirstPayRow + 6, {" S5,        0,0,6,60,600, _"}),
+         "ReelSetup.ini:29: paytable row of symbol 6: the name \"S5\" is already the name of "
+         "symbol 5: expected 13 different names"},
+        {Edited(kFirstPayRow + 12, {" Wild,      0,1,4,20,100, _"}),
+         "ReelSetup.ini:35: paytable row of symbol 12: the name \"Wild\" is already the name of "
+         "symbol 11: expected 13 different names"}};
+    for (const auto& [content, message] : cases) {
+        try {
+            ParseDefinition(content, "ReelSetup.ini");
+            ADD_FAILURE() << "accepted: " << message;
+        } catch (const DefinitionError& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
     }
 }
 
