@@ -11,7 +11,7 @@ namespace kragmoor {
 inline constexpr int kReels = 5;
 inline constexpr int kRows = 3;
 inline constexpr int kLines = 20;
-inline constexpr int kScatterLine = 20;  // the scatter result is kept as a 21st line
+inline constexpr int kScatterLine = 20;  // the scatter outcome is kept as a 21st line
 inline constexpr int kSymbols = 13;
 inline constexpr int kMaxPositions = 101;  // strip positions 0..100
 inline constexpr int kRunLengths = 6;      // run lengths 0..5

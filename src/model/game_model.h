@@ -41,8 +41,8 @@ struct RunState {
     std::int16_t ReelStop[kReels] = {};
     std::int16_t FsReelStop[kReels] = {};
     std::int16_t Window[kRows][kReels] = {};
-    std::int32_t LineResult[kLines + 1][3] = {};  // symbol, run length, win; row 20 the scatters
-    // Per line (row 20: the scatter result), run length and symbol: how often the result came,
+    std::int32_t LineOutcomes[kLines + 1][3] = {};  // symbol, run length, win; row 20 the scatters
+    // Per line (row 20: the scatter outcome), run length and symbol: how often the outcome came,
     // and the credits it paid. A line's counts of its short runs, which nearly every game books,
     // lie side by side.
     std::int64_t HitCount[kLines + 1][kRunLengths][kSymbols] = {};

@@ -9,7 +9,7 @@ namespace kragmoor {
 namespace {
 
 using BaseGame = test::EngineTest;
-using test::ResultOf;
+using test::OutcomeOf;
 using test::StopsOf;
 
 TEST_F(BaseGame, AShownGameDescribesItsWins) {
@@ -61,11 +61,11 @@ TEST_F(BaseGame, SixOrMoreScattersCountAsFive) {
         PlayBaseAt({7, 7, 7, 7, 7}, 9);
         const RunState& s = sim().State();
         const std::vector<int> five = {kScatter, 5, 1251};
-        EXPECT_EQ(ResultOf(s, kScatterLine), five);
+        EXPECT_EQ(OutcomeOf(s, kScatterLine), five);
         EXPECT_EQ(s.WinSum[kScatterLine][5][kScatter], 1251 * kBet);
         EXPECT_TRUE(s.InFreeSpins);
         sim().Step();
-        EXPECT_EQ(ResultOf(s, kScatterLine), five);
+        EXPECT_EQ(OutcomeOf(s, kScatterLine), five);
         EXPECT_EQ(s.FeatureWin, 1251 * 4 * kBet);
         EXPECT_EQ(sim().Labels().GamesLabel(), " FreeGames = 29");
     }

@@ -28,12 +28,12 @@ void SetStrip(GameDefinition& def, int reel, const std::string& symbols, bool fr
 // Creates the three logs in `dir`.
 void CreateLogs(LogFiles& logs, const std::filesystem::path& dir);
 
-// The reels' stops, and one line's result (symbol, run length, pay), as whole vectors.
+// The reels' stops, and one line's outcome (symbol, run length, pay), as whole vectors.
 inline std::vector<int> StopsOf(const RunState& s) {
     return {s.ReelStop, s.ReelStop + kReels};
 }
-inline std::vector<int> ResultOf(const RunState& s, int line) {
-    return {s.LineResult[line], s.LineResult[line] + 3};
+inline std::vector<int> OutcomeOf(const RunState& s, int line) {
+    return {s.LineOutcomes[line], s.LineOutcomes[line] + 3};
 }
 
 // Records what a window would have been told; a test acts at the turns through the on_ hooks.

@@ -77,7 +77,7 @@ class WholeCycle : public EngineTest, public ::testing::WithParamInterface<Cycle
                                            [&](int top) { return b > top * kBet; });
             law.bins[static_cast<std::size_t>(bin)] += 1;
             for (int line = 0; line < kLines; ++line) {
-                const int symbol = st.LineResult[line][0], count = st.LineResult[line][1];
+                const int symbol = st.LineOutcomes[line][0], count = st.LineOutcomes[line][1];
                 bool wild = false;
                 for (int r = 0; r < count; ++r)
                     wild = wild || st.Window[kLineRows[line][r]][r] == kWild;
@@ -123,7 +123,7 @@ TEST_P(WholeCycle, SpreadOfAPaidGameHoldsItsFeature) {
 }
 
 // Every line result that pays (or is five wilds) is a row with the odds the cycle shows.
-TEST_P(WholeCycle, EveryLineResultThatPaysIsAComboRowWithItsOdds) {
+TEST_P(WholeCycle, EveryLineOutcomeThatPaysIsAComboRowWithItsOdds) {
     double line_share = 0;
     for (const Combination& c : a.combinations) {
         if (c.kind == CombinationKind::kScatters || c.kind == CombinationKind::kFeature) continue;

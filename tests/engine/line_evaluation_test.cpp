@@ -62,7 +62,7 @@ TEST(LineRules, KnownLines) {
 }
 
 // The scatters of a played window, filled row by row from the top left: counted anywhere and
-// kept as the 21st line's result, more than five counted as five.
+// kept as the 21st line's outcome, more than five counted as five.
 using ScatterCount = test::EngineTest;
 
 TEST_F(ScatterCount, ScattersCountAnywhereAndAreCappedAtFive) {
@@ -73,7 +73,7 @@ TEST_F(ScatterCount, ScattersCountAnywhereAndAreCappedAtFive) {
         Start();
         PlayBaseAt({7, 7, 7, 7, 7}, 1);
         const int counted = std::min(n, 5);
-        EXPECT_EQ(test::ResultOf(sim().State(), kScatterLine),
+        EXPECT_EQ(test::OutcomeOf(sim().State(), kScatterLine),
                   (std::vector<int>{S, counted, P(S, counted)}))
             << n;
     }
@@ -95,7 +95,7 @@ TEST(LineRules, CodeTableEqualsTheRulesOnEveryLine) {
             for (int r = 0, rest = code; r < kReels; ++r, rest /= kSymbols)
                 s[static_cast<std::size_t>(r)] = static_cast<std::int16_t>(rest % kSymbols);
             const LineOutcome want = EvaluateLineSymbols(s, def.PayTable);
-            const LineCodeInfo& got = table.Info(table.Code(LineCodeTable::Key(s)));
+            const CodeOutcome& got = table.Outcome(table.Code(LineCodeTable::Key(s)));
             const bool jackpot = want.symbol == W && want.count == 5;
             if ((want != LineOutcome{got.symbol, got.count, got.win} || got.jackpot != jackpot) &&
                 ++mismatches < 5) {

@@ -8,7 +8,7 @@ namespace {
 
 // Results a line can end with: a run of 1..5 of an ordinary symbol (doubled from 2 on), 1..5
 // wilds, and a line that starts with a scatter (run 0).
-bool CanHappen(const LineResultCode& r) {
+bool CanHappen(const AutomatonOutcome& r) {
     if (r.symbol < kWild) return r.count >= 1 && (!r.doubled || r.count >= 2);
     if (r.symbol == kWild) return r.count >= 1 && !r.doubled;
     return r.count == 0 && !r.doubled;
@@ -41,15 +41,15 @@ Combination Row(CombinationKind kind, int symbol, int count, double pay, double 
 
 std::vector<Combination> PayingCombinations(
     const GameDefinition& def, const LineAutomaton& automaton,
-    const std::array<std::uint64_t, LineAutomaton::kCodes>& line_results, const WindowLaw& base,
+    const std::array<std::uint64_t, LineAutomaton::kCodes>& line_outcomes, const WindowLaw& base,
     const FeatureLaw& feature) {
     const double windows = static_cast<double>(base.windows);
     std::vector<Combination> rows;
     // Lines: every paytable pay of a run that can happen is listed, also when these strips never
     // show it (the odds rules flag it); a doubled run only when it comes.
     for (int code = 0; code < LineAutomaton::kCodes; ++code) {
-        const LineResultCode& r = automaton.Result(code);
-        const std::uint64_t n = line_results[static_cast<std::size_t>(code)];
+        const AutomatonOutcome& r = automaton.Outcome(code);
+        const std::uint64_t n = line_outcomes[static_cast<std::size_t>(code)];
         if (!CanHappen(r) || !(r.jackpot || r.win > 0) || (r.doubled && n == 0)) continue;
         const CombinationKind kind = r.jackpot   ? CombinationKind::kJackpot
                                      : r.doubled ? CombinationKind::kLineWithWild

@@ -13,11 +13,11 @@
 
 namespace kragmoor {
 
-// `line_results`: CountLineResults of the base strips; `base`: the base game's window law
+// `line_outcomes`: CountLineOutcomes of the base strips; `base`: the base game's window law
 // (its windows and scatter counts); `feature`: the feature's law.
 std::vector<Combination> PayingCombinations(
     const GameDefinition& def, const LineAutomaton& automaton,
-    const std::array<std::uint64_t, LineAutomaton::kCodes>& line_results, const WindowLaw& base,
+    const std::array<std::uint64_t, LineAutomaton::kCodes>& line_outcomes, const WindowLaw& base,
     const FeatureLaw& feature);
 
 }  // namespace kragmoor

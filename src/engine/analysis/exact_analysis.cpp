@@ -21,7 +21,7 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 WindowRules BaseGameRules(const GameDefinition& def, const LineAutomaton& automaton) {
     WindowRules rules;
     for (int code = 0; code < LineAutomaton::kCodes; ++code) {
-        const LineResultCode& r = automaton.Result(code);
+        const AutomatonOutcome& r = automaton.Outcome(code);
         const bool booked = r.win > 0 || r.jackpot;
         rules.line_win[static_cast<std::size_t>(code)] = booked ? r.win : 0;
         rules.line_hit[static_cast<std::size_t>(code)] = booked;
@@ -38,7 +38,7 @@ WindowRules BaseGameRules(const GameDefinition& def, const LineAutomaton& automa
 WindowRules FreeSpinRules(const GameDefinition& def, const LineAutomaton& automaton) {
     WindowRules rules;
     for (int code = 0; code < LineAutomaton::kCodes; ++code) {
-        const std::int32_t win = automaton.Result(code).win;
+        const std::int32_t win = automaton.Outcome(code).win;
         rules.line_win[static_cast<std::size_t>(code)] = win > 0 ? win * kFreeSpinMultiplier : 0;
     }
     for (int n = kScatterWinFrom; n <= kMaxScatters; ++n) {
@@ -208,7 +208,7 @@ ExactAnalysis AnalyseGame(const GameDefinition& def, const AnalysisProgress& pro
                         static_cast<double>(free.triggers) / static_cast<double>(free.windows));
     SetVolatility(a, static_cast<double>(base.triggers) / static_cast<double>(base.windows));
     a.combinations = PayingCombinations(
-        def, automaton, CountLineResults(def.ReelStrip, def.ReelLen, automaton), base, a.feature);
+        def, automaton, CountLineOutcomes(def.ReelStrip, def.ReelLen, automaton), base, a.feature);
     a.designed_rtp_note = DesignedRtpNote(def.GameRTP, a.rtp.total_percent);
     throttle.StopIfCancelled();  // a cancel that came after the last pair of columns
     throttle.Done();

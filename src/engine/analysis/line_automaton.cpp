@@ -65,7 +65,7 @@ LineAutomaton::LineAutomaton(PayTableRef pay) {
     for (int symbol = 0; symbol < kSymbols; ++symbol) {
         for (int count = 0; count < kRunLengths; ++count) {
             for (int doubled = 0; doubled < 2; ++doubled) {
-                LineResultCode& r =
+                AutomatonOutcome& r =
                     results_[static_cast<std::size_t>(Code(symbol, count, doubled))];
                 r.symbol = symbol;
                 r.count = count;

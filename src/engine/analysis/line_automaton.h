@@ -16,7 +16,7 @@
 namespace kragmoor {
 
 // What a line ends with: its symbol, run length, whether a wild doubled it, and its pay.
-struct LineResultCode {
+struct AutomatonOutcome {
     int symbol = 0;
     int count = 0;
     bool doubled = false;  // a run of an ordinary symbol with a wild in it
@@ -41,7 +41,7 @@ class LineAutomaton {
     static constexpr bool Decided(std::int16_t next) { return next < 0; }
     static constexpr int CodeOf(std::int16_t next) { return ~next; }
 
-    const LineResultCode& Result(int code) const {
+    const AutomatonOutcome& Outcome(int code) const {
         return results_[static_cast<std::size_t>(code)];
     }
     static constexpr int Code(int symbol, int count, bool doubled) {
@@ -51,7 +51,7 @@ class LineAutomaton {
   private:
     std::vector<std::int16_t> next_;  // undecided states x 13
     std::int16_t start_ = 0;
-    std::array<LineResultCode, kCodes> results_{};
+    std::array<AutomatonOutcome, kCodes> results_{};
 };
 
 }  // namespace kragmoor

@@ -54,7 +54,7 @@ class LineCounter {
 
 }  // namespace
 
-std::array<std::uint64_t, LineAutomaton::kCodes> CountLineResults(
+std::array<std::uint64_t, LineAutomaton::kCodes> CountLineOutcomes(
     const std::int16_t (&strip)[kMaxPositions][kReels], const std::int16_t (&last)[kReels],
     const LineAutomaton& automaton) {
     LineCounter counter(strip, last, automaton);

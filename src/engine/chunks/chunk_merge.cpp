@@ -64,7 +64,7 @@ void MergeChunk(RunState& total, const RunState& chunk) {
         for (int row = 0; row < kRows; ++row) total.Window[row][r] = chunk.Window[row][r];
     }
     for (int line = 0; line <= kLines; ++line) {
-        for (int i = 0; i < 3; ++i) total.LineResult[line][i] = chunk.LineResult[line][i];
+        for (int i = 0; i < 3; ++i) total.LineOutcomes[line][i] = chunk.LineOutcomes[line][i];
     }
     total.InFreeSpins = chunk.InFreeSpins;
     total.FeatureWin = chunk.FeatureWin;

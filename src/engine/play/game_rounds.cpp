@@ -49,16 +49,16 @@ inline int CountScatters(const WindowLookup& w) {
 }
 
 // The scatter result is kept as a 21st line: the scatter, its count and its pay per total bet.
-inline void StoreScatterResult(RunState& st, const GameDefinition& def, int count) {
-    st.LineResult[kScatterLine][0] = kScatter;
-    st.LineResult[kScatterLine][1] = count;
-    st.LineResult[kScatterLine][2] = def.PayTable[kScatter][count];
+inline void StoreScatterOutcome(RunState& st, const GameDefinition& def, int count) {
+    st.LineOutcomes[kScatterLine][0] = kScatter;
+    st.LineOutcomes[kScatterLine][1] = count;
+    st.LineOutcomes[kScatterLine][2] = def.PayTable[kScatter][count];
 }
 
-inline void StoreLineResult(RunState& st, int line, const LineCodeInfo& info) {
-    st.LineResult[line][0] = info.symbol;
-    st.LineResult[line][1] = info.count;
-    st.LineResult[line][2] = info.win;
+inline void StoreLineOutcome(RunState& st, int line, const CodeOutcome& info) {
+    st.LineOutcomes[line][0] = info.symbol;
+    st.LineOutcomes[line][1] = info.count;
+    st.LineOutcomes[line][2] = info.win;
 }
 
 std::string WinText(int line, std::int64_t win, int count, const std::string& name) {
@@ -141,7 +141,7 @@ void GameRounds::ShowScatters(int count, std::int64_t win) {
 }
 
 // Five wilds: a win event even when they pay nothing, and a record of Jackpot.txt.
-void GameRounds::BaseJackpot(int line, const LineCodeInfo& info) {
+void GameRounds::BaseJackpot(int line, const CodeOutcome& info) {
     RunState& st = state_;
     if (status_.AutoStop()) status_.EndAt("JACKPOT!!!\r\nGame = " + text::Decimal(st.Games));
     if (st.SkipDisplay == 0) ShowLineWin(line, info.win, info.count, info.symbol);
@@ -153,8 +153,8 @@ void GameRounds::BaseJackpot(int line, const LineCodeInfo& info) {
 // Two or more scatters pay times the total bet; three or more leave a feature pending.
 void GameRounds::BaseScatters() {
     RunState& st = state_;
-    const int count = st.LineResult[kScatterLine][1];
-    const std::int64_t win = static_cast<std::int64_t>(st.LineResult[kScatterLine][2]) * kBet;
+    const int count = st.LineOutcomes[kScatterLine][1];
+    const std::int64_t win = static_cast<std::int64_t>(st.LineOutcomes[kScatterLine][2]) * kBet;
     BookScatterWin(st, count, win);
     if (st.SkipDisplay == 0) ShowScatters(count, win);
     if (count < kTriggerScatters) return;
@@ -197,9 +197,9 @@ void GameRounds::PlayBaseGame() {
     DecideShown(st);
 
     for (int line = 0; line < kLines; ++line) {
-        const LineCodeInfo& info = codes.Info(w.codes[line]);
-        StoreLineResult(st, line, info);
-        CountLineResult(st, line, info);
+        const CodeOutcome& info = codes.Outcome(w.codes[line]);
+        StoreLineOutcome(st, line, info);
+        CountLineOutcome(st, line, info);
         if (w.codes[line] == LineCodeTable::kJackpotCode) [[unlikely]] {
             BaseJackpot(line, info);
         } else if (info.pays) {
@@ -210,8 +210,8 @@ void GameRounds::PlayBaseGame() {
     }
 
     const int scatters = CountScatters(w);
-    StoreScatterResult(st, tables.definition, scatters);
-    CountScatterResult(st, scatters);
+    StoreScatterOutcome(st, tables.definition, scatters);
+    CountScatterOutcome(st, scatters);
     if (scatters >= kScatterWinFrom) [[unlikely]]
         BaseScatters();
     SetLabelsAfterBaseGame(st);
@@ -257,8 +257,8 @@ void GameRounds::PlayFreeSpin() {
 
     std::int64_t spin_win = 0;
     for (int line = 0; line < kLines; ++line) {
-        const LineCodeInfo& info = codes.Info(w.codes[line]);
-        StoreLineResult(st, line, info);
+        const CodeOutcome& info = codes.Outcome(w.codes[line]);
+        StoreLineOutcome(st, line, info);
         if (w.codes[line] == LineCodeTable::kJackpotCode) [[unlikely]]
             FreeSpinJackpot(line);
         if (info.pays) {
@@ -270,7 +270,7 @@ void GameRounds::PlayFreeSpin() {
     }
 
     const int scatters = CountScatters(w);
-    StoreScatterResult(st, tables.definition, scatters);
+    StoreScatterOutcome(st, tables.definition, scatters);
     if (scatters >= kScatterWinFrom) [[unlikely]]
         FreeSpinScatters(scatters, spin_win);
 

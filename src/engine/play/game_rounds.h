@@ -34,7 +34,7 @@ class GameRounds {
     void ShowStops(const std::int16_t (&stops)[kReels]);
     void ShowLineWin(int line, std::int64_t win, int count, int symbol);
     void ShowScatters(int count, std::int64_t win);
-    void BaseJackpot(int line, const LineCodeInfo& info);
+    void BaseJackpot(int line, const CodeOutcome& info);
     void BaseScatters();
     void FreeSpinJackpot(int line);
     void FreeSpinScatters(int scatters, std::int64_t& spin_win);

@@ -1,4 +1,4 @@
-// What the results of a game round add to the run state's counters, the end of a feature and the
+// What the outcomes of a game round add to the run state's counters, the end of a feature and the
 // loss streaks. The line bookings are inline: the game rounds book every line of every game.
 #pragma once
 
@@ -10,21 +10,21 @@
 
 namespace kragmoor {
 
-// Every line of a base game counts its result.
-inline void CountLineResult(RunState& st, int line, const LineCodeInfo& info) {
-    ++st.HitCount[line][info.count][info.symbol];
+// Every line of a base game counts its outcome.
+inline void CountLineOutcome(RunState& st, int line, const CodeOutcome& outcome) {
+    ++st.HitCount[line][outcome.count][outcome.symbol];
 }
 
 // A base game's paying line (or line of five wilds): its win and one win event.
-inline void BookLineWin(RunState& st, int line, const LineCodeInfo& info) {
-    st.WinSum[line][info.count][info.symbol] += info.win;
-    st.TotalWin += info.win;
+inline void BookLineWin(RunState& st, int line, const CodeOutcome& outcome) {
+    st.WinSum[line][outcome.count][outcome.symbol] += outcome.win;
+    st.TotalWin += outcome.win;
     ++st.WinEvents;
 }
 
-// The scatter result of a base game: `count` scatters (capped at 5) counted, and from two on
+// The scatter outcome of a base game: `count` scatters (capped at 5) counted, and from two on
 // their win in credits and one win event.
-inline void CountScatterResult(RunState& st, int count) {
+inline void CountScatterOutcome(RunState& st, int count) {
     ++st.HitCount[kScatterLine][count][kScatter];
 }
 inline void BookScatterWin(RunState& st, int count, std::int64_t win) {

@@ -1,6 +1,6 @@
 // The hit statistics table: 53 rows x 25 columns of texts, a header row and a name column, one
 // row per winning combination (count 2..5 of each symbol) with its hits on every line, as the
-// scatter result, in total, its pay and its total win. The cell texts are also the memory of the
+// scatter outcome, in total, its pay and its total win. The cell texts are also the memory of the
 // previous refresh: a count cell turns red (paying) or yellow (not paying) when its count changed.
 #pragma once
 

@@ -19,13 +19,13 @@ LineCodeTable::LineCodeTable(PayTableRef pay) : blocks_(kSuffixes, 0) {
     for (int symbol = 0; symbol < kSymbols; ++symbol) {
         for (int count = 0; count < kRunLengths; ++count) {
             for (int doubled = 0; doubled < 2; ++doubled) {
-                LineCodeInfo& info =
-                    info_[static_cast<std::size_t>(CodeOf(symbol, count, doubled != 0))];
-                info.symbol = static_cast<std::uint8_t>(symbol);
-                info.count = static_cast<std::uint8_t>(count);
-                info.win = static_cast<std::int32_t>(pay[symbol][count]) * (doubled + 1);
-                info.jackpot = symbol == kWild && count == kReels;
-                info.pays = info.win > 0;
+                CodeOutcome& outcome =
+                    outcomes_[static_cast<std::size_t>(CodeOf(symbol, count, doubled != 0))];
+                outcome.symbol = static_cast<std::uint8_t>(symbol);
+                outcome.count = static_cast<std::uint8_t>(count);
+                outcome.win = static_cast<std::int32_t>(pay[symbol][count]) * (doubled + 1);
+                outcome.jackpot = symbol == kWild && count == kReels;
+                outcome.pays = outcome.win > 0;
             }
         }
     }

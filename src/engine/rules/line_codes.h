@@ -1,4 +1,4 @@
-// The fast line evaluation behind the game rounds. A line's result depends only on its five
+// The fast line evaluation behind the game rounds. A line's outcome depends only on its five
 // symbols, so every one of the 13^5 symbol combinations is valued once, when a game is loaded,
 // and kept as a one-byte code. Most lines are decided by their first three symbols, so the codes
 // live in two small tables that stay in the processor's caches: one entry per three-symbol
@@ -17,7 +17,7 @@
 namespace kragmoor {
 
 // What a code stands for, ready for booking.
-struct LineCodeInfo {
+struct CodeOutcome {
     std::int32_t win = 0;
     std::uint8_t symbol = 0;
     std::uint8_t count = 0;
@@ -49,7 +49,7 @@ class LineCodeTable {
         const std::uint8_t tail = blocks_[block + (key >> kSuffixShift)];
         return static_cast<std::uint8_t>(block != 0 ? tail : prefix & 0xFF);
     }
-    const LineCodeInfo& Info(std::uint8_t code) const { return info_[code]; }
+    const CodeOutcome& Outcome(std::uint8_t code) const { return outcomes_[code]; }
     // The code of a line of five wilds.
     static constexpr std::uint8_t kJackpotCode = (kWild * kRunLengths + kReels) * 2;
 
@@ -59,7 +59,7 @@ class LineCodeTable {
     // of its block of 169 codes in blocks_ (above them; block 0 is a dummy).
     std::array<std::uint32_t, kPrefixes> prefixes_{};
     std::vector<std::uint8_t> blocks_;
-    std::array<LineCodeInfo, kCodes> info_{};
+    std::array<CodeOutcome, kCodes> outcomes_{};
 };
 
 // Everything a game needs from one set of reel strips, per reel and stop: the three window

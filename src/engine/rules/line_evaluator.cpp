@@ -38,7 +38,7 @@ LineOutcome EvaluateLineSymbols(const std::array<std::int16_t, kReels>& s, PayTa
     }
     out.win = static_cast<std::int32_t>(pay[out.symbol][out.count]) * doubling;
 
-    // Two or more leading wilds are also a wild line; the better result stands, ties to the
+    // Two or more leading wilds are also a wild line; the better outcome stands, ties to the
     // ordinary symbol.
     if (s[0] == kWild && s[1] == kWild && out.symbol < kWild) {
         int wilds = 0;

@@ -1,5 +1,5 @@
 // The rule that values one win line (the wild substitutes for ordinary symbols and doubles a run
-// it takes part in; leading wilds are also valued as a wild line and the better result stands,
+// it takes part in; leading wilds are also valued as a wild line and the better outcome stands,
 // ties to the ordinary symbol). The game rounds read it from the code table built on it
 // (line_codes.h); the exact analysis applies it directly.
 #pragma once
@@ -11,7 +11,7 @@
 
 namespace kragmoor {
 
-// One line's result: the symbol of its run, the run length 0..5 and the win in credits for a
+// One line's outcome: the symbol of its run, the run length 0..5 and the win in credits for a
 // 1-credit line bet.
 struct LineOutcome {
     std::int32_t symbol = 0;
@@ -23,7 +23,7 @@ struct LineOutcome {
 
 using PayTableRef = const std::int16_t (&)[kSymbols][kRunLengths];
 
-// The result of the five symbols a line crosses, reels 0..4. Symbols must be codes 0..12.
+// The outcome of the five symbols a line crosses, reels 0..4. Symbols must be codes 0..12.
 // Pays are multiplied in 32 bits, so a doubled pay above 32767 is kept whole.
 LineOutcome EvaluateLineSymbols(const std::array<std::int16_t, kReels>& s, PayTableRef pay);
 
