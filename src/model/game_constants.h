@@ -11,6 +11,7 @@ namespace kragmoor {
 inline constexpr int kReels = 5;
 inline constexpr int kRows = 3;
 inline constexpr int kLines = 20;
+inline constexpr int kTotalBet = 20;     // 20 lines of one credit
 inline constexpr int kScatterLine = 20;  // the scatter outcome is kept as a 21st line
 inline constexpr int kSymbols = 13;
 inline constexpr int kMaxPositions = 101;  // strip positions 0..100
@@ -20,7 +21,6 @@ inline constexpr std::int16_t kWild = 11;
 inline constexpr std::int16_t kScatter = 12;
 inline constexpr std::int16_t kGap = 13;  // marks strip positions past the end of a shorter reel
 
-inline constexpr int kBet = 20;  // 1 credit on each of the 20 lines
 inline constexpr int kFreeSpinsAward = 15;
 inline constexpr int kFreeSpinMultiplier = 4;
 inline constexpr int kScatterWinFrom = 2;   // scatters pay from two on

@@ -62,11 +62,11 @@ TEST_F(BaseGame, SixOrMoreScattersCountAsFive) {
         const RunState& s = sim().State();
         const std::vector<int> five = {kScatter, 5, 1251};
         EXPECT_EQ(OutcomeOf(s, kScatterLine), five);
-        EXPECT_EQ(s.WinSum[kScatterLine][5][kScatter], 1251 * kBet);
+        EXPECT_EQ(s.WinSum[kScatterLine][5][kScatter], 1251 * kTotalBet);
         EXPECT_TRUE(s.InFreeSpins);
         sim().Step();
         EXPECT_EQ(OutcomeOf(s, kScatterLine), five);
-        EXPECT_EQ(s.FeatureWin, 1251 * 4 * kBet);
+        EXPECT_EQ(s.FeatureWin, 1251 * 4 * kTotalBet);
         EXPECT_EQ(sim().Labels().GamesLabel(), " FreeGames = 29");
     }
 }

@@ -74,7 +74,7 @@ class WholeCycle : public EngineTest, public ::testing::WithParamInterface<Cycle
             law.hits += st.WinEvents != events || trigger ? 1 : 0;
             law.max = std::max(law.max, b);
             const auto bin = std::count_if(kWinBinTops.begin(), kWinBinTops.end(),
-                                           [&](int top) { return b > top * kBet; });
+                                           [&](int top) { return b > top * kTotalBet; });
             law.bins[static_cast<std::size_t>(bin)] += 1;
             for (int line = 0; line < kLines; ++line) {
                 const int symbol = st.LineOutcomes[line][0], count = st.LineOutcomes[line][1];
@@ -104,8 +104,8 @@ TEST_P(WholeCycle, BaseGameLawIsTheCycles) {
     for (std::size_t b = 0; b < kWinBins; ++b)
         EXPECT_NEAR(a.base_win_distribution[b], law.bins[b] / n, 1e-12) << "bin " << b;
     // The return from the strips' symbol frequencies is the same base game.
-    EXPECT_NEAR(a.rtp.base_lines_percent + a.rtp.base_scatter_percent, law.win / n * 100 / kBet,
-                1e-9);
+    EXPECT_NEAR(a.rtp.base_lines_percent + a.rtp.base_scatter_percent,
+                law.win / n * 100 / kTotalBet, 1e-9);
     EXPECT_NEAR(a.rtp.win_events_per_game, law.events / n, 1e-12);
     EXPECT_NEAR(a.rtp.jackpot_lines_per_game, law.jackpots / n, 1e-12);
 }
@@ -117,9 +117,9 @@ TEST_P(WholeCycle, SpreadOfAPaidGameHoldsItsFeature) {
     const double square = (law.square + 2 * law.trigger_win * a.feature.win_mean +
                            law.triggers * a.feature.win_second_moment) /
                           n;
-    const double sd = std::sqrt(square - mean * mean) / kBet;
+    const double sd = std::sqrt(square - mean * mean) / kTotalBet;
     EXPECT_NEAR(a.sd_per_game, sd, 1e-9 * sd);
-    EXPECT_NEAR(a.rtp.total_percent, mean * 100.0 / kBet, 1e-9 * a.rtp.total_percent);
+    EXPECT_NEAR(a.rtp.total_percent, mean * 100.0 / kTotalBet, 1e-9 * a.rtp.total_percent);
 }
 
 // Every line result that pays (or is five wilds) is a row with the odds the cycle shows.

@@ -259,7 +259,7 @@ class StatisticsWindowsTest : public QObject {
         g.SetTheory();
         g.run.StartOrStop();  // to the next full chart, judged
         const RunVerdict v = JudgeRun(g.analysis.rtp.total_percent, g.analysis.sd_per_game, g.Rtp(),
-                                      g.run.State().TotalBet / kBet);
+                                      g.run.State().TotalBet / kTotalBet);
         QVERIFY(v.verdict != Verdict::kNone);
         QCOMPARE(g.chart.Summary(), QString::fromStdString(g.summaries.at(1)) +
                                         QStringLiteral("  z = %1 %2")

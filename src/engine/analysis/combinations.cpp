@@ -32,7 +32,7 @@ Combination Row(CombinationKind kind, int symbol, int count, double pay, double 
     c.hits_per_game = hits;
     c.one_in_games = hits > 0 ? 1.0 / hits : std::numeric_limits<double>::infinity();
     // A combination that never comes adds nothing, whatever its pay.
-    c.rtp_share_percent = hits > 0 ? hits * pay * (100.0 / kBet) : 0.0;
+    c.rtp_share_percent = hits > 0 ? hits * pay * (100.0 / kTotalBet) : 0.0;
     c.odds_flags = OddsFlags(c.one_in_games, kind != CombinationKind::kFeature);
     return c;
 }
@@ -60,7 +60,7 @@ std::vector<Combination> PayingCombinations(
         const std::int16_t pay = def.PayTable[kScatter][n];
         if (pay == 0) continue;
         rows.push_back(
-            Row(CombinationKind::kScatters, kScatter, n, pay * kBet,
+            Row(CombinationKind::kScatters, kScatter, n, pay * kTotalBet,
                 static_cast<double>(base.scatters[static_cast<std::size_t>(n)]) / windows));
     }
     rows.push_back(Row(CombinationKind::kFeature, kScatter, 3, feature.win_mean,

@@ -28,7 +28,7 @@ WindowRules BaseGameRules(const GameDefinition& def, const LineAutomaton& automa
     }
     for (int n = kScatterWinFrom; n <= kMaxScatters; ++n) {
         const std::int16_t pay = def.PayTable[kScatter][n];
-        rules.scatter_win[static_cast<std::size_t>(n)] = pay * kBet;
+        rules.scatter_win[static_cast<std::size_t>(n)] = pay * kTotalBet;
         rules.scatter_hit[static_cast<std::size_t>(n)] = pay > 0 || n >= kTriggerScatters;
     }
     return rules;
@@ -43,7 +43,7 @@ WindowRules FreeSpinRules(const GameDefinition& def, const LineAutomaton& automa
     }
     for (int n = kScatterWinFrom; n <= kMaxScatters; ++n) {
         rules.scatter_win[static_cast<std::size_t>(n)] =
-            def.PayTable[kScatter][n] * kBet * kFreeSpinMultiplier;
+            def.PayTable[kScatter][n] * kTotalBet * kFreeSpinMultiplier;
     }
     return rules;
 }
@@ -124,7 +124,7 @@ double VarianceOfGame(const ExactAnalysis& a, double trigger) {
 }
 
 void SetVolatility(ExactAnalysis& a, double trigger) {
-    const double sd = std::sqrt(VarianceOfGame(a, trigger)) / kBet;
+    const double sd = std::sqrt(VarianceOfGame(a, trigger)) / kTotalBet;
     a.sd_per_game = sd;
     for (std::size_t k = 0; k < kConfidenceZ.size(); ++k)
         a.volatility_index[k] = kConfidenceZ[k] * sd;

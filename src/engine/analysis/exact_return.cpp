@@ -174,15 +174,15 @@ ExactReturn ComputeExactReturn(const GameDefinition& def) {
     x.retrigger_probability = AtLeastThree(free_scatter_odds);
     x.free_spins_per_feature = SpinsPerFeature(CountRetriggers(def));
     x.free_spin_win = kFreeSpinMultiplier * free_lines.free_spin_win +
-                      ScatterWin(free_scatter_odds, def, kBet * kFreeSpinMultiplier);
+                      ScatterWin(free_scatter_odds, def, kTotalBet * kFreeSpinMultiplier);
     x.win_events_per_game = base_lines.win_events + x.base_scatter_odds[2] +
                             x.base_scatter_odds[3] + x.base_scatter_odds[4] +
                             x.base_scatter_odds[5];
     x.jackpot_lines_per_game = base_lines.jackpots;
 
-    constexpr double kPercentOfBet = 100.0 / kBet;
+    constexpr double kPercentOfBet = 100.0 / kTotalBet;
     x.base_lines_percent = base_lines.base_win * kPercentOfBet;
-    x.base_scatter_percent = ScatterWin(x.base_scatter_odds, def, kBet) * kPercentOfBet;
+    x.base_scatter_percent = ScatterWin(x.base_scatter_odds, def, kTotalBet) * kPercentOfBet;
     // A feature that never comes, or wins nothing, adds nothing, even with endless spins.
     const double feature_win =
         x.trigger_probability == 0 || x.free_spin_win == 0

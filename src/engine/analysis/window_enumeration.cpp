@@ -33,7 +33,8 @@ std::vector<ColumnGroup> DistinctColumns(const std::int16_t (&strip)[kMaxPositio
 
 int BinOf(std::int64_t win) {
     int bin = 0;
-    for (const int top : kWinBinTops) bin += win > static_cast<std::int64_t>(top) * kBet ? 1 : 0;
+    for (const int top : kWinBinTops)
+        bin += win > static_cast<std::int64_t>(top) * kTotalBet ? 1 : 0;
     return bin;
 }
 
@@ -72,7 +73,7 @@ struct Sums {
         triggers += weight * t.trigger_weight;
         std::uint64_t below = 0;  // the tail's weight up to the previous bin's top
         for (std::size_t b = 0; b < kWinBinTops.size(); ++b) {
-            const std::int64_t top = static_cast<std::int64_t>(kWinBinTops[b]) * kBet - v;
+            const std::int64_t top = static_cast<std::int64_t>(kWinBinTops[b]) * kTotalBet - v;
             const auto end = std::upper_bound(t.wins.begin(), t.wins.end(), top) - t.wins.begin();
             const std::uint64_t up_to =
                 end > 0 ? t.weight_up_to[static_cast<std::size_t>(end - 1)] : 0;

@@ -51,7 +51,7 @@ std::string CounterLabels::FreeSpinsLabel() const {
 
 std::string CounterLabels::HitRateLabel() const {
     if (!rate_set_) return {};
-    return text::Mask(static_cast<double>(kBet * rate_games_) / static_cast<double>(rate_events_),
+    return text::Mask(static_cast<double>(kLines * rate_games_) / static_cast<double>(rate_events_),
                       "### ### ##0.000");
 }
 

@@ -30,7 +30,7 @@ bool BookCredit(RunState& state, std::string_view text) {
         if (state.Credit + *amount <= kMax) state.Credit += *amount;
         if (state.CreditTotal + *amount <= kMax) state.CreditTotal += *amount;
     }
-    return state.Credit >= kBet;
+    return state.Credit >= kTotalBet;
 }
 
 }  // namespace kragmoor

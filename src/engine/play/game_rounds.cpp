@@ -154,7 +154,8 @@ void GameRounds::BaseJackpot(int line, const CodeOutcome& info) {
 void GameRounds::BaseScatters() {
     RunState& st = state_;
     const int count = st.LineOutcomes[kScatterLine][1];
-    const std::int64_t win = static_cast<std::int64_t>(st.LineOutcomes[kScatterLine][2]) * kBet;
+    const std::int64_t win =
+        static_cast<std::int64_t>(st.LineOutcomes[kScatterLine][2]) * kTotalBet;
     BookScatterWin(st, count, win);
     if (st.SkipDisplay == 0) ShowScatters(count, win);
     if (count < kTriggerScatters) return;
@@ -187,7 +188,7 @@ void GameRounds::PlayBaseGame() {
         StepOdometer();
     }
     st.WinAtGameStart = st.TotalWin;
-    st.TotalBet += kBet;
+    st.TotalBet += kTotalBet;
     if (st.SkipDisplay == 0) [[unlikely]]
         ShowStops(st.ReelStop);
     const LineCodeTable& codes = tables.codes;
@@ -231,7 +232,7 @@ void GameRounds::FreeSpinScatters(int scatters, std::int64_t& spin_win) {
     RunState& st = state_;
     const std::int64_t win =
         static_cast<std::int64_t>(tables_.definition.PayTable[kScatter][scatters]) *
-        kFreeSpinMultiplier * kBet;
+        kFreeSpinMultiplier * kTotalBet;
     spin_win += win;
     if (st.SkipDisplay == 0) ShowScatters(scatters, win);
     if (scatters < kTriggerScatters) return;

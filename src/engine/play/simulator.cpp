@@ -57,7 +57,7 @@ void Simulator::Step() {
     // At a turn inside a feature pass the run is playing that feature: Step waits for it.
     if (status_.Exited() || status_.InFeatureTurn()) return;
     RunState& st = state_;
-    if (st.Credit < kBet) return AskForCredit();
+    if (st.Credit < kTotalBet) return AskForCredit();
     if (!st.InFreeSpins) {
         rounds_.PlayBaseGame();
     } else {
@@ -76,7 +76,7 @@ void Simulator::Step() {
     if (st.Games % kYieldEvery == 0) statistics_.AddChartPoint();
     // Single-step play settles the cash once per complete game round.
     if (!status_.Running() && !st.InFreeSpins) {
-        st.Credit = st.Credit - kBet + (st.TotalWin - st.WinAtGameStart);
+        st.Credit = st.Credit - kTotalBet + (st.TotalWin - st.WinAtGameStart);
         labels_.SetCash(st.Credit);
     }
     observers_.LabelsChanged();

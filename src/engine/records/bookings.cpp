@@ -6,7 +6,7 @@ void EndFeature(RunState& st) {
     st.InFreeSpins = false;
     st.FreeSpinNo = 0;
     st.FreeWin += st.FeatureWin;
-    st.LastFeatureWin = static_cast<float>(static_cast<double>(st.FeatureWin) / kBet);
+    st.LastFeatureWin = static_cast<float>(static_cast<double>(st.FeatureWin) / kTotalBet);
     st.TotalWin += st.FeatureWin;
     st.WinSum[kScatterLine][kMaxScatters][kScatter] += st.FeatureWin;
     st.FeatureWin = 0;

@@ -138,7 +138,7 @@ void frmSlotChart::ChartCleared() {
 }
 
 void frmSlotChart::ChartPointAdded(const ChartPoint& point) {
-    canvas_.Add(point, engine_.State().TotalBet / kBet);
+    canvas_.Add(point, engine_.State().TotalBet / kTotalBet);
     if (!flush_posted_) {
         // Single steps add points outside any run; a zero timer draws them once control returns
         // to the event loop. During a run the window's turns usually come first.
@@ -188,7 +188,7 @@ std::string frmSlotChart::Judged(std::string_view summary) const {
     const double rtp = st.TotalBet == 0 ? 0.0
                                         : 100.0 * static_cast<double>(st.TotalWin) /
                                               static_cast<double>(st.TotalBet);
-    const RunVerdict v = JudgeRun(exact_rtp_percent_, sd_per_game_, rtp, st.TotalBet / kBet);
+    const RunVerdict v = JudgeRun(exact_rtp_percent_, sd_per_game_, rtp, st.TotalBet / kTotalBet);
     if (v.verdict == Verdict::kNone) return text;
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "  z = %.2f %s", v.z_score, VerdictText(v.verdict));
