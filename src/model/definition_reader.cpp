@@ -62,11 +62,8 @@ void FillBuiltInLines(GameDefinition& def) {
 
 }  // namespace
 
-DefinitionError::DefinitionError(std::string file, int line, std::string expected)
-    : std::runtime_error(Message(file, line, expected)),
-      file_(std::move(file)),
-      line_(line),
-      expected_(std::move(expected)) {}
+DefinitionError::DefinitionError(const std::string& file, int line, const std::string& expected)
+    : std::runtime_error(Message(file, line, expected)) {}
 
 GameDefinition ParseDefinition(std::string_view content, const std::string& file_name) {
     const std::vector<std::string_view> lines = SplitDefinitionLines(content, file_name);

@@ -14,20 +14,12 @@
 
 namespace kragmoor {
 
-// One refusal: the file, the 1-based line where there is one (0 when the problem is the file
-// as a whole) and what was expected there. what() reads
+// One refusal, whose what() names the file, the 1-based line where there is one (`line` 0 when
+// the problem is the file as a whole: no line named) and what was expected there:
 // "ReelSetup.ini:112: paytable row of symbol 4: expected 6 fields each ended by a comma".
 class DefinitionError : public std::runtime_error {
   public:
-    DefinitionError(std::string file, int line, std::string expected);
-    const std::string& File() const { return file_; }
-    int Line() const { return line_; }
-    const std::string& Expected() const { return expected_; }
-
-  private:
-    std::string file_;
-    int line_;
-    std::string expected_;
+    DefinitionError(const std::string& file, int line, const std::string& expected);
 };
 
 // Reads and checks the definition and fills every definition field, those the loader sets by

@@ -68,6 +68,7 @@ void EngineTest::Start(const std::function<void(RunState&)>& prepare, std::int64
     CreateLogs(logs, dir.path());
     RunState start = LoaderState(def);
     if (prepare) prepare(start);
+    start_points_ = points;
     Make(start, points);
     rng_Init(1);  // every test draws the same stops, whatever ran before it
 }
@@ -98,7 +99,7 @@ void EngineTest::SetNextGame(const std::array<int, kReels>& stops, std::int64_t 
     for (int r = 0; r < kReels; ++r) state.ReelStop[r] = static_cast<std::int16_t>(s[r]);
     state.Games = game - 1;
     const bool auto_stop = engine->AutoStop();
-    Make(state, engine->Chart().ChartPoints());
+    Make(state, start_points_);
     engine->SetRandomStops(false);
     engine->SetAutoStop(auto_stop);
     engine->AddObserver(&observer);

@@ -97,7 +97,8 @@ class EngineTest : public ::testing::Test {
     // `free_symbol` the free-spins reels hold only that symbol.
     void PrepareTrigger(char free_symbol = 0);
     // A new engine from the state reached, sequential, so that the next base game is number
-    // `game` on `stops`; the logs, chart count and Auto Stop go on, all else starts afresh.
+    // `game` on `stops`; the logs, Auto Stop and the chart point given to Start go on, all else
+    // starts afresh.
     void SetNextGame(const std::array<int, kReels>& stops, std::int64_t game = 1);
     void PlayBaseAt(const std::array<int, kReels>& stops, std::int64_t game);
     // Ends an automatic run at the first yield at or past `games`.
@@ -114,6 +115,8 @@ class EngineTest : public ::testing::Test {
 
   private:
     void Make(const RunState& start, std::int64_t points);
+
+    std::int64_t start_points_ = 0;
 };
 
 }  // namespace kragmoor::test

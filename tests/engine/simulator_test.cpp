@@ -22,7 +22,7 @@ TEST_F(SimulatorTest, AFeaturePassRepeatsTheBlockOfItsTriggeringGame) {
     observer.on_yield = [&] {
         sim().SetRandomStops(true);  // the odometer would end the run when reel 4 wraps
         const RunState& s = sim().State();
-        seen.emplace_back(s.Games, s.InFreeSpins, sim().Chart().ChartPoints());
+        seen.emplace_back(s.Games, s.InFreeSpins, std::ssize(observer.points));
         if (seen.size() == 2) labels = {sim().Labels().WinLabel(), sim().Labels().FreeSpinsLabel()};
         if (seen.size() == 3) sim().StartOrStop();
     };
@@ -66,13 +66,16 @@ TEST_F(SimulatorTest, StepAndStopAtAYield) {
               std::tuple(300L, false, 1000000L));
 }
 
-// An engine that plays a later part of a run starts at the game and chart point it is given.
+// An engine that plays a later part of a run starts at the game and chart point it is given: on
+// a chart 300 points wide, point 10001 is drawn at x = 101.
 TEST_F(SimulatorTest, AnEngineStartsAtTheGameAndChartPointItIsGiven) {
     Start([](RunState& s) { s.Games = 1000000; }, 10000);
+    sim().ReadChartSetup({"300", "50", "4", "95"}, {"0", "500", "100"});
     StopAt(1020000);
     sim().StartOrStop();
-    EXPECT_EQ(std::pair(sim().State().Games, sim().Chart().ChartPoints()),
-              std::pair(std::int64_t{1020000}, std::int64_t{10200}));
+    ASSERT_EQ(std::pair(sim().State().Games, observer.points.size()),
+              std::pair(std::int64_t{1020000}, std::size_t{200}));
+    EXPECT_EQ(std::pair(observer.points.front().x, observer.points.back().x), std::pair(101, 0));
 }
 
 // Only five 0s pay, and reel 4 holds one 0: the game at reel-4 stop s wins for s = 3..5.

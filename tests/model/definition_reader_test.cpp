@@ -34,7 +34,10 @@ std::string Refusal(const std::string& content) {
     try {
         ParseDefinition(content, "ReelSetup.ini");
     } catch (const DefinitionError& e) {
-        return std::to_string(e.Line()) + ": " + e.Expected();
+        // "ReelSetup.ini:12: what" names a line, "ReelSetup.ini: what" the whole file.
+        const std::string message = e.what();
+        const std::string_view after = std::string_view(message).substr(13);
+        return after.starts_with(": ") ? "0" + std::string(after) : std::string(after.substr(1));
     }
     return "accepted";
 }

@@ -89,8 +89,6 @@ class ChartData {
     const ChartScale& Scale() const { return scale_; }
     ChartOptions& Options() { return options_; }
     const ChartOptions& Options() const { return options_; }
-    const ChartMarks& Marks() const { return marks_; }
-    std::int64_t ChartPoints() const { return points_; }
 
     // The set-up fields as text: X size, Min %, Step %, Target %, and the three restart periods.
     std::array<std::string, 4> ScaleTexts() const;
