@@ -1,12 +1,18 @@
 // Any bytes given to the definition reader are either read into a game that keeps the model's
 // invariants or refused with a DefinitionError; never a crash, a hang or undefined behaviour.
-// A definition that is read writes a report that reads back as the same game.
+// A definition that is read writes a report that reads back as the same game. Both go through
+// files, as the program reads and writes them: ReelSetup.ini and Temp1.txt in a directory of the
+// fuzzer's own.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <string_view>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "model/definition_reader.h"
 #include "model/description_report.h"
@@ -35,6 +41,17 @@ void CheckInvariants(const kragmoor::GameDefinition& def) {
     }
 }
 
+// A directory for this process's files, made at the first input.
+const std::filesystem::path& Directory() {
+    static const std::filesystem::path dir = [] {
+        const std::filesystem::path d = std::filesystem::temp_directory_path() /
+                                        ("kragmoor-fuzz-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(d);
+        return d;
+    }();
+    return dir;
+}
+
 bool NamesReadBack(const kragmoor::GameDefinition& def) {
     // Names of 11 characters lose their comma in the report (the format's limit).
     for (const auto& name : def.SymbolName) {
@@ -46,18 +63,21 @@ bool NamesReadBack(const kragmoor::GameDefinition& def) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view content(reinterpret_cast<const char*>(data), size);
+    const std::filesystem::path file = Directory() / "ReelSetup.ini";
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     kragmoor::GameDefinition def;
     try {
-        def = kragmoor::ParseDefinition(content, "ReelSetup.ini");
+        def = kragmoor::ReadDefinition(file);
     } catch (const kragmoor::DefinitionError&) {
         return 0;
     }
     CheckInvariants(def);
     if (!NamesReadBack(def)) return 0;
     std::tm t{};
-    const std::string report = kragmoor::DescriptionReport(def, t);
-    const kragmoor::GameDefinition again = kragmoor::ParseDefinition(report, "Temp1.txt");
+    const std::filesystem::path report = Directory() / "Temp1.txt";
+    Check(kragmoor::WriteDescriptionReport(def, t, report));
+    const kragmoor::GameDefinition again = kragmoor::ReadDefinition(report);
     Check(again.GameVersion == def.GameVersion);
     Check(again.GameRTP == def.GameRTP);
     Check(again.Seed == def.Seed);

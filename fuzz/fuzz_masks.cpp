@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             kragmoor::text::AppendMask(out, real, mask);
             break;
         case 2:
-            kragmoor::text::AppendMaskSingle(out, static_cast<float>(real), mask);
+            out = kragmoor::text::MaskSingle(static_cast<float>(real), mask);
             break;
         case 3:
             kragmoor::text::AppendTextMask(out, rest.substr(mask.size()), mask);

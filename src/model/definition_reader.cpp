@@ -60,11 +60,7 @@ void FillBuiltInLines(GameDefinition& def) {
     }
 }
 
-}  // namespace
-
-DefinitionError::DefinitionError(const std::string& file, int line, const std::string& expected)
-    : std::runtime_error(Message(file, line, expected)) {}
-
+// The definition in `content`, named `file_name` in errors.
 GameDefinition ParseDefinition(std::string_view content, const std::string& file_name) {
     const std::vector<std::string_view> lines = SplitDefinitionLines(content, file_name);
     LineCursor cursor(lines, file_name);
@@ -83,6 +79,11 @@ GameDefinition ParseDefinition(std::string_view content, const std::string& file
     FillBuiltInLines(def);
     return def;
 }
+
+}  // namespace
+
+DefinitionError::DefinitionError(const std::string& file, int line, const std::string& expected)
+    : std::runtime_error(Message(file, line, expected)) {}
 
 GameDefinition ReadDefinition(const std::filesystem::path& file) {
     const std::string name = file.string();

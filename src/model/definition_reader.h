@@ -28,7 +28,4 @@ class DefinitionError : public std::runtime_error {
 // start-up. Throws DefinitionError.
 GameDefinition ReadDefinition(const std::filesystem::path& file);
 
-// The same from text already in memory (the fuzzer and tests); `file_name` names it in errors.
-GameDefinition ParseDefinition(std::string_view content, const std::string& file_name);
-
 }  // namespace kragmoor

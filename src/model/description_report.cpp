@@ -61,8 +61,7 @@ void PaytableRows(std::string& out, const GameDefinition& def) {
     }
 }
 
-}  // namespace
-
+// The whole report text.
 std::string DescriptionReport(const GameDefinition& def, const std::tm& load_time) {
     std::string out;
     const auto rows = static_cast<std::size_t>(def.ReelMaxIndex + def.FsReelMaxIndex + 2);
@@ -89,6 +88,8 @@ std::string DescriptionReport(const GameDefinition& def, const std::tm& load_tim
     PaytableRows(out, def);
     return out;
 }
+
+}  // namespace
 
 bool WriteDescriptionReport(const GameDefinition& def, const std::tm& load_time,
                             const std::filesystem::path& file, std::string* reason) {

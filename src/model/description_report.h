@@ -11,11 +11,8 @@
 
 namespace kragmoor {
 
-// The whole report text, CR LF line ends.
-std::string DescriptionReport(const GameDefinition& def, const std::tm& load_time);
-
-// Writes the report to `file`, replacing an earlier one. False on failure, with the system's
-// reason in `reason` when given.
+// Writes the report, CR LF line ends, to `file`, replacing an earlier one. False on failure, with
+// the system's reason in `reason` when given.
 bool WriteDescriptionReport(const GameDefinition& def, const std::tm& load_time,
                             const std::filesystem::path& file, std::string* reason = nullptr);
 

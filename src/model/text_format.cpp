@@ -163,11 +163,6 @@ void AppendMask(std::string& out, double value, std::string_view mask) {
     AppendFormatted(out, DecimalDigits::FromDouble(value, 15), mask);
 }
 
-void AppendMaskSingle(std::string& out, float value, std::string_view mask) {
-    if (AppendNonFinite(out, value)) return;
-    AppendFormatted(out, DecimalDigits::FromDouble(static_cast<double>(value), 7), mask);
-}
-
 std::string Mask(std::int64_t value, std::string_view mask) {
     std::string s;
     AppendMask(s, value, mask);
@@ -182,7 +177,9 @@ std::string Mask(double value, std::string_view mask) {
 
 std::string MaskSingle(float value, std::string_view mask) {
     std::string s;
-    AppendMaskSingle(s, value, mask);
+    if (!AppendNonFinite(s, value)) {
+        AppendFormatted(s, DecimalDigits::FromDouble(static_cast<double>(value), 7), mask);
+    }
     return s;
 }
 

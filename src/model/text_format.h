@@ -21,7 +21,6 @@ namespace kragmoor::text {
 // printed to 15 significant digits, a single to 7 (0.953465 through "0.000%" is "95.347%").
 void AppendMask(std::string& out, std::int64_t value, std::string_view mask);
 void AppendMask(std::string& out, double value, std::string_view mask);
-void AppendMaskSingle(std::string& out, float value, std::string_view mask);
 std::string Mask(std::int64_t value, std::string_view mask);
 std::string Mask(double value, std::string_view mask);
 std::string MaskSingle(float value, std::string_view mask);

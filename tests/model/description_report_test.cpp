@@ -39,7 +39,9 @@ void ExpectSameGame(const GameDefinition& a, const GameDefinition& b) {
 
 TEST(DescriptionReportTest, MatchesTheReferenceReportLineForLine) {
     const GameDefinition def = ReadDefinition(TestData("g0/ReelSetup.ini"));
-    const std::string report = DescriptionReport(def, LoadTime());
+    const TempDir dir;
+    ASSERT_TRUE(WriteDescriptionReport(def, LoadTime(), dir / "Temp1.txt"));
+    const std::string report = ReadFile(dir / "Temp1.txt");
     const std::string reference = ReadFile(TestData("g0/random-30000/Temp1.txt"));
     // The reference's description ends with the last paytable row; the save block follows.
     const std::size_t end = reference.find("\r\n\r\n----");
@@ -71,15 +73,18 @@ TEST(DescriptionReportTest, ReadsBackAsTheSameGame) {
     ASSERT_GT(inputs.size(), 2u);
     for (const auto& [name, text] : inputs) {
         SCOPED_TRACE(name);
+        const TempDir dir;
+        WriteFile(dir / "ReelSetup.ini", text);
         GameDefinition def;
         try {
-            def = ParseDefinition(text, "ReelSetup.ini");
+            def = ReadDefinition(dir / "ReelSetup.ini");
         } catch (const DefinitionError&) {
             EXPECT_TRUE(name != "reference" && name != "small");
             continue;
         }
+        ASSERT_TRUE(WriteDescriptionReport(def, LoadTime(), dir / "Temp1.txt"));
         GameDefinition again;
-        ASSERT_NO_THROW(again = ParseDefinition(DescriptionReport(def, LoadTime()), "Temp1.txt"));
+        ASSERT_NO_THROW(again = ReadDefinition(dir / "Temp1.txt"));
         ExpectSameGame(def, again);
     }
 }
