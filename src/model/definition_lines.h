@@ -46,8 +46,6 @@ class LineCursor {
 
     [[noreturn]] void Fail(int line, const std::string& expected) const;
 
-    const std::string& File() const { return file_; }
-
   private:
     // A line that would be the header if it were written exactly (other blanks or letter
     // case), to name in the message when the header never comes.

@@ -85,7 +85,6 @@ NameProblem SymbolNameOf(std::string_view row, std::string& name) {
 
 void ReadSymbolNames(LineCursor& cursor, StartupFields& fields) {
     cursor.SkipTo("PAYTABLE DESCRIPTION");
-    fields.paytable_first_line = cursor.LineNumber() + 1;
     for (int code = 0; code < kSymbols; ++code) {
         const std::string where = "paytable row of symbol " + std::to_string(code) + ": ";
         const std::string_view row =

@@ -20,7 +20,6 @@ struct StartupFields {
     std::array<std::string, kSymbols> SymbolName;
 
     int reel_strip_header_line = 0;  // where the base-game section starts (1-based)
-    int paytable_first_line = 0;     // the paytable row of symbol 0
 };
 
 // Reads from the start of the file. Throws DefinitionError.
