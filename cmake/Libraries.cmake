@@ -4,12 +4,18 @@
 # that holds one symbolic link, PATH, to the library's source folder: a target sees exactly the
 # headers of the libraries it links, so an include across a forbidden arrow fails to compile
 # instead of only failing to link.
+# kragmoor_include_root(TARGET PATH [SOURCE_DIR]): the folder linked as PATH is SOURCE_DIR, by
+# default the current source folder.
 function(kragmoor_include_root target path)
+    set(folder ${CMAKE_CURRENT_SOURCE_DIR})
+    if(ARGC GREATER 2)
+        set(folder ${ARGV2})
+    endif()
     set(root ${CMAKE_CURRENT_BINARY_DIR}/include_root)
     get_filename_component(parent ${root}/${path} DIRECTORY)
     file(MAKE_DIRECTORY ${parent})
     file(REMOVE ${root}/${path})
-    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${path} SYMBOLIC)
+    file(CREATE_LINK ${folder} ${root}/${path} SYMBOLIC)
     get_target_property(type ${target} TYPE)
     if(type STREQUAL "INTERFACE_LIBRARY")
         target_include_directories(${target} INTERFACE ${root})

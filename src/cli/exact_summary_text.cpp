@@ -40,7 +40,7 @@ void CombinationRow(std::string& out, const std::string& label, std::size_t widt
 }
 
 void Combinations(std::string& out, const GameDefinition& def, const ExactAnalysis& a) {
-    out += "\nPaying combinations (pays in credits of a " + std::to_string(kBet) +
+    out += "\nPaying combinations (pays in credits of a " + std::to_string(kTotalBet) +
            "-credit game, the feature's its expected win):\n";
     std::vector<std::string> labels;
     std::size_t width = std::string("  combination").size();

@@ -78,7 +78,7 @@ std::string SummaryText(const RunResult& r, const Theory& t) {
     if (r.win_events > 0) {
         events +=
             " (one per " +
-            text::Trimmed(text::Mask(Share(kBet * r.games, r.win_events), "### ### ##0.000")) +
+            text::Trimmed(text::Mask(Share(kLines * r.games, r.win_events), "### ### ##0.000")) +
             " line bets)";
     }
     Row(out, "Win events", events);
@@ -108,7 +108,7 @@ std::string SummaryJson(const RunResult& r, const Theory& t) {
     json.Add("total_win", text::Decimal(r.total_win));
     json.Add("rtp_percent", JsonNumber(100.0 * Share(r.total_win, r.total_bet)));
     json.Add("win_events", text::Decimal(r.win_events));
-    json.Add("hit_rate", JsonNumber(Share(kBet * r.games, r.win_events)));
+    json.Add("hit_rate", JsonNumber(Share(kLines * r.games, r.win_events)));
     json.Add("free_games", text::Decimal(r.free_games));
     json.Add("free_win", text::Decimal(r.free_win));
     json.Add("free_spins", text::Decimal(r.free_spins));

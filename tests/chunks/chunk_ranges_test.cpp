@@ -34,10 +34,14 @@ Session BundledSession(const test::TempDir& dir) {
     return OpenSession(dir.path(), {});
 }
 
+// The block a save of `state` appends to a new report.
 std::string Saved(const GameDefinition& def, const RunState& state) {
     HitTable hits(def);
     hits.Refresh(def, state);
-    return SaveBlock(state, hits);
+    const test::TempDir dir;
+    std::string message;
+    EXPECT_TRUE(AppendSaveReport(dir / "Temp1.txt", state, hits, &message)) << message;
+    return test::ReadFile(dir / "Temp1.txt");
 }
 
 // Chunks first..end-1, each on an engine of its own drawing from the seed's stream jumped k times

@@ -45,7 +45,7 @@ void AppendReturns(std::string& out, const ExactAnalysis& a, const FigureLayout&
         // A win event is one paying line (or scatter result) of the 20 lines bet.
         AppendRow(
             out, w, "Line bets per win event",
-            x.win_events_per_game > 0 ? FigureText(kBet / x.win_events_per_game, 4) : "no wins");
+            x.win_events_per_game > 0 ? FigureText(kLines / x.win_events_per_game, 4) : "no wins");
     }
     AppendRow(out, w, "Jackpots", OneIn(x.jackpot_lines_per_game) + " games");
 }
@@ -61,7 +61,7 @@ void AppendSpread(std::string& out, const ExactAnalysis& a, std::size_t width) {
     AppendRow(out, width, "Volatility index", vi);
     AppendRow(out, width, "Largest base-game win",
               text::Decimal(a.max_base_win) + " credits (" +
-                  FigureText(static_cast<double>(a.max_base_win) / kBet, 2) + " bets)");
+                  FigureText(static_cast<double>(a.max_base_win) / kTotalBet, 2) + " bets)");
 }
 
 void AppendRanges(std::string& out, const ExactAnalysis& a) {
