@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             out = kragmoor::text::MaskSingle(static_cast<float>(real), mask);
             break;
         case 3:
-            kragmoor::text::AppendTextMask(out, rest.substr(mask.size()), mask);
+            kragmoor::text::AppendAtMask(out, rest.substr(mask.size()), mask);
             break;
         case 4: {
             const auto pay = kragmoor::text::RoundToInt16(kragmoor::text::ValueOfText(rest));

@@ -65,7 +65,6 @@ struct RunState {
     // spins played in all features.
     std::int64_t JackpotLines = 0;
     std::int64_t FreeSpinsTotal = 0;
-    std::int16_t SkipDisplay = 0;
     std::int16_t SelectedReel = 0;
     std::int64_t LossStreak = 0;
     std::int64_t LossStreakHits[kStreakSlots] = {};

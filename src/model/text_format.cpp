@@ -183,7 +183,7 @@ std::string MaskSingle(float value, std::string_view mask) {
     return s;
 }
 
-void AppendTextMask(std::string& out, std::string_view value, std::string_view mask) {
+void AppendAtMask(std::string& out, std::string_view value, std::string_view mask) {
     std::size_t places = 0;
     for (char c : mask) places += c == '@' ? 1u : 0u;
     const std::size_t extra = value.size() > places ? value.size() - places : 0;

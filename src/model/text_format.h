@@ -26,7 +26,7 @@ std::string Mask(double value, std::string_view mask);
 std::string MaskSingle(float value, std::string_view mask);
 
 // "@" masks: a run of n "@" right-aligns a text in n characters; a longer text is shown whole.
-void AppendTextMask(std::string& out, std::string_view value, std::string_view mask);
+void AppendAtMask(std::string& out, std::string_view value, std::string_view mask);
 
 // A mask result stripped of leading and trailing blanks, as the counter labels show it.
 std::string Trimmed(std::string_view s);

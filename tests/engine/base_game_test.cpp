@@ -1,7 +1,8 @@
-// The base game: a shown game's text, jackpots, the cap on scatters, the odometer, refusals.
+// The base game: what a shown game tells, jackpots, the cap on scatters, the odometer, refusals.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "engine_fixture.h"
 
@@ -12,22 +13,54 @@ using BaseGame = test::EngineTest;
 using test::OutcomeOf;
 using test::StopsOf;
 
-TEST_F(BaseGame, AShownGameDescribesItsWins) {
+// The text these events make is checked with the window's text (tests/ui/game_text_test.cpp).
+TEST_F(BaseGame, AShownGameTellsItsWindowItsWinsAndItsEnd) {
     test::NoShortPays(def);
     def.ReelStrip[6][3] = def.ReelStrip[8][4] = kScatter;
     Start();
     // Rows of 6s, 7s and 8s but for two scatters, top and bottom right.
     PlayBaseAt({7, 7, 7, 7, 7}, 1);
-    EXPECT_EQ(observer.text,
-              "Line :  1,  Win :  751, - 5 S7\r\n"
-              "Line :  2,  Win :  631, - 3 S6\r\n"
-              "Line :  3,  Win :  841, - 4 S8\r\n"
-              "Line :  6,  Win :  621, - 2 S6\r\n"
-              "Line :  7,  Win :  821, - 2 S8\r\n"
-              "2 Scatter Win: 24 420\r\n");
-    EXPECT_EQ(observer.win_lines, (std::vector<int>{0, 1, 2, 5, 6}));
-    EXPECT_EQ(observer.scatter_boxes, (std::vector<std::array<int, 2>>{{0, 3}, {2, 4}}));
+    EXPECT_EQ(observer.stops, (std::vector<std::vector<int>>{{7, 7, 7, 7, 7}}));
+    ASSERT_EQ(observer.shown.size(), 1u);
+    const ShownGame& game = observer.shown[0];
+    EXPECT_EQ(std::tuple(game.round, game.game, game.spins_left, game.joined_under_way),
+              std::tuple(Round::BaseGame, std::int64_t{1}, std::int64_t{0}, false));
+    EXPECT_EQ((std::vector<int>{game.window[0][0], game.window[1][0], game.window[2][0],
+                                game.window[0][3], game.window[2][4]}),
+              (std::vector<int>{6, 7, 8, kScatter, kScatter}));
+
+    std::vector<std::array<std::int64_t, 4>> wins;  // line, symbol, run length, win
+    for (const LineWin& w : observer.line_wins) wins.push_back({w.line, w.symbol, w.count, w.win});
+    EXPECT_EQ(wins,
+              (std::vector<std::array<std::int64_t, 4>>{
+                  {0, 7, 5, 751}, {1, 6, 3, 631}, {2, 8, 4, 841}, {5, 6, 2, 621}, {6, 8, 2, 821}}));
+    ASSERT_EQ(observer.scatter_wins.size(), 1u);
+    const ScatterWin& scatters = observer.scatter_wins[0];
+    EXPECT_EQ(std::tuple(scatters.count, scatters.win, scatters.cell_count),
+              std::tuple(2, std::int64_t{24420}, 2));
+    EXPECT_EQ((std::vector<int>{scatters.cells[0].row, scatters.cells[0].reel,
+                                scatters.cells[1].row, scatters.cells[1].reel}),
+              (std::vector<int>{0, 3, 2, 4}));
+    EXPECT_TRUE(observer.awards.empty());
+    ASSERT_EQ(observer.ends.size(), 1u);
+    EXPECT_EQ(observer.ends[0].win, 751 + 631 + 841 + 621 + 821 + 24420);
     EXPECT_EQ(sim().State().WinEvents, 6);
+}
+
+// Of a run, only every 10000th game is shown; the stops are told for the game after a shown one.
+TEST_F(BaseGame, ARunShowsEveryTenThousandthGame) {
+    Start();
+    StopAt(20000);
+    sim().StartOrStop();
+    std::vector<std::int64_t> shown;
+    for (const ShownGame& g : observer.shown) shown.push_back(g.game);
+    EXPECT_EQ(shown, (std::vector<std::int64_t>{10000, 20000}));
+    EXPECT_EQ(observer.stops.size(), 2u) << "games 1 and 10001";
+    EXPECT_EQ(observer.ends.size(), 2u);
+    observer.shown.clear();
+    sim().Step();
+    ASSERT_EQ(observer.shown.size(), 1u) << "a step after a run is shown";
+    EXPECT_EQ(observer.shown[0].game, 20001);
 }
 
 // Five wilds that pay nothing still make 20 jackpots, each an event and a record (of a game

@@ -39,10 +39,16 @@ inline std::vector<int> OutcomeOf(const RunState& s, int line) {
 // Records what a window would have been told; a test acts at the turns through the on_ hooks.
 class RecordingObserver : public RunObserver {
   public:
-    void SetText(std::string_view t) override { text = t; }
-    void AppendText(std::string_view t) override { text += t; }
-    void DrawWinLine(int line) override { win_lines.push_back(line); }
-    void DrawScatterBox(int row, int reel) override { scatter_boxes.push_back({row, reel}); }
+    void ReelsStopped(const std::int16_t (&s)[kReels]) override {
+        stops.emplace_back(s, s + kReels);
+    }
+    void GameShown(const ShownGame& game) override { shown.push_back(game); }
+    void LineWon(const LineWin& win) override { line_wins.push_back(win); }
+    void ScattersWon(const ScatterWin& win) override { scatter_wins.push_back(win); }
+    void FreeSpinsAwarded(const FreeSpinsAward& award) override { awards.push_back(award); }
+    void GameEnded(const GameEnd& end) override { ends.push_back(end); }
+    void SaveDone(bool ok) override { saves.push_back(ok); }
+    void CreditTooLow() override { ++credit_too_low; }
     void Message(std::string_view t) override { messages.emplace_back(t); }
     void Yield() override { on_yield(); }
     void FeatureYield() override {
@@ -56,9 +62,14 @@ class RecordingObserver : public RunObserver {
         full.push_back({std::string(summary), std::string(bitmap)});
     }
 
-    std::string text;
-    std::vector<int> win_lines;
-    std::vector<std::array<int, 2>> scatter_boxes;
+    std::vector<std::vector<int>> stops;
+    std::vector<ShownGame> shown;
+    std::vector<LineWin> line_wins;
+    std::vector<ScatterWin> scatter_wins;
+    std::vector<FreeSpinsAward> awards;
+    std::vector<GameEnd> ends;
+    std::vector<bool> saves;
+    int credit_too_low = 0;
     std::vector<std::string> messages;
     bool minimized = false;
     std::function<void()> on_yield = [] {}, on_feature_yield = [] {};

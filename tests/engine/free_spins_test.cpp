@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "engine_fixture.h"
 
@@ -17,6 +18,9 @@ TEST_F(FreeSpins, AFeatureBooksItsWholeWinAtItsEndAndIsRecordedAfterTheNextGame)
     PrepareTrigger('3');
     Start();
     PlayBaseAt(kTriggerStops, 41);
+    ASSERT_EQ(observer.awards.size(), 1u);
+    EXPECT_EQ(std::tuple(observer.awards[0].round, observer.awards[0].scatters),
+              std::tuple(Round::BaseGame, 3));
     const RunState before = sim().State();
     const RunState& s = sim().State();
     for (int spin = 1; spin < 15; ++spin) {
@@ -24,6 +28,11 @@ TEST_F(FreeSpins, AFeatureBooksItsWholeWinAtItsEndAndIsRecordedAfterTheNextGame)
         EXPECT_EQ(Figures({s.FeatureWin, s.TotalWin}),
                   Figures({spin * 20 * 351 * 4, before.TotalWin}))
             << "booked only at the end";
+        const ShownGame& shown = observer.shown.back();
+        const GameEnd& end = observer.ends.back();
+        EXPECT_EQ(Figures({shown.round == Round::FreeSpin, shown.game, shown.spins_left,
+                           end.round == Round::FreeSpin, end.win, end.feature_win}),
+                  Figures({true, 41, 15 - spin, true, 20 * 351 * 4, s.FeatureWin}));
     }
     sim().Step();
     // Free spins leave the line statistics (WinEvents) alone.
@@ -45,6 +54,11 @@ TEST_F(FreeSpins, FiveWildsInAFreeSpinAreRecordedAsAFreeSpinJackpot) {
     EXPECT_EQ(Figures({sim().Running(), s.InFreeSpins, s.Games, s.HitCount[6][5][kWild]}),
               Figures({false, false, 123, 0}));
     EXPECT_EQ(observer.messages.at(0), "JACKPOT!!!\r\nGame = 123\r\n Free Spin ");
+    // The run's first free spin comes on show at its first jackpot, under way.
+    ASSERT_GE(observer.shown.size(), 2u);
+    const ShownGame& joined = observer.shown[1];
+    EXPECT_EQ(std::tuple(joined.round, joined.spins_left, joined.joined_under_way),
+              std::tuple(Round::FreeSpin, std::int64_t{14}, true));
     const auto records = test::Lines(File("Jackpot.txt"));
     ASSERT_EQ(records.size(), 15u * 20u);
     EXPECT_EQ(records[6], "     123       7              Free Spin");

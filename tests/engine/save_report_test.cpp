@@ -93,12 +93,12 @@ TEST_F(SaveReport, ARefreshIsSkippedWhenMinimizedOrNotShown) {
     const HitTable& table = parts.statistics.Hits();
     for (const bool minimized : {true, false}) {
         observer.minimized = minimized;
-        parts.state.SkipDisplay = !minimized;
+        parts.status.SetShown(minimized);
         parts.statistics.RefreshHits();
         EXPECT_EQ(table.Cell(row, 1), "") << minimized;
     }
     observer.minimized = true;
-    parts.state.SkipDisplay = 0;
+    parts.status.SetShown(true);
     parts.statistics.Save();
     EXPECT_EQ(table.Cell(row, 1), "5");
 }

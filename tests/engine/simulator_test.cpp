@@ -43,7 +43,7 @@ TEST_F(SimulatorTest, ARunEndsItselfAtAMultipleOfCycleGamesWithASave) {
     sim().StartOrStop();
     EXPECT_EQ(std::pair(sim().State().Games, sim().State().InFreeSpins),
               std::pair(std::int64_t{300}, true));
-    EXPECT_EQ(observer.text, "LOG DONE !!!");
+    EXPECT_EQ(observer.saves, std::vector<bool>{true});
     EXPECT_NE(File("Temp1.txt").find("Games     =    300\r\n"), std::string::npos);
     sim().StartOrStop();
     EXPECT_EQ(std::pair(sim().State().Games, sim().State().InFreeSpins),

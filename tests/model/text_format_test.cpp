@@ -52,8 +52,8 @@ TEST(MaskTest, KnownExamples) {
     }
     // "@" right-aligns a text; a longer one shows whole.
     std::string s;
-    AppendTextMask(s, "7", "@@@");
-    AppendTextMask(s, "123456", "@@@@@");
+    AppendAtMask(s, "7", "@@@");
+    AppendAtMask(s, "123456", "@@@@@");
     EXPECT_EQ(s, "  7123456");
 }
 

@@ -23,7 +23,7 @@ void AutomaticRun::StartOrStop() {
         // Stop, re-entered from a yield: the suspended loop finds "Run" at its next test.
         status_.SetRunning(false);
         observer_.AllowCreditEntry(true);
-        state_.SkipDisplay = 0;
+        status_.SetShown(true);
         return;
     }
     Play();
@@ -41,7 +41,7 @@ void AutomaticRun::Play() {
             if (status_.Exited()) return;
             continue;  // stopped inside the feature, which stays pending
         }
-        st.SkipDisplay = 1;
+        status_.SetShown(false);
         if (!st.InFreeSpins) UpdateLossStreak(st);
         if (st.Games % kYieldEvery == 0) [[unlikely]] {
             AtYield();
@@ -101,7 +101,7 @@ void AutomaticRun::AtYield() {
     if (!st.InFreeSpins) statistics_.AddChartPoint();
     labels_.SetCash(st.Credit);
     if (st.Games % kShowEvery == 0) {
-        st.SkipDisplay = 0;
+        status_.SetShown(true);
         statistics_.RefreshHits();
         logs_.Flush();  // the logs can be read while the run goes on
     }
@@ -116,7 +116,7 @@ void AutomaticRun::CheckCycleEnd(std::int64_t& cycle_mark) {
     RunState& st = state_;
     if (st.Games % cycle_games_ == 0) {
         cycle_mark = st.Games;
-        st.SkipDisplay = 0;
+        status_.SetShown(true);
         statistics_.RefreshHits();
         statistics_.Save();
         observer_.Message(text::Decimal(st.Games) + " Games!");

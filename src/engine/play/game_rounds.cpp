@@ -1,6 +1,5 @@
 #include "engine/play/game_rounds.h"
 
-#include <string>
 #include <utility>
 
 #include "engine/records/bookings.h"
@@ -61,19 +60,6 @@ inline void StoreLineOutcome(RunState& st, int line, const CodeOutcome& info) {
     st.LineOutcomes[line][2] = info.win;
 }
 
-std::string WinText(int line, std::int64_t win, int count, const std::string& name) {
-    std::string s = "Line :";
-    text::AppendTextMask(s, text::Decimal(line + 1), "@@@");
-    s += ",  Win :";
-    text::AppendTextMask(s, text::Decimal(win), "@@@@@");
-    s += ", - ";
-    text::AppendDecimal(s, count);
-    s += ' ';
-    s += name;
-    s += "\r\n";
-    return s;
-}
-
 }  // namespace
 
 GameRounds::GameRounds(const GameTables& tables, RunState& state, RunStatus& status, RunLogs& logs,
@@ -98,53 +84,57 @@ void GameRounds::StepOdometer() {
         ++stop[r - 1];
         if (r == state_.SelectedReel) {
             status_.SetRunning(false);
-            state_.SkipDisplay = 0;
+            status_.SetShown(true);
         }
     }
     if (stop[0] > last[0]) {
         stop[0] = 0;
         status_.SetRunning(false);
-        state_.SkipDisplay = 0;
+        status_.SetShown(true);
     }
 }
 
 // Every game is shown while no run goes on; of a run, every 10000th.
-inline void GameRounds::DecideShown(RunState& st) {
+inline void GameRounds::DecideShown(const RunState& st) {
     if (!status_.Running() || st.Games % kShowEvery == 0) [[unlikely]] {
-        observer_.ShowReels();
-        observer_.SetText("");
-        st.SkipDisplay = 0;
+        status_.SetShown(true);
+        observer_.GameShown(status_.Showing(false));
     } else {
-        st.SkipDisplay = 1;
+        status_.SetShown(false);
     }
-}
-
-void GameRounds::ShowStops(const std::int16_t (&stops)[kReels]) {
-    for (int r = 0; r < kReels; ++r) observer_.ShowStop(r, stops[r]);
 }
 
 void GameRounds::ShowLineWin(int line, std::int64_t win, int count, int symbol) {
-    observer_.AppendText(WinText(line, win, count, tables_.definition.SymbolName[symbol]));
-    observer_.DrawWinLine(line);
+    observer_.LineWon(LineWin{line, symbol, count, win});
 }
 
-void GameRounds::ShowScatters(int count, std::int64_t win) {
-    std::string s = text::Decimal(count) + " Scatter Win: ";
-    text::AppendMask(s, win, "### ###");
-    s += "\r\n";
-    observer_.AppendText(s);
+void GameRounds::ShowScatters(Round round, int count, std::int64_t win) {
+    ScatterWin w;
+    w.round = round;
+    w.count = count;
+    w.win = win;
     for (int row = 0; row < kRows; ++row) {
         for (int r = 0; r < kReels; ++r) {
-            if (state_.Window[row][r] == kScatter) observer_.DrawScatterBox(row, r);
+            if (state_.Window[row][r] == kScatter) w.cells[w.cell_count++] = {row, r};
         }
     }
+    observer_.ScattersWon(w);
+}
+
+void GameRounds::ShowEnd(Round round, std::int64_t win) {
+    GameEnd end;
+    end.round = round;
+    end.win = win;
+    end.feature_win = state_.FeatureWin;
+    if (round == Round::FreeSpin) end.spins_left = kFreeSpinsAward - state_.FreeSpinNo;
+    observer_.GameEnded(end);
 }
 
 // Five wilds: a win event even when they pay nothing, and a record of Jackpot.txt.
 void GameRounds::BaseJackpot(int line, const CodeOutcome& info) {
     RunState& st = state_;
     if (status_.AutoStop()) status_.EndAt("JACKPOT!!!\r\nGame = " + text::Decimal(st.Games));
-    if (st.SkipDisplay == 0) ShowLineWin(line, info.win, info.count, info.symbol);
+    if (status_.Shown()) ShowLineWin(line, info.win, info.count, info.symbol);
     BookLineWin(st, line, info);
     ++st.JackpotLines;
     logs_.Jackpot(st.Games, line, false);
@@ -157,11 +147,9 @@ void GameRounds::BaseScatters() {
     const std::int64_t win =
         static_cast<std::int64_t>(st.LineOutcomes[kScatterLine][2]) * kTotalBet;
     BookScatterWin(st, count, win);
-    if (st.SkipDisplay == 0) ShowScatters(count, win);
+    if (status_.Shown()) ShowScatters(Round::BaseGame, count, win);
     if (count < kTriggerScatters) return;
-    if (st.SkipDisplay == 0) {
-        observer_.AppendText(text::Decimal(count) + " SCATTERS = 15 Free Spins At x4\r\n");
-    }
+    if (status_.Shown()) observer_.FreeSpinsAwarded({Round::BaseGame, count, kFreeSpinsAward});
     st.InFreeSpins = true;
     ++st.FreeGames;
     if (status_.AutoStop()) {
@@ -172,7 +160,7 @@ void GameRounds::BaseScatters() {
 
 inline void GameRounds::SetLabelsAfterBaseGame(const RunState& st) {
     labels_.SetWin(st.TotalWin, st.TotalBet);
-    if (st.SkipDisplay == 0) [[unlikely]]
+    if (status_.Shown()) [[unlikely]]
         labels_.SetFreeSpinsOfBaseGame(st.FreeGames, st.FreeWin, st.TotalBet);
     if (st.WinEvents != 0) [[likely]]
         labels_.SetHitRate(st.Games, st.WinEvents);
@@ -182,6 +170,7 @@ void GameRounds::PlayBaseGame() {
     RunState& st = state_;
     const GameTables& tables = tables_;
     ++st.Games;
+    status_.SetPlayingRound(Round::BaseGame);
     if (status_.RandomStops()) [[likely]] {
         draws_.Draw(tables.definition.ReelLen, st.ReelStop);
     } else {
@@ -189,8 +178,8 @@ void GameRounds::PlayBaseGame() {
     }
     st.WinAtGameStart = st.TotalWin;
     st.TotalBet += kTotalBet;
-    if (st.SkipDisplay == 0) [[unlikely]]
-        ShowStops(st.ReelStop);
+    if (status_.Shown()) [[unlikely]]
+        observer_.ReelsStopped(st.ReelStop);
     const LineCodeTable& codes = tables.codes;
     WindowLookup w;
     LookUp(codes, tables.base_columns, st.ReelStop, w);
@@ -204,7 +193,7 @@ void GameRounds::PlayBaseGame() {
         if (w.codes[line] == LineCodeTable::kJackpotCode) [[unlikely]] {
             BaseJackpot(line, info);
         } else if (info.pays) {
-            if (st.SkipDisplay == 0) [[unlikely]]
+            if (status_.Shown()) [[unlikely]]
                 ShowLineWin(line, info.win, info.count, info.symbol);
             BookLineWin(st, line, info);
         }
@@ -217,6 +206,8 @@ void GameRounds::PlayBaseGame() {
         BaseScatters();
     SetLabelsAfterBaseGame(st);
     RecordFinishedFeature(st, logs_);
+    if (status_.Shown()) [[unlikely]]
+        ShowEnd(Round::BaseGame, st.TotalWin - st.WinAtGameStart);
 }
 
 void GameRounds::FreeSpinJackpot(int line) {
@@ -234,22 +225,21 @@ void GameRounds::FreeSpinScatters(int scatters, std::int64_t& spin_win) {
         static_cast<std::int64_t>(tables_.definition.PayTable[kScatter][scatters]) *
         kFreeSpinMultiplier * kTotalBet;
     spin_win += win;
-    if (st.SkipDisplay == 0) ShowScatters(scatters, win);
+    if (status_.Shown()) ShowScatters(Round::FreeSpin, scatters, win);
     if (scatters < kTriggerScatters) return;
     st.FreeSpinNo -= kFreeSpinsAward;
     st.InFreeSpins = true;
-    if (st.SkipDisplay == 0) {
-        observer_.AppendText(text::Decimal(scatters) + " SCATTERS = New 15 Free Spins At x4\r\n");
-    }
+    if (status_.Shown()) observer_.FreeSpinsAwarded({Round::FreeSpin, scatters, kFreeSpinsAward});
 }
 
 void GameRounds::PlayFreeSpin() {
     RunState& st = state_;
     const GameTables& tables = tables_;
     ++st.FreeSpinNo;
+    status_.SetPlayingRound(Round::FreeSpin);
     draws_.Draw(tables.definition.FsReelLen, st.FsReelStop);
-    if (st.SkipDisplay == 0) [[unlikely]]
-        ShowStops(st.FsReelStop);
+    if (status_.Shown()) [[unlikely]]
+        observer_.ReelsStopped(st.FsReelStop);
     const LineCodeTable& codes = tables.codes;
     WindowLookup w;
     LookUp(codes, tables.free_columns, st.FsReelStop, w);
@@ -264,7 +254,7 @@ void GameRounds::PlayFreeSpin() {
             FreeSpinJackpot(line);
         if (info.pays) {
             const std::int64_t win = static_cast<std::int64_t>(info.win) * kFreeSpinMultiplier;
-            if (st.SkipDisplay == 0) [[unlikely]]
+            if (status_.Shown()) [[unlikely]]
                 ShowLineWin(line, win, info.count, info.symbol);
             spin_win += win;
         }
@@ -278,12 +268,8 @@ void GameRounds::PlayFreeSpin() {
     st.FeatureWin += spin_win;
     st.LastFeatureWin = static_cast<float>(spin_win);
     ++st.FreeSpinsTotal;
-    if (st.SkipDisplay == 0) [[unlikely]] {
-        std::string s = "_________________\r\nFree Spin win = ";
-        s += text::Trimmed(text::Mask(st.FeatureWin, "### ### ###"));
-        s += "\r\n";
-        observer_.AppendText(s);
-    }
+    if (status_.Shown()) [[unlikely]]
+        ShowEnd(Round::FreeSpin, spin_win);
     labels_.SetWin(st.TotalWin, st.TotalBet);
     ++st.FreeSpinsPlayed;
 }

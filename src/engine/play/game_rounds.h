@@ -1,8 +1,8 @@
 // The two game rounds: a paid base game and a free spin. Each draws (or steps) its stops, fills
 // the window, values its 20 lines and the scatters from the game's tables and books the results.
-// Games that are not shown cost only table reads and counter updates; everything a window shows
-// goes to the observer, and only for shown games: every game while no automatic run goes on, and
-// every 10000th game of a run.
+// Games that are not shown cost only table reads and counter updates; what happened in a game
+// goes to the observer (game_events.h), and only for shown games: every game while no automatic
+// run goes on, and every 10000th game of a run.
 #pragma once
 
 #include "engine/play/counter_labels.h"
@@ -30,10 +30,10 @@ class GameRounds {
 
   private:
     void StepOdometer();
-    void DecideShown(RunState& st);
-    void ShowStops(const std::int16_t (&stops)[kReels]);
+    void DecideShown(const RunState& st);
     void ShowLineWin(int line, std::int64_t win, int count, int symbol);
-    void ShowScatters(int count, std::int64_t win);
+    void ShowScatters(Round round, int count, std::int64_t win);
+    void ShowEnd(Round round, std::int64_t win);
     void BaseJackpot(int line, const CodeOutcome& info);
     void BaseScatters();
     void FreeSpinJackpot(int line);

@@ -34,29 +34,32 @@ void ObserverList::Tell(Hook hook) {
     }
 }
 
-void ObserverList::ShowReels() {
-    Tell([](RunObserver& o) { o.ShowReels(); });
+void ObserverList::ReelsStopped(const std::int16_t (&stops)[kReels]) {
+    Tell([&](RunObserver& o) { o.ReelsStopped(stops); });
 }
-void ObserverList::ShowStop(int reel, int stop) {
-    Tell([=](RunObserver& o) { o.ShowStop(reel, stop); });
+void ObserverList::GameShown(const ShownGame& game) {
+    Tell([&](RunObserver& o) { o.GameShown(game); });
 }
-void ObserverList::SetText(std::string_view text) {
-    Tell([=](RunObserver& o) { o.SetText(text); });
+void ObserverList::LineWon(const LineWin& win) {
+    Tell([&](RunObserver& o) { o.LineWon(win); });
 }
-void ObserverList::AppendText(std::string_view text) {
-    Tell([=](RunObserver& o) { o.AppendText(text); });
+void ObserverList::ScattersWon(const ScatterWin& win) {
+    Tell([&](RunObserver& o) { o.ScattersWon(win); });
 }
-void ObserverList::DrawWinLine(int line) {
-    Tell([=](RunObserver& o) { o.DrawWinLine(line); });
+void ObserverList::FreeSpinsAwarded(const FreeSpinsAward& award) {
+    Tell([&](RunObserver& o) { o.FreeSpinsAwarded(award); });
 }
-void ObserverList::DrawScatterBox(int row, int reel) {
-    Tell([=](RunObserver& o) { o.DrawScatterBox(row, reel); });
+void ObserverList::GameEnded(const GameEnd& end) {
+    Tell([&](RunObserver& o) { o.GameEnded(end); });
 }
 void ObserverList::Message(std::string_view text) {
     Tell([=](RunObserver& o) { o.Message(text); });
 }
-void ObserverList::Beep() {
-    Tell([](RunObserver& o) { o.Beep(); });
+void ObserverList::SaveDone(bool ok) {
+    Tell([=](RunObserver& o) { o.SaveDone(ok); });
+}
+void ObserverList::CreditTooLow() {
+    Tell([](RunObserver& o) { o.CreditTooLow(); });
 }
 void ObserverList::RunStateChanged() {
     Tell([](RunObserver& o) { o.RunStateChanged(); });
@@ -64,14 +67,8 @@ void ObserverList::RunStateChanged() {
 void ObserverList::AllowCreditEntry(bool allowed) {
     Tell([=](RunObserver& o) { o.AllowCreditEntry(allowed); });
 }
-void ObserverList::AllowStep(bool allowed) {
-    Tell([=](RunObserver& o) { o.AllowStep(allowed); });
-}
 void ObserverList::OfferStep() {
     Tell([](RunObserver& o) { o.OfferStep(); });
-}
-void ObserverList::OfferCreditEntry() {
-    Tell([](RunObserver& o) { o.OfferCreditEntry(); });
 }
 void ObserverList::LabelsChanged() {
     Tell([](RunObserver& o) { o.LabelsChanged(); });

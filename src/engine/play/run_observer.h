@@ -1,16 +1,20 @@
-// What the engine tells the windows. Every hook has an empty body, so an observer overrides what
-// it shows: the main window the game and its controls, the hit table its refreshes, the chart
-// its points, the headless runner the yields and the notices. An engine tells every observer on
-// its list. Hooks are called for games that are shown (single steps and every 10000th game of an
-// automatic run), at the yields and chart points (every 100 games), inside long features (every
-// 100 free spins), when a run starts or ends and for notices, never for the millions of games in
-// between. A hook may call back into the engine only from Yield and FeatureYield (and the
-// commands the windows call themselves).
+// What the engine tells the windows: what happened in the game and in the run, in the game's
+// words (game_events.h); each window decides how to show it. Every hook has an empty body, so an
+// observer overrides what it cares for: the main window the game and its controls, the hit table
+// its refreshes, the chart its points, the headless runner the yields and the notices. An engine
+// tells every observer on its list. Hooks are called for games that are shown (single steps and
+// every 10000th game of an automatic run), at the yields and chart points (every 100 games), inside
+// long features (every 100 free spins), when a run starts or ends and for notices, never for the
+// millions of games in between. A hook may call back into the engine only from Yield and
+// FeatureYield (and the commands the windows call themselves).
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 #include <vector>
+
+#include "engine/play/game_events.h"
+#include "model/game_constants.h"
 
 namespace kragmoor {
 
@@ -21,37 +25,35 @@ class RunObserver {
     virtual ~RunObserver() = default;
 
     // --- the game shown ---
-    // Redraw the 15 reel cells from RunState::Window (image index = symbol code + 1). Also
-    // erases the win lines and scatter boxes drawn over the previous game.
-    virtual void ShowReels() {}
-    // The stop a reel came to (the main window writes it on that reel's button).
-    virtual void ShowStop(int /*reel*/, int /*stop*/) {}
-    // The description of the game: replaced, or added to at its end. Texts carry their CR LF
-    // line ends.
-    virtual void SetText(std::string_view /*text*/) {}
-    virtual void AppendText(std::string_view /*text*/) {}
-    // A paying line drawn over the cells in its colour (see line_geometry.h).
-    virtual void DrawWinLine(int /*line*/) {}
-    // A green box outline in the cell of a scatter (row 0..2, reel 0..4).
-    virtual void DrawScatterBox(int /*row*/, int /*reel*/) {}
+    // The stops the reels came to: told for a game played while the previous one was on show
+    // (every single step, the first game of a run, the game after each shown game of a run).
+    virtual void ReelsStopped(const std::int16_t (&/*stops*/)[kReels]) {}
+    // A game comes on show: its window replaces the previous game's, whose win lines and scatters
+    // are gone with it. What it won follows, in the order the game values it.
+    virtual void GameShown(const ShownGame& /*game*/) {}
+    virtual void LineWon(const LineWin& /*win*/) {}
+    virtual void ScattersWon(const ScatterWin& /*win*/) {}
+    virtual void FreeSpinsAwarded(const FreeSpinsAward& /*award*/) {}
+    // The shown game is over (Auto Stop may have put a game on show only at its end).
+    virtual void GameEnded(const GameEnd& /*end*/) {}
 
     // --- notices ---
     // A notice the player must acknowledge (the window: a message box with an OK button);
-    // returns when it has been.
+    // returns when it has been. Texts carry their CR LF line ends.
     virtual void Message(std::string_view /*text*/) {}
-    virtual void Beep() {}
+    // A save wrote its files (`ok`), or told the player which it could not write.
+    virtual void SaveDone(bool /*ok*/) {}
+    // Step found less than one bet of credit: nothing was played, and nothing can be until credit
+    // is entered.
+    virtual void CreditTooLow() {}
 
     // --- what the player may do next ---
     // An automatic run started or ended: Simulator::Running() tells which.
     virtual void RunStateChanged() {}
-    // Credit may be entered (not during a run); Step may be played (not below one bet of
-    // credit, until credit is entered).
+    // Credit may be entered (not during a run).
     virtual void AllowCreditEntry(bool /*allowed*/) {}
-    virtual void AllowStep(bool /*allowed*/) {}
-    // The next thing to do, where the keyboard should lead: Step (the free spins a stopped run
-    // left pending), or the credit entry (Step found too little credit).
+    // Step is the next thing to do: Auto Stop ended a run at a feature, whose free spins wait.
     virtual void OfferStep() {}
-    virtual void OfferCreditEntry() {}
     // Some of the counter labels changed; Simulator::Labels() gives their texts.
     virtual void LabelsChanged() {}
 
@@ -89,19 +91,18 @@ class ObserverList final : public RunObserver {
     void Add(RunObserver* observer);
     void Remove(RunObserver* observer);
 
-    void ShowReels() override;
-    void ShowStop(int reel, int stop) override;
-    void SetText(std::string_view text) override;
-    void AppendText(std::string_view text) override;
-    void DrawWinLine(int line) override;
-    void DrawScatterBox(int row, int reel) override;
+    void ReelsStopped(const std::int16_t (&stops)[kReels]) override;
+    void GameShown(const ShownGame& game) override;
+    void LineWon(const LineWin& win) override;
+    void ScattersWon(const ScatterWin& win) override;
+    void FreeSpinsAwarded(const FreeSpinsAward& award) override;
+    void GameEnded(const GameEnd& end) override;
     void Message(std::string_view text) override;
-    void Beep() override;
+    void SaveDone(bool ok) override;
+    void CreditTooLow() override;
     void RunStateChanged() override;
     void AllowCreditEntry(bool allowed) override;
-    void AllowStep(bool allowed) override;
     void OfferStep() override;
-    void OfferCreditEntry() override;
     void LabelsChanged() override;
     void Yield() override;
     void FeatureYield() override;

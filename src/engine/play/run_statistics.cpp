@@ -32,7 +32,7 @@ RunStatistics::RunStatistics(const GameDefinition& def, RunState& state, RunStat
       chart_(def.GameRTP, chart_points) {}
 
 void RunStatistics::RefreshHits() {
-    if (state_.SkipDisplay == 1 || observer_.HitsMinimized()) return;
+    if (!status_.Shown() || observer_.HitsMinimized()) return;
     hits_.Refresh(def_, state_);
     observer_.HitsRefreshed();
 }
@@ -63,15 +63,14 @@ bool RunStatistics::Save() {
     if (status_.Exited()) return false;
     // Only a game that is not shown (a save at a yield between two refreshes of a run) saves the
     // table as last refreshed.
-    if (state_.SkipDisplay != 1) {
+    if (status_.Shown()) {
         hits_.Refresh(def_, state_);
         observer_.HitsRefreshed();
     }
     const bool ok = WriteSaveFiles(dir_, def_, state_, hits_, [this](const std::string& message) {
         status_.TellSaveFailure(message);
     });
-    observer_.SetText("LOG DONE !!!");
-    observer_.Beep();
+    observer_.SaveDone(ok);
     return ok;
 }
 

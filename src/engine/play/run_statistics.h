@@ -49,8 +49,8 @@ class RunStatistics {
                         const std::array<std::string, 3>& counter_reset_texts);
 
     // Save: the totals and the hit table (refreshed first as if its window were maximized, unless
-    // the game is not shown) appended to Temp1.txt, empty.txt rewritten, "LOG DONE !!!" and a
-    // beep. False when a file could not be written (told at every save).
+    // the game is not shown) appended to Temp1.txt, empty.txt rewritten, and the observers told.
+    // False when a file could not be written (told at every save).
     bool Save();
 
   private:

@@ -8,10 +8,22 @@ void RunStatus::SetRunning(bool running) {
     observer_.RunStateChanged();
 }
 
+ShownGame RunStatus::Showing(bool under_way) const {
+    ShownGame game;
+    game.round = round_;
+    game.game = state_.Games;
+    if (round_ == Round::FreeSpin) game.spins_left = kFreeSpinsAward - state_.FreeSpinNo;
+    for (int row = 0; row < kRows; ++row) {
+        for (int r = 0; r < kReels; ++r) game.window[row][r] = state_.Window[row][r];
+    }
+    game.joined_under_way = under_way;
+    return game;
+}
+
 void RunStatus::EndAt(std::string_view message) {
-    observer_.ShowReels();
+    observer_.GameShown(Showing(true));
     observer_.Message(message);
-    state_.SkipDisplay = 0;
+    shown_ = true;
     SetRunning(false);
     observer_.AllowCreditEntry(true);
 }

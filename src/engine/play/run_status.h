@@ -1,11 +1,12 @@
 // The run's state beyond the game model: whether an automatic run is going and whether the
-// program has exited, the two option boxes that steer the game rounds,
-// and the ends a run can come to from inside a game: Auto Stop, and a file that cannot be
-// written.
+// program has exited, which round is being played and whether it is shown, the two option boxes
+// that steer the game rounds, and the ends a run can come to from inside a game: Auto Stop, and
+// a file that cannot be written.
 #pragma once
 
 #include <string_view>
 
+#include "engine/play/game_events.h"
 #include "engine/play/run_observer.h"
 #include "engine/records/run_logs.h"
 #include "model/game_model.h"
@@ -25,6 +26,15 @@ class RunStatus final : public LogFailureListener {
     // The window has its turn inside a feature that the run plays in one pass.
     bool InFeatureTurn() const { return in_feature_turn_; }
     void SetInFeatureTurn(bool in_turn) { in_feature_turn_ = in_turn; }
+
+    // The game being played is shown: every game while no run goes on, every 10000th of a run,
+    // and the game a run ends in. Its round, as the game rounds set it.
+    bool Shown() const { return shown_; }
+    void SetShown(bool shown) { shown_ = shown; }
+    Round PlayingRound() const { return round_; }
+    void SetPlayingRound(Round round) { round_ = round; }
+    // The game being played as the observers see it come on show.
+    ShownGame Showing(bool under_way) const;
 
     // The option boxes: random stops (checked) or sequential stepping; Auto Stop.
     bool RandomStops() const { return random_stops_; }
@@ -50,6 +60,8 @@ class RunStatus final : public LogFailureListener {
     bool running_ = false;
     bool exited_ = false;
     bool in_feature_turn_ = false;
+    bool shown_ = true;
+    Round round_ = Round::BaseGame;
     bool random_stops_ = true;
     bool auto_stop_ = false;
     bool write_failed_ = false;

@@ -46,25 +46,18 @@ bool Simulator::BookCredit(std::string_view text) {
     return can_play;
 }
 
-void Simulator::AskForCredit() {
-    observers_.Message(" Add Credit ! ");
-    observers_.AllowStep(false);
-    observers_.AllowCreditEntry(true);
-    observers_.OfferCreditEntry();
-}
-
 void Simulator::Step() {
     // At a turn inside a feature pass the run is playing that feature: Step waits for it.
     if (status_.Exited() || status_.InFeatureTurn()) return;
     RunState& st = state_;
-    if (st.Credit < kTotalBet) return AskForCredit();
+    if (st.Credit < kTotalBet) return observers_.CreditTooLow();
     if (!st.InFreeSpins) {
         rounds_.PlayBaseGame();
     } else {
         rounds_.PlayFreeSpin();
         if (st.FreeSpinNo == kFreeSpinsAward) EndFeature(st);
     }
-    st.SkipDisplay = 0;
+    status_.SetShown(true);
     statistics_.RefreshHits();
     if (st.InFreeSpins) {
         labels_.SetFreeGamesLeft(kFreeSpinsAward - st.FreeSpinNo);

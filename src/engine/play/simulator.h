@@ -104,8 +104,6 @@ class Simulator {
     std::string ChartSaveNowSummary() const { return ChartData::SaveNowSummary(state_); }
 
   private:
-    void AskForCredit();
-
     std::shared_ptr<const GameTables> tables_;
     RunState state_;
     ObserverList observers_;

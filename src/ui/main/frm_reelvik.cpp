@@ -53,6 +53,7 @@ frmReelvik::frmReelvik(Session session, QWidget* parent)
       throttle_(kYieldPeriod),
       display_throttle_(kDisplayPeriod),
       quit_([] { QCoreApplication::quit(); }),
+      text_(session_.definition.SymbolName),
       analysis_(std::make_unique<ExactAnalysisJob>(session_.definition)) {
     engine_.AddObserver(this);
     BuildControls();
@@ -191,7 +192,7 @@ void frmReelvik::SyncDisplay() {
     }
     if (text_dirty_) {
         text_dirty_ = false;
-        QString shown = QString::fromStdString(text_);
+        QString shown = QString::fromStdString(text_.Text());
         shown.remove(QLatin1Char('\r'));
         txtTextBox1->setPlainText(shown);
     }

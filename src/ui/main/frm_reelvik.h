@@ -1,7 +1,8 @@
 // The main window: the symbol window, the counters, Step, Run/Stop, the option boxes, the reel
 // buttons, Save, credit entry, Exit and the button that opens the about box. It is a thin view
 // over the engine: each control stands for one engine verb (ConnectControls, in one place), and
-// the engine tells the window what to show through the RunObserver hooks.
+// the engine tells the window what happened in the game through the RunObserver hooks; the
+// window decides how to show it (the text box's texts and beeps: ui/text/game_text.h).
 //
 // An automatic run is a loop inside StartOrStop on this one thread. The engine offers its
 // observers a turn every 100 games (Yield) and every 100 free spins of a long feature
@@ -24,6 +25,7 @@
 #include "ui/main/reel_display.h"
 #include "ui/main/symbol_art.h"
 #include "ui/stats/yield_throttle.h"
+#include "ui/text/game_text.h"
 
 class QCheckBox;
 class QLabel;
@@ -95,19 +97,18 @@ class frmReelvik : public QWidget, private RunObserver {
     void SetEntryButtonsEnabled(bool enabled);
 
     // --- RunObserver (frm_reelvik_observer.cpp) ---
-    void ShowReels() override;
-    void ShowStop(int reel, int stop) override;
-    void SetText(std::string_view text) override;
-    void AppendText(std::string_view text) override;
-    void DrawWinLine(int line) override;
-    void DrawScatterBox(int row, int reel) override;
+    void ReelsStopped(const std::int16_t (&stops)[kReels]) override;
+    void GameShown(const ShownGame& game) override;
+    void LineWon(const LineWin& win) override;
+    void ScattersWon(const ScatterWin& win) override;
+    void FreeSpinsAwarded(const FreeSpinsAward& award) override;
+    void GameEnded(const GameEnd& end) override;
     void Message(std::string_view text) override;
-    void Beep() override;
+    void SaveDone(bool ok) override;
+    void CreditTooLow() override;
     void RunStateChanged() override;
     void AllowCreditEntry(bool allowed) override;
-    void AllowStep(bool allowed) override;
     void OfferStep() override;
-    void OfferCreditEntry() override;
     void LabelsChanged() override;
     void Yield() override;
     void FeatureYield() override;
@@ -122,7 +123,7 @@ class frmReelvik : public QWidget, private RunObserver {
     bool exiting_ = false;
 
     // What the widgets are to show; pushed to them by Sync().
-    std::string text_;
+    GameText text_;
     std::array<int, kReels> reel_captions_{};
     std::array<bool, kReels> reel_caption_set_{};
     bool cells_dirty_ = false;

@@ -1,5 +1,6 @@
-// The engine's hooks for the main window. During an automatic run they only record what a shown
-// game looks like; the widgets catch up at the window's next turn (Yield) or when the run ends.
+// The engine's hooks for the main window: how the window shows what happened. During an automatic
+// run they only record what a shown game looks like; the widgets catch up at the window's next
+// turn (Yield) or when the run ends.
 // The statistics windows observe the engine themselves.
 #include <QApplication>
 #include <QCheckBox>
@@ -20,33 +21,29 @@ const QColor kScatterGreen(0, 255, 0);
 
 }  // namespace
 
-void frmReelvik::ShowReels() {
-    display_.SetWindow(engine_.State().Window);
-    cells_dirty_ = true;
-}
-
-void frmReelvik::ShowStop(int reel, int stop) {
-    if (reel < 0 || reel >= kReels) return;
-    reel_captions_[static_cast<std::size_t>(reel)] = stop;
-    reel_caption_set_[static_cast<std::size_t>(reel)] = true;
+void frmReelvik::ReelsStopped(const std::int16_t (&stops)[kReels]) {
+    for (std::size_t r = 0; r < kReels; ++r) {
+        reel_captions_[r] = stops[r];
+        reel_caption_set_[r] = true;
+    }
     captions_dirty_ = true;
 }
 
-void frmReelvik::SetText(std::string_view text) {
-    text_.assign(text);
+// The new window erases the win lines and scatter boxes of the previous game.
+void frmReelvik::GameShown(const ShownGame& game) {
+    display_.SetWindow(game.window);
+    cells_dirty_ = true;
+    text_.GameShown(game);
     text_dirty_ = true;
 }
 
-void frmReelvik::AppendText(std::string_view text) {
-    text_.append(text);
+void frmReelvik::LineWon(const LineWin& win) {
+    text_.LineWon(win);
     text_dirty_ = true;
-}
-
-void frmReelvik::DrawWinLine(int line) {
     const double w = image_list_.Width();
     const double h = image_list_.Height();
-    const QColor colour = ToQColor(LineColour(line));
-    const LineSegments segments = LineGeometry(line, w, h);
+    const QColor colour = ToQColor(LineColour(win.line));
+    const LineSegments segments = LineGeometry(win.line, w, h);
     for (int i = 0; i < segments.count; ++i) {
         const CellSegment& s = segments.segment[static_cast<std::size_t>(i)];
         display_.AddSegment(s.cell, QLineF(s.x0, s.y0, s.x1, s.y1), colour);
@@ -54,9 +51,25 @@ void frmReelvik::DrawWinLine(int line) {
     cells_dirty_ = true;
 }
 
-void frmReelvik::DrawScatterBox(int row, int reel) {
-    display_.AddBox(row * kReels + reel, kScatterGreen);
+// A green box around every scatter in the window.
+void frmReelvik::ScattersWon(const ScatterWin& win) {
+    text_.ScattersWon(win);
+    text_dirty_ = true;
+    for (int i = 0; i < win.cell_count; ++i) {
+        const WindowCell& c = win.cells[static_cast<std::size_t>(i)];
+        display_.AddBox(c.row * kReels + c.reel, kScatterGreen);
+    }
     cells_dirty_ = true;
+}
+
+void frmReelvik::FreeSpinsAwarded(const FreeSpinsAward& award) {
+    text_.FreeSpinsAwarded(award);
+    text_dirty_ = true;
+}
+
+void frmReelvik::GameEnded(const GameEnd& end) {
+    text_.GameEnded(end);
+    text_dirty_ = true;
 }
 
 void frmReelvik::Message(std::string_view text) {
@@ -64,8 +77,18 @@ void frmReelvik::Message(std::string_view text) {
     ShowMessage(this, QString::fromStdString(std::string(text)));
 }
 
-void frmReelvik::Beep() {
-    QApplication::beep();
+void frmReelvik::SaveDone(bool ok) {
+    text_.SaveDone(ok);
+    text_dirty_ = true;
+    if (text_.TakeBeep()) QApplication::beep();
+}
+
+// Nothing can be played until credit is entered: the notice, then the credit entry offered.
+void frmReelvik::CreditTooLow() {
+    Message(GameText::CreditTooLowNotice());
+    cmdStart->setEnabled(false);
+    cmdAdd->setEnabled(true);
+    cmdAdd->setFocus();
 }
 
 void frmReelvik::RunStateChanged() {
@@ -76,16 +99,8 @@ void frmReelvik::AllowCreditEntry(bool allowed) {
     cmdAdd->setEnabled(allowed);
 }
 
-void frmReelvik::AllowStep(bool allowed) {
-    cmdStart->setEnabled(allowed);
-}
-
 void frmReelvik::OfferStep() {
     cmdStart->setFocus();
-}
-
-void frmReelvik::OfferCreditEntry() {
-    cmdAdd->setFocus();
 }
 
 void frmReelvik::LabelsChanged() {

@@ -1,0 +1,60 @@
+#include "ui/text/game_text.h"
+
+#include "model/text_format.h"
+
+namespace kragmoor {
+
+GameText::GameText(const std::array<std::string, kSymbols>& symbol_names) : names_(symbol_names) {}
+
+void GameText::GameShown(const ShownGame& game) {
+    if (!game.joined_under_way) text_.clear();
+}
+
+// "Line :  1,  Win :  751, - 5 S7": the line and the win right-aligned in 3 and 5 places.
+void GameText::LineWon(const LineWin& win) {
+    text_ += "Line :";
+    text::AppendAtMask(text_, text::Decimal(win.line + 1), "@@@");
+    text_ += ",  Win :";
+    text::AppendAtMask(text_, text::Decimal(win.win), "@@@@@");
+    text_ += ", - ";
+    text::AppendDecimal(text_, win.count);
+    text_ += ' ';
+    text_ += names_.at(static_cast<std::size_t>(win.symbol));
+    text_ += "\r\n";
+}
+
+void GameText::ScattersWon(const ScatterWin& win) {
+    text::AppendDecimal(text_, win.count);
+    text_ += " Scatter Win: ";
+    text::AppendMask(text_, win.win, "### ###");
+    text_ += "\r\n";
+}
+
+void GameText::FreeSpinsAwarded(const FreeSpinsAward& award) {
+    text::AppendDecimal(text_, award.scatters);
+    text_ += award.round == Round::FreeSpin ? " SCATTERS = New " : " SCATTERS = ";
+    text::AppendDecimal(text_, award.spins);
+    text_ += " Free Spins At x";
+    text::AppendDecimal(text_, kFreeSpinMultiplier);
+    text_ += "\r\n";
+}
+
+void GameText::GameEnded(const GameEnd& end) {
+    if (end.round != Round::FreeSpin) return;
+    text_ += "_________________\r\nFree Spin win = ";
+    text_ += text::Trimmed(text::Mask(end.feature_win, "### ### ###"));
+    text_ += "\r\n";
+}
+
+void GameText::SaveDone(bool /*ok*/) {
+    text_ = "LOG DONE !!!";
+    beep_ = true;
+}
+
+bool GameText::TakeBeep() {
+    const bool due = beep_;
+    beep_ = false;
+    return due;
+}
+
+}  // namespace kragmoor
