@@ -223,6 +223,21 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.State().Games, games + 1);
     }
 
+    // The text box and the cells of a shown trigger and of its first free spin: nine scatters
+    // count as five and pay 100 times the bet, each in a green box.
+    void aShownGameIsDescribedInTheTextBox() {
+        WindowFixture f(
+            WithStrips("Scatter, Scatter, Scatter, Nine, Ten", "Nine, Ten, Nine, Ten, Nine"));
+        auto* box = f.Find<QPlainTextEdit>("txtTextBox1");
+        f.Button("cmdStart")->click();
+        QCOMPARE(box->toPlainText(), QStringLiteral("5 Scatter Win: 2 000\n"
+                                                    "5 SCATTERS = 15 Free Spins At x4\n"));
+        QCOMPARE(MarkCount(f.Window().Display()), std::size_t{9});
+        f.Button("cmdStart")->click();
+        QCOMPARE(box->toPlainText(), QStringLiteral("_________________\nFree Spin win = \n"));
+        QCOMPARE(MarkCount(f.Window().Display()), std::size_t{0});
+    }
+
     void paidLinesFallOnTheirCells() {
         WindowFixture f(WithStrips(kAllWilds, kAllWilds));
         f.Button("cmdStart")->click();
