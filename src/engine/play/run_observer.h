@@ -29,12 +29,13 @@ class RunObserver {
     // (every single step, the first game of a run, the game after each shown game of a run).
     virtual void ReelsStopped(const std::int16_t (&/*stops*/)[kReels]) {}
     // A game comes on show: its window replaces the previous game's, whose win lines and scatters
-    // are gone with it. What it won follows, in the order the game values it.
+    // are gone with it. A game that a run ended inside (Auto Stop, a log that failed) comes on
+    // show there, joined under way. What it won follows, in the order the game values it.
     virtual void GameShown(const ShownGame& /*game*/) {}
     virtual void LineWon(const LineWin& /*win*/) {}
     virtual void ScattersWon(const ScatterWin& /*win*/) {}
     virtual void FreeSpinsAwarded(const FreeSpinsAward& /*award*/) {}
-    // The shown game is over (Auto Stop may have put a game on show only at its end).
+    // The game on show is over.
     virtual void GameEnded(const GameEnd& /*end*/) {}
 
     // --- notices ---
