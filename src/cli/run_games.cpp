@@ -16,6 +16,7 @@
 #include "engine/chunks/chunked_run.h"
 #include "engine/play/headless_run.h"
 #include "engine/play/simulator.h"
+#include "model/text_format.h"
 
 namespace kragmoor::cli {
 
@@ -23,9 +24,21 @@ namespace {
 
 struct Played {
     RunResult result;
-    std::vector<std::string> messages;
+    std::vector<RunNotice> notices;
     bool write_failed;
 };
+
+// A notice as the window's message box would word it.
+std::string NoticeText(const RunNotice& notice) {
+    if (notice.kind == RunNotice::Kind::CycleEnded) return text::Decimal(notice.games) + " Games!";
+    return notice.message;
+}
+
+bool Told(const std::vector<RunNotice>& notices, const std::string& message) {
+    return std::any_of(notices.begin(), notices.end(), [&](const RunNotice& n) {
+        return n.kind == RunNotice::Kind::WriteFailed && n.message == message;
+    });
+}
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -53,7 +66,7 @@ Played PlaySingleStream(const Options& options, Session& session, ProgressBar& b
     // their own failures.
     control.Save();
     control.Exit();
-    return {ResultOf(control.State(), run.Restarts(), seconds), run.Messages(),
+    return {ResultOf(control.State(), run.Restarts(), seconds), run.Notices(),
             control.WriteFailed()};
 }
 
@@ -79,13 +92,12 @@ Played PlayChunks(const Options& options, Session& session, ProgressBar& bar) {
              {&session.logs.Percent, &session.logs.Jackpot, &session.logs.FreeSpins}) {
             // A log that failed while the chunks were joined has been named already.
             const std::string message = log->FailureMessage();
-            if (log->Failed() && std::find(run.messages.begin(), run.messages.end(), message) ==
-                                     run.messages.end()) {
-                run.messages.push_back(message);
+            if (log->Failed() && !Told(run.notices, message)) {
+                run.notices.push_back({RunNotice::Kind::WriteFailed, 0, message});
             }
         }
     }
-    Played played{ResultOf(run.state, run.restarts, seconds), std::move(run.messages), failed};
+    Played played{ResultOf(run.state, run.restarts, seconds), std::move(run.notices), failed};
     played.result.chunks = run.chunks;
     played.result.threads = ChunkThreads(options.threads, run.chunks);
     return played;
@@ -99,8 +111,8 @@ int RunGames(const Options& options, Session& session, const Streams& streams) {
     ProgressBar bar(streams.terminal, HeadlessRun::StopsAt(options.games));
     const Played played = options.threads == 1 ? PlaySingleStream(options, session, bar)
                                                : PlayChunks(options, session, bar);
-    for (const std::string& message : played.messages) {
-        streams.err << "kragmoor-sim: " << message << '\n';
+    for (const RunNotice& notice : played.notices) {
+        streams.err << "kragmoor-sim: " << NoticeText(notice) << '\n';
     }
     const Theory theory = Judge(analysis, options.sequential, played.result, streams);
     streams.out << (options.json ? SummaryJson(played.result, theory)

@@ -117,11 +117,11 @@ TEST(ChunkRanges, RangesPlayedInTurnAddUpToTheWholeRun) {
         }
         const ChunkedRunResult& sum = run.Result();
         files.push_back(std::to_string(sum.chunks) + " chunks, " + std::to_string(sum.restarts) +
-                        " restarts, " + std::to_string(sum.messages.size()) + " messages");
+                        " restarts, " + std::to_string(sum.notices.size()) + " notices");
         return files;
     };
     const std::vector<std::string> whole = played({0, 3});
-    EXPECT_EQ(whole.back(), "3 chunks, 0 restarts, 0 messages");
+    EXPECT_EQ(whole.back(), "3 chunks, 0 restarts, 0 notices");
     const std::vector<std::string> in_turn = played({0, 1, 3});
     for (std::size_t f = 0; f < whole.size(); ++f) {
         EXPECT_TRUE(in_turn[f] == whole[f]) << "file " << f << " differs";

@@ -49,7 +49,9 @@ class RecordingObserver : public RunObserver {
     void GameEnded(const GameEnd& end) override { ends.push_back(end); }
     void SaveDone(bool ok) override { saves.push_back(ok); }
     void CreditTooLow() override { ++credit_too_low; }
-    void Message(std::string_view t) override { messages.emplace_back(t); }
+    void AutoStopped(const AutoStopAt& at) override { auto_stops.push_back(at); }
+    void CycleEnded(std::int64_t games) override { cycle_ends.push_back(games); }
+    void WriteFailed(std::string_view message) override { write_failures.emplace_back(message); }
     void Yield() override { on_yield(); }
     void FeatureYield() override {
         ++feature_turns;
@@ -70,7 +72,9 @@ class RecordingObserver : public RunObserver {
     std::vector<GameEnd> ends;
     std::vector<bool> saves;
     int credit_too_low = 0;
-    std::vector<std::string> messages;
+    std::vector<AutoStopAt> auto_stops;
+    std::vector<std::int64_t> cycle_ends;
+    std::vector<std::string> write_failures;
     bool minimized = false;
     std::function<void()> on_yield = [] {}, on_feature_yield = [] {};
     int feature_turns = 0, chart_cleared = 0;

@@ -53,7 +53,10 @@ TEST_F(FreeSpins, FiveWildsInAFreeSpinAreRecordedAsAFreeSpinJackpot) {
     const RunState& s = sim().State();
     EXPECT_EQ(Figures({sim().Running(), s.InFreeSpins, s.Games, s.HitCount[6][5][kWild]}),
               Figures({false, false, 123, 0}));
-    EXPECT_EQ(observer.messages.at(0), "JACKPOT!!!\r\nGame = 123\r\n Free Spin ");
+    ASSERT_FALSE(observer.auto_stops.empty());
+    const AutoStopAt& stop = observer.auto_stops[0];
+    EXPECT_EQ(std::tuple(stop.cause, stop.round, stop.game),
+              std::tuple(AutoStopCause::Jackpot, Round::FreeSpin, std::int64_t{123}));
     // The run's first free spin comes on show at its first jackpot, under way.
     ASSERT_GE(observer.shown.size(), 2u);
     const ShownGame& joined = observer.shown[1];

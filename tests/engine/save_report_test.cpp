@@ -80,7 +80,7 @@ TEST_F(SaveReport, AStateSavesAsAnEngineAtItWouldAndFailuresAreNamed) {
     def.ReportFileName = "no-such-dir/Temp1.txt";
     Start();
     EXPECT_FALSE(sim().Save());
-    EXPECT_EQ(observer.messages,
+    EXPECT_EQ(observer.write_failures,
               (std::vector<std::string>{"Cannot append to Temp1.txt: No such file or directory"}));
 }
 

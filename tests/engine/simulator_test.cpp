@@ -48,7 +48,7 @@ TEST_F(SimulatorTest, ARunEndsItselfAtAMultipleOfCycleGamesWithASave) {
     sim().StartOrStop();
     EXPECT_EQ(std::pair(sim().State().Games, sim().State().InFreeSpins),
               std::pair(std::int64_t{300}, false));
-    EXPECT_EQ(observer.messages, (std::vector<std::string>{"300 Games!", "300 Games!"}));
+    EXPECT_EQ(observer.cycle_ends, (std::vector<std::int64_t>{300, 300}));
     const std::string report = File("Temp1.txt");
     EXPECT_NE(report.find("HIT DESCRIPTION"), report.rfind("HIT DESCRIPTION")) << "two saves";
 }

@@ -17,7 +17,7 @@ TEST_F(WriteFailure, AFullLogIsToldOnceAndEndsTheRun) {
     sim().StartOrStop();
     const std::vector<std::string> told = {
         "Cannot write Percent_10000.txt: No space left on device"};
-    EXPECT_EQ(observer.messages, told);
+    EXPECT_EQ(observer.write_failures, told);
     EXPECT_FALSE(sim().Running());
     EXPECT_TRUE(sim().WriteFailed());
     EXPECT_EQ(sim().State().Games, 10000);
@@ -26,7 +26,7 @@ TEST_F(WriteFailure, AFullLogIsToldOnceAndEndsTheRun) {
     EXPECT_EQ(sim().State().Games, 30000);
     sim().Step();
     sim().Exit();
-    EXPECT_EQ(observer.messages, told);
+    EXPECT_EQ(observer.write_failures, told);
 }
 
 // Step mode: the failure is told when the logs are closed at Exit.
@@ -36,9 +36,9 @@ TEST_F(WriteFailure, ALogThatFailsAtItsCloseIsToldAtExit) {
     for (int r = 0; r < kReels; ++r) test::SetStrip(def, r, "WWW");
     Start();
     sim().Step();  // twenty lines of five wilds, twenty records
-    EXPECT_TRUE(observer.messages.empty());
+    EXPECT_TRUE(observer.write_failures.empty());
     sim().Exit();
-    EXPECT_EQ(observer.messages,
+    EXPECT_EQ(observer.write_failures,
               std::vector<std::string>{"Cannot write Jackpot.txt: No space left on device"});
 }
 

@@ -121,7 +121,18 @@ TEST_F(GameTextTest, ASaveReplacesTheTextAndBeepsOnce) {
         EXPECT_TRUE(text.TakeBeep());
         EXPECT_FALSE(text.TakeBeep());
     }
-    EXPECT_EQ(GameText::CreditTooLowNotice(), " Add Credit ! ");
+}
+
+// The message boxes of a run that Auto Stop ended, and of one that reached its cycle of games.
+TEST_F(GameTextTest, NoticesOfARunThatEnded) {
+    using enum AutoStopCause;
+    EXPECT_EQ(GameText::AutoStopNotice({Jackpot, Round::BaseGame, 123}),
+              "JACKPOT!!!\r\nGame = 123");
+    EXPECT_EQ(GameText::AutoStopNotice({Jackpot, Round::FreeSpin, 7}),
+              "JACKPOT!!!\r\nGame = 7\r\n Free Spin ");
+    EXPECT_EQ(GameText::AutoStopNotice({Feature, Round::BaseGame, 100000}),
+              "Free Spins \r\nGame = 100000");
+    EXPECT_EQ(GameText::CycleEndNotice(100000000), "100000000 Games!");
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ ChunkResult PlayChunk(std::shared_ptr<const GameTables> tables, LogFiles& logs,
         result.ended_by_itself = run.EndedByItself();
         engine.CompleteRound();
         engine.Exit();
-        result.messages = run.Messages();
+        result.notices = run.Notices();
     }
     result.state = engine.State();
     result.write_failed = engine.WriteFailed();

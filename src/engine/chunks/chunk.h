@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/play/game_events.h"
 #include "engine/rules/game_tables.h"
 #include "model/game_model.h"
 #include "model/log_file.h"
@@ -32,7 +33,7 @@ struct ChunkResult {
     // itself at its last game (so that the whole run would have been started again there).
     std::int64_t restarts = 0;
     bool ended_by_itself = false;
-    std::vector<std::string> messages;  // notices, such as a log that could not be written
+    std::vector<RunNotice> notices;  // such as a log that could not be written
     bool write_failed = false;
 };
 

@@ -87,7 +87,7 @@ bool ChunkedRun::Save() {
     hits.Refresh(def, sum_.state);
     const bool ok =
         WriteSaveFiles(session_.dir, def, sum_.state, hits,
-                       [this](const std::string& message) { sum_.messages.push_back(message); });
+                       [this](const std::string& message) { NoteWriteFailure(message); });
     if (!ok) sum_.write_failed = true;
     return ok;
 }
@@ -102,7 +102,7 @@ bool ChunkedRun::Take(PlayedChunk& chunk, const ChunkProgress& progress) {
     const ChunkResult& played = chunk.result;
     MergeChunk(sum_.state, played.state);
     sum_.restarts += played.restarts;
-    sum_.messages.insert(sum_.messages.end(), played.messages.begin(), played.messages.end());
+    sum_.notices.insert(sum_.notices.end(), played.notices.begin(), played.notices.end());
     if (!joined) return Fail(message);
     // The run's logs reach the disk chunk by chunk, so that a full disk ends the run soon.
     if (!session_.logs.FlushAll()) return Fail(FailedLog(session_.logs));
@@ -112,8 +112,12 @@ bool ChunkedRun::Take(PlayedChunk& chunk, const ChunkProgress& progress) {
     return !sum_.write_failed;
 }
 
+void ChunkedRun::NoteWriteFailure(std::string message) {
+    sum_.notices.push_back({RunNotice::Kind::WriteFailed, 0, std::move(message)});
+}
+
 bool ChunkedRun::Fail(std::string message) {
-    if (!message.empty()) sum_.messages.push_back(std::move(message));
+    if (!message.empty()) NoteWriteFailure(std::move(message));
     sum_.write_failed = true;
     return false;
 }
@@ -125,7 +129,7 @@ void ChunkedRun::AtEdge(bool ended_by_itself) {
     const bool cycle_end = cycle > 0 && games % cycle == 0;
     if (cycle_end) {
         Save();
-        sum_.messages.push_back(text::Decimal(games) + " Games!");
+        sum_.notices.push_back({RunNotice::Kind::CycleEnded, games, {}});
     }
     if (games < games_end_ && (cycle_end || ended_by_itself)) ++sum_.restarts;
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/play/game_events.h"
 #include "engine/play/session.h"
 #include "engine/rules/game_tables.h"
 #include "model/game_model.h"
@@ -31,8 +32,8 @@ struct ChunkedRunPlan {
 struct ChunkedRunResult {
     RunState state;  // the sum of the chunks
     std::int64_t chunks = 0;
-    std::int64_t restarts = 0;  // as the single stream counts them: runs ended by themselves
-    std::vector<std::string> messages;  // the notices of the chunks and the sum, in order
+    std::int64_t restarts = 0;       // as the single stream counts them: runs ended by themselves
+    std::vector<RunNotice> notices;  // the notices of the chunks and the sum, in order
     bool write_failed = false;
 };
 
@@ -64,7 +65,7 @@ class ChunkedRun {
     const ChunkedRunResult& Result() const { return sum_; }
 
     // A save of the sum as the Save button makes it: the totals and the hit table appended to the
-    // report, empty.txt rewritten. A file that could not be written is added to the messages and
+    // report, empty.txt rewritten. A file that could not be written is added to the notices and
     // marks the result failed. The logs stay open: the session's to close.
     bool Save();
 
@@ -73,6 +74,7 @@ class ChunkedRun {
 
     bool Take(PlayedChunk& chunk, const ChunkProgress& progress);
     bool Fail(std::string message);
+    void NoteWriteFailure(std::string message);
     void AtEdge(bool ended_by_itself);
 
     Session& session_;

@@ -119,7 +119,7 @@ void AutomaticRun::CheckCycleEnd(std::int64_t& cycle_mark) {
         status_.SetShown(true);
         statistics_.RefreshHits();
         statistics_.Save();
-        observer_.Message(text::Decimal(st.Games) + " Games!");
+        observer_.CycleEnded(st.Games);
         status_.SetRunning(false);
     } else {
         cycle_mark = (st.Games / cycle_games_ + 1) * cycle_games_;

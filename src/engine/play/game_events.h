@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "model/game_constants.h"
 
@@ -65,6 +66,27 @@ struct GameEnd {
     std::int64_t win = 0;
     std::int64_t feature_win = 0;
     std::int64_t spins_left = 0;
+};
+
+// Auto Stop ended a run at five wilds on a line or at a feature triggered, in game `game` (a free
+// spin carries the number of the base game that triggered its feature).
+enum class AutoStopCause : std::uint8_t { Jackpot, Feature };
+struct AutoStopAt {
+    AutoStopCause cause = AutoStopCause::Jackpot;
+    Round round = Round::BaseGame;
+    std::int64_t game = 0;
+};
+
+// What a run without a window keeps of the notices it was told, in order: the end of a cycle of
+// games (the run saved and ended itself there), or a file that could not be written (`message`
+// names the file and the system's reason).
+struct RunNotice {
+    enum class Kind : std::uint8_t { CycleEnded, WriteFailed };
+    Kind kind = Kind::CycleEnded;
+    std::int64_t games = 0;
+    std::string message;
+
+    friend bool operator==(const RunNotice&, const RunNotice&) = default;
 };
 
 }  // namespace kragmoor

@@ -133,7 +133,7 @@ void GameRounds::ShowEnd(Round round, std::int64_t win) {
 // Five wilds: a win event even when they pay nothing, and a record of Jackpot.txt.
 void GameRounds::BaseJackpot(int line, const CodeOutcome& info) {
     RunState& st = state_;
-    if (status_.AutoStop()) status_.EndAt("JACKPOT!!!\r\nGame = " + text::Decimal(st.Games));
+    if (status_.AutoStop()) status_.EndByAutoStop(AutoStopCause::Jackpot, Round::BaseGame);
     if (status_.Shown()) ShowLineWin(line, info.win, info.count, info.symbol);
     BookLineWin(st, line, info);
     ++st.JackpotLines;
@@ -153,7 +153,7 @@ void GameRounds::BaseScatters() {
     st.InFreeSpins = true;
     ++st.FreeGames;
     if (status_.AutoStop()) {
-        status_.EndAt("Free Spins \r\nGame = " + text::Decimal(st.Games));
+        status_.EndByAutoStop(AutoStopCause::Feature, Round::BaseGame);
         observer_.OfferStep();
     }
 }
@@ -211,9 +211,7 @@ void GameRounds::PlayBaseGame() {
 }
 
 void GameRounds::FreeSpinJackpot(int line) {
-    if (status_.AutoStop()) {
-        status_.EndAt("JACKPOT!!!\r\nGame = " + text::Decimal(state_.Games) + "\r\n Free Spin ");
-    }
+    if (status_.AutoStop()) status_.EndByAutoStop(AutoStopCause::Jackpot, Round::FreeSpin);
     ++state_.JackpotLines;
     logs_.Jackpot(state_.Games, line, true);
 }

@@ -42,8 +42,12 @@ void HeadlessRun::Yield() {
     }
 }
 
-void HeadlessRun::Message(std::string_view text) {
-    messages_.emplace_back(text);
+void HeadlessRun::CycleEnded(std::int64_t games) {
+    notices_.push_back({RunNotice::Kind::CycleEnded, games, {}});
+}
+
+void HeadlessRun::WriteFailed(std::string_view message) {
+    notices_.push_back({RunNotice::Kind::WriteFailed, 0, std::string(message)});
 }
 
 }  // namespace kragmoor

@@ -37,9 +37,9 @@ class HeadlessRun : public RunObserver {
     // once when the count has already been reached.
     void Play();
 
-    // The notices the run showed (" Games!" at a CycleGames end, a file that could not be
-    // written), in order.
-    const std::vector<std::string>& Messages() const { return messages_; }
+    // The notices the run was told (a CycleGames end, a file that could not be written), in
+    // order.
+    const std::vector<RunNotice>& Notices() const { return notices_; }
     // How often a run that had ended by itself was started again.
     std::int64_t Restarts() const { return restarts_; }
     // The last run ended by itself (the odometer, a CycleGames end, a file that could not be
@@ -47,7 +47,8 @@ class HeadlessRun : public RunObserver {
     bool EndedByItself() const { return !stopped_; }
 
     void Yield() override;
-    void Message(std::string_view text) override;
+    void CycleEnded(std::int64_t games) override;
+    void WriteFailed(std::string_view message) override;
 
   private:
     Simulator& engine_;
@@ -55,7 +56,7 @@ class HeadlessRun : public RunObserver {
     Progress progress_;
     bool stopped_ = false;
     std::int64_t restarts_ = 0;
-    std::vector<std::string> messages_;
+    std::vector<RunNotice> notices_;
 };
 
 }  // namespace kragmoor

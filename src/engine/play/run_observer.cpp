@@ -52,8 +52,14 @@ void ObserverList::FreeSpinsAwarded(const FreeSpinsAward& award) {
 void ObserverList::GameEnded(const GameEnd& end) {
     Tell([&](RunObserver& o) { o.GameEnded(end); });
 }
-void ObserverList::Message(std::string_view text) {
-    Tell([=](RunObserver& o) { o.Message(text); });
+void ObserverList::AutoStopped(const AutoStopAt& at) {
+    Tell([&](RunObserver& o) { o.AutoStopped(at); });
+}
+void ObserverList::CycleEnded(std::int64_t games) {
+    Tell([=](RunObserver& o) { o.CycleEnded(games); });
+}
+void ObserverList::WriteFailed(std::string_view message) {
+    Tell([=](RunObserver& o) { o.WriteFailed(message); });
 }
 void ObserverList::SaveDone(bool ok) {
     Tell([=](RunObserver& o) { o.SaveDone(ok); });

@@ -38,10 +38,13 @@ class RunObserver {
     // The game on show is over.
     virtual void GameEnded(const GameEnd& /*end*/) {}
 
-    // --- notices ---
-    // A notice the player must acknowledge (the window: a message box with an OK button);
-    // returns when it has been. Texts carry their CR LF line ends.
-    virtual void Message(std::string_view /*text*/) {}
+    // --- notices: each returns once the player has acknowledged it ---
+    // Auto Stop ended the run at the game on show.
+    virtual void AutoStopped(const AutoStopAt& /*at*/) {}
+    // The run reached a multiple of CycleGames games, saved and ended itself.
+    virtual void CycleEnded(std::int64_t /*games*/) {}
+    // A log or a file of a save could not be written: `message` names it and the system's reason.
+    virtual void WriteFailed(std::string_view /*message*/) {}
     // A save wrote its files (`ok`), or told the player which it could not write.
     virtual void SaveDone(bool /*ok*/) {}
     // Step found less than one bet of credit: nothing was played, and nothing can be until credit
@@ -98,7 +101,9 @@ class ObserverList final : public RunObserver {
     void ScattersWon(const ScatterWin& win) override;
     void FreeSpinsAwarded(const FreeSpinsAward& award) override;
     void GameEnded(const GameEnd& end) override;
-    void Message(std::string_view text) override;
+    void AutoStopped(const AutoStopAt& at) override;
+    void CycleEnded(std::int64_t games) override;
+    void WriteFailed(std::string_view message) override;
     void SaveDone(bool ok) override;
     void CreditTooLow() override;
     void RunStateChanged() override;

@@ -20,26 +20,33 @@ ShownGame RunStatus::Showing(bool under_way) const {
     return game;
 }
 
-void RunStatus::EndAt(std::string_view message) {
+void RunStatus::ShowGameUnderWay() {
     observer_.GameShown(Showing(true));
-    observer_.Message(message);
+}
+
+void RunStatus::EndRunInsideGame() {
     shown_ = true;
     SetRunning(false);
     observer_.AllowCreditEntry(true);
 }
 
+void RunStatus::EndByAutoStop(AutoStopCause cause, Round round) {
+    ShowGameUnderWay();
+    observer_.AutoStopped({cause, round, state_.Games});
+    EndRunInsideGame();
+}
+
 void RunStatus::TellLogFailure(std::string_view message) {
     write_failed_ = true;
-    if (running_) {
-        EndAt(message);
-    } else {
-        observer_.Message(message);
-    }
+    if (!running_) return observer_.WriteFailed(message);
+    ShowGameUnderWay();
+    observer_.WriteFailed(message);
+    EndRunInsideGame();
 }
 
 void RunStatus::TellSaveFailure(std::string_view message) {
     write_failed_ = true;
-    observer_.Message(message);
+    observer_.WriteFailed(message);
 }
 
 }  // namespace kragmoor

@@ -42,11 +42,11 @@ class RunStatus final : public LogFailureListener {
     bool AutoStop() const { return auto_stop_; }
     void SetAutoStop(bool auto_stop) { auto_stop_ = auto_stop; }
 
-    // Auto Stop at a jackpot or a trigger, or a log that fails during a run: the game being
-    // played is shown from here on, `message` is told, and the run ends after the game (a
-    // feature being played is played to its end).
-    void EndAt(std::string_view message);
-    // A log that cannot be written: a run going on ends at it (EndAt), otherwise it is told.
+    // Auto Stop at a jackpot or a trigger: the game being played is shown from here on, the
+    // stop is told, and the run ends after the game (a feature being played is played to its
+    // end).
+    void EndByAutoStop(AutoStopCause cause, Round round);
+    // A log that cannot be written: told, and a run going on ends at it as at an Auto Stop.
     void TellLogFailure(std::string_view message);
     void LogFailed(std::string_view message) override { TellLogFailure(message); }
     // A file of a save that cannot be written: told at every save; a run goes on.
@@ -55,6 +55,11 @@ class RunStatus final : public LogFailureListener {
     bool WriteFailed() const { return write_failed_; }
 
   private:
+    // A run ends inside a game: what is left of the game comes on show; the notice is told
+    // between the two.
+    void ShowGameUnderWay();
+    void EndRunInsideGame();
+
     RunState& state_;
     RunObserver& observer_;
     bool running_ = false;

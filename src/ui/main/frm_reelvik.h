@@ -91,6 +91,8 @@ class frmReelvik : public QWidget, private RunObserver {
 
     // --- keeping the widgets in step with the display models ---
     void Sync();
+    // A message box over the game on show, acknowledged before the engine goes on.
+    void Notify(std::string_view text);
     void SyncDisplay();
     void RefreshLabels();
     void RefreshReelButtons();
@@ -103,7 +105,9 @@ class frmReelvik : public QWidget, private RunObserver {
     void ScattersWon(const ScatterWin& win) override;
     void FreeSpinsAwarded(const FreeSpinsAward& award) override;
     void GameEnded(const GameEnd& end) override;
-    void Message(std::string_view text) override;
+    void AutoStopped(const AutoStopAt& at) override;
+    void CycleEnded(std::int64_t games) override;
+    void WriteFailed(std::string_view message) override;
     void SaveDone(bool ok) override;
     void CreditTooLow() override;
     void RunStateChanged() override;

@@ -72,9 +72,21 @@ void frmReelvik::GameEnded(const GameEnd& end) {
     text_dirty_ = true;
 }
 
-void frmReelvik::Message(std::string_view text) {
+void frmReelvik::Notify(std::string_view text) {
     Sync();  // the game that asks is on screen behind its message
     ShowMessage(this, QString::fromStdString(std::string(text)));
+}
+
+void frmReelvik::AutoStopped(const AutoStopAt& at) {
+    Notify(GameText::AutoStopNotice(at));
+}
+
+void frmReelvik::CycleEnded(std::int64_t games) {
+    Notify(GameText::CycleEndNotice(games));
+}
+
+void frmReelvik::WriteFailed(std::string_view message) {
+    Notify(message);
 }
 
 void frmReelvik::SaveDone(bool ok) {
@@ -85,7 +97,7 @@ void frmReelvik::SaveDone(bool ok) {
 
 // Nothing can be played until credit is entered: the notice, then the credit entry offered.
 void frmReelvik::CreditTooLow() {
-    Message(GameText::CreditTooLowNotice());
+    Notify(GameText::CreditTooLowNotice());
     cmdStart->setEnabled(false);
     cmdAdd->setEnabled(true);
     cmdAdd->setFocus();

@@ -57,4 +57,16 @@ bool GameText::TakeBeep() {
     return due;
 }
 
+std::string GameText::AutoStopNotice(const AutoStopAt& at) {
+    std::string s = at.cause == AutoStopCause::Jackpot ? "JACKPOT!!!" : "Free Spins ";
+    s += "\r\nGame = ";
+    text::AppendDecimal(s, at.game);
+    if (at.cause == AutoStopCause::Jackpot && at.round == Round::FreeSpin) s += "\r\n Free Spin ";
+    return s;
+}
+
+std::string GameText::CycleEndNotice(std::int64_t games) {
+    return text::Decimal(games) + " Games!";
+}
+
 }  // namespace kragmoor

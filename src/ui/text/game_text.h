@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -33,8 +34,11 @@ class GameText {
     // A beep is due since the last call (the window sounds it once).
     bool TakeBeep();
 
-    // The notice of Step below one bet of credit.
+    // The notices of the message boxes: Step below one bet of credit, a run that Auto Stop
+    // ended, a run that reached a multiple of CycleGames games.
     static std::string_view CreditTooLowNotice() { return " Add Credit ! "; }
+    static std::string AutoStopNotice(const AutoStopAt& at);
+    static std::string CycleEndNotice(std::int64_t games);
 
   private:
     std::array<std::string, kSymbols> names_;
