@@ -162,22 +162,5 @@ TEST(ChunkMerge, LossStreaksJoinAcrossTheEdges) {
     }
 }
 
-TEST(Chunk, TheOdometerStandsWhereItsGamesLeaveIt) {
-    GameDefinition def = test::SmallGame();
-    const std::int16_t last[kReels] = {2, 3, 4, 5, 6};  // 3 x 4 x 5 x 6 x 7 = 2520 combinations
-    for (int r = 0; r < kReels; ++r) def.ReelLen[r] = last[r];
-    const auto stops = [&](std::int64_t games) {
-        std::int16_t s[kReels];
-        OdometerStopsAfter(def, games, s);
-        return std::vector<int>(s, s + kReels);
-    };
-    EXPECT_EQ(stops(0), (std::vector<int>{2, 3, 4, 5, 6}));  // the loader's: the first step wraps
-    EXPECT_EQ(stops(1), (std::vector<int>{0, 0, 0, 0, 0}));
-    EXPECT_EQ(stops(8), (std::vector<int>{0, 0, 0, 1, 0}));
-    EXPECT_EQ(stops(2 + 7 * 6 * 5), (std::vector<int>{0, 1, 0, 0, 1}));
-    EXPECT_EQ(stops(2520), stops(0));
-    EXPECT_EQ(stops(2520 * 4 + 8), stops(8));
-}
-
 }  // namespace
 }  // namespace kragmoor

@@ -1,5 +1,5 @@
 // The exact analysis against the engine playing whole reel cycles of small games, the feature's
-// law against its spins counted one by one, known answers, and the games it refuses.
+// moments against its spins played one by one, known answers, and the games it refuses.
 #include "engine/analysis/exact_analysis.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +17,7 @@
 
 #include "engine/analysis/background_analysis.h"
 #include "engine/analysis/par_sheet.h"
+#include "engine/analysis/par_sheet_text.h"
 #include "engine_fixture.h"
 #include "model/definition_reader.h"
 
@@ -143,21 +144,33 @@ TEST_P(WholeCycle, EveryLineOutcomeThatPaysIsAComboRowWithItsOdds) {
     EXPECT_NEAR(line_share, a.rtp.base_lines_percent, 1e-9);
 }
 
-// A spin that retriggers wins with mean mu1 and variance var1, any other with mu0 and var0.
-struct SpinLaw {
-    double q, mu0, var0, mu1, var1;
+// One outcome of a free spin: its chance, its win and whether it retriggers.
+struct SpinOutcome {
+    double chance, win;
+    bool retrigger;
 };
 
 // With k retriggers a feature plays 15 (1 + k) spins, k of them retriggers; P(k) by a walk over
 // the spins played. Returns mean, second moment, and the share past 6000 spins left out.
-std::array<double, 3> FeatureMomentsSpinBySpin(const SpinLaw& s) {
+std::array<double, 3> FeatureMomentsSpinBySpin(const std::vector<SpinOutcome>& spin) {
+    std::array<double, 2> chance{}, mu{}, var{};  // of spins that do not and that do retrigger
+    for (const SpinOutcome& o : spin) {
+        chance[o.retrigger] += o.chance;
+        mu[o.retrigger] += o.chance * o.win;
+        var[o.retrigger] += o.chance * o.win * o.win;
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+        mu[i] /= chance[i];
+        var[i] = var[i] / chance[i] - mu[i] * mu[i];
+    }
+    const double q = chance[1];
     std::vector<double> alive{1.0};  // by retriggers so far, features not yet ended
     double mean = 0, square = 0, ended = 0;
     for (int played = 1; played <= 6000; ++played) {
         alive.push_back(0);
         for (std::size_t k = alive.size() - 1; k-- > 0;) {
-            alive[k + 1] += alive[k] * s.q;
-            alive[k] *= 1 - s.q;
+            alive[k + 1] += alive[k] * q;
+            alive[k] *= 1 - q;
         }
         if (played % kFreeSpinsAward != 0) continue;
         const std::size_t k = static_cast<std::size_t>(played / kFreeSpinsAward - 1);
@@ -165,47 +178,41 @@ std::array<double, 3> FeatureMomentsSpinBySpin(const SpinLaw& s) {
         alive[k] = 0;
         ended += p;
         const double others = played - static_cast<double>(k);
-        const double m = others * s.mu0 + static_cast<double>(k) * s.mu1;
-        const double v = others * s.var0 + static_cast<double>(k) * s.var1;
+        const double m = others * mu[0] + static_cast<double>(k) * mu[1];
+        const double v = others * var[0] + static_cast<double>(k) * var[1];
         mean += p * m;
         square += p * (v + m * m);
     }
     return {mean, square, 1 - ended};
 }
 
-TEST(FeatureLaw, BranchingFormulaIsTheFeaturePlayedSpinBySpin) {
-    const SpinLaw laws[] = {
-        {0.01, 40, 900, 300, 2500},
-        {0.03, 25, 4000, 120, 0},
-        {0.04, 0, 0, 500, 10000},  // only retriggers win
-        {0.0, 60, 100, 0, 0},
-    };
-    for (const SpinLaw& s : laws) {
-        const double mean = (1 - s.q) * s.mu0 + s.q * s.mu1;
-        const double square = (1 - s.q) * (s.var0 + s.mu0 * s.mu0) + s.q * (s.var1 + s.mu1 * s.mu1);
-        const FeatureLaw f = FeatureFromSpin(mean, square, s.q * s.mu1, s.q);
-        const auto [want_mean, want_square, left_out] = FeatureMomentsSpinBySpin(s);
-        ASSERT_LT(left_out, 1e-14);
-        EXPECT_NEAR(f.win_mean, want_mean, 1e-9 * want_mean) << "q " << s.q;
-        EXPECT_NEAR(f.win_second_moment, want_square, 1e-9 * want_square) << "q " << s.q;
-        EXPECT_NEAR(f.spins_mean, 15.0 / (1 - 15 * s.q), 1e-12);
+// Free spins that win by their scatters alone (x4, from two on), on reels that show one with
+// chances 3/30, 3/20, 3/15, 3/30 and 3/10: the feature's moments are its spins played one by one.
+TEST(ExactAnalysis, TheFeaturesMomentsAreItsSpinsPlayedOneByOne) {
+    GameDefinition def = SmallGame();
+    for (auto& row : def.PayTable) std::fill(row, row + kRunLengths, std::int16_t{0});
+    const int pays[kReels + 1] = {0, 1, 3, 10, 40, 200};  // bets, by the scatters shown
+    std::copy(pays, pays + kReels + 1, def.PayTable[kScatter]);
+    std::vector<double> shown{1.0};  // the chance of each number of scatters on the reels so far
+    for (const int length : {30, 20, 15, 30, 10}) {
+        SetStrip(def, static_cast<int>(shown.size() - 1),
+                 "S" + std::string(static_cast<std::size_t>(length - 1), '1'), true);
+        shown.push_back(0);
+        for (std::size_t c = shown.size() - 1; c > 0; --c)
+            shown[c] += (shown[c - 1] - shown[c]) * 3.0 / length;
+        shown[0] *= 1 - 3.0 / length;
     }
-}
-
-TEST(FeatureLaw, RetriggersThatNeverDieOutHaveNoFiniteMean) {
-    const FeatureLaw winning = FeatureFromSpin(10, 400, 10, 1.0 / 15);
-    EXPECT_TRUE(std::isinf(winning.spins_mean) && std::isinf(winning.win_mean) &&
-                std::isinf(winning.win_second_moment));
-    // q as windows over their number: exactly 1/15 is endless whatever the rounding.
-    for (const double windows :
-         {15.0, 105.0, 3.0 * 7 * 11 * 13 * 15, 15.0 * 101 * 101 * 101 * 101}) {
-        EXPECT_TRUE(std::isinf(FeatureFromSpin(10, 400, 10, windows / 15 / windows).spins_mean));
-        EXPECT_TRUE(
-            std::isfinite(FeatureFromSpin(10, 400, 10, (windows / 15 - 1) / windows).spins_mean));
-    }
-    const FeatureLaw silent = FeatureFromSpin(0, 0, 0, 0.5);
-    EXPECT_TRUE(std::isinf(silent.spins_mean));
-    EXPECT_EQ(std::pair(silent.win_mean, silent.win_second_moment), std::pair(0.0, 0.0));
+    std::vector<SpinOutcome> spin;
+    for (std::size_t c = 0; c < shown.size(); ++c)
+        spin.push_back({shown[c], c >= 2 ? 4.0 * kTotalBet * pays[c] : 0.0, c >= 3});
+    const auto [want_mean, want_square, left_out] = FeatureMomentsSpinBySpin(spin);
+    ASSERT_LT(left_out, 1e-14);
+    const FeatureLaw f = AnalyseGame(def).feature;
+    const double q = shown[3] + shown[4] + shown[5];
+    EXPECT_NEAR(f.retrigger_probability, q, 1e-15);
+    EXPECT_NEAR(f.win_mean, want_mean, 1e-9 * want_mean);
+    EXPECT_NEAR(f.win_second_moment, want_square, 1e-9 * want_square);
+    EXPECT_NEAR(f.spins_mean, 15.0 / (1 - 15 * q), 1e-9);
 }
 
 // On the base reels a free spin wins four times the base game and retriggers as it triggers.
@@ -251,12 +258,26 @@ TEST(ExactAnalysis, EndlessFeaturesGiveInfiniteFiguresAndNoHang) {
     for (int r = 0; r < kReels; ++r) SetStrip(def, r, "S0", true);
     for (int r = 0; r < 3; ++r) SetStrip(def, r, "S12");
     const ExactAnalysis a = AnalyseGame(def);
-    EXPECT_TRUE(std::isinf(a.feature.spins_mean) && std::isinf(a.sd_per_game));
+    EXPECT_TRUE(std::isinf(a.feature.spins_mean) && std::isinf(a.feature.win_mean) &&
+                std::isinf(a.sd_per_game));
     const double inf = std::numeric_limits<double>::infinity();
     EXPECT_EQ(std::pair(a.rtp_ranges[6].low_percent[2], a.rtp_ranges[6].high_percent[2]),
               std::pair(-inf, inf));
     EXPECT_NE(ParSheetCsv(def, a).find("Free spins feature,3+,inf,"), std::string::npos);
     EXPECT_NE(a.designed_rtp_note.find("infinite"), std::string::npos);
+    // The window's par sheet shows the expected win as "inf" and the infinite share as "never".
+    const CombinationCells cells = ParSheetCells(def, a.combinations.back());
+    EXPECT_EQ(std::tuple(cells.label, cells.count, cells.pay, cells.rtp_share_percent),
+              std::tuple(std::string("Free spins feature"), std::string("3+"), std::string("inf"),
+                         std::string("never")));
+    EXPECT_EQ(CreditsText(a.combinations.back().pay), "infinite");
+
+    // Free reels 0..2 of 5, 9 and 9 positions, a scatter each: exactly 1/15 of the windows
+    // retrigger, endless whatever the rounding of 15 q.
+    GameDefinition bound = SmallGame();
+    for (const auto& [reel, strip] : {std::pair(0, "S1111"), {1, "S11111111"}, {2, "S11111111"}})
+        SetStrip(bound, reel, strip, true);
+    EXPECT_TRUE(std::isinf(AnalyseGame(bound).feature.spins_mean));
 
     for (auto& row : def.PayTable) std::fill(row, row + kRunLengths, std::int16_t{0});
     const ExactAnalysis silent = AnalyseGame(def);
@@ -332,14 +353,6 @@ GameDefinition LongReelGame() {
         def.ReelLen[reel] = kMaxPositions - 1;
     }
     return def;
-}
-
-TEST(ExactAnalysis, ACancelledAnalysisGivesNoResult) {
-    const std::atomic<bool> cancelled{true};
-    EXPECT_THROW(AnalyseGame(SmallGame(), {}, &cancelled), AnalysisCancelled);
-    const std::atomic<bool> wanted{false};
-    EXPECT_EQ(AnalyseGame(SmallGame(), {}, &wanted).rtp.total_percent,
-              AnalyseGame(SmallGame()).rtp.total_percent);
 }
 
 // On its own thread: the same analysis, its progress to the end, and its end told once.

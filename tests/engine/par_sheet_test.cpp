@@ -124,22 +124,6 @@ TEST(ParSheet, CellNumbersRoundTiesAwayFromZero) {
     for (const auto& [value, text] : exponent) EXPECT_EQ(ExponentTiesAway(value, 6), text);
 }
 
-// Endless features: the feature's row shows its expected win as "inf" and an infinite share as
-// "never", as the window always has; the CSV and the runner keep their own words for them.
-TEST(ParSheet, CellsOfAnEndlessFeature) {
-    GameDefinition def = SmallGame();
-    for (int r = 0; r < kReels; ++r) SetStrip(def, r, "S0", true);
-    for (int r = 0; r < 3; ++r) SetStrip(def, r, "S12");
-    const ExactAnalysis a = AnalyseGame(def);
-    const Combination& feature = a.combinations.back();
-    ASSERT_EQ(feature.kind, CombinationKind::kFeature);
-    const CombinationCells cells = ParSheetCells(def, feature);
-    EXPECT_EQ(std::tuple(cells.label, cells.count, cells.pay, cells.rtp_share_percent),
-              std::tuple(std::string("Free spins feature"), std::string("3+"), std::string("inf"),
-                         std::string("never")));
-    EXPECT_EQ(CreditsText(feature.pay), "infinite");
-}
-
 TEST(RunVerdict, ZScoreAgainstTheExactRtp) {
     struct Case {
         double sd, simulated;

@@ -153,8 +153,6 @@ void SetBaseGame(ExactAnalysis& a, const WindowLaw& base) {
     a.base_win_if_trigger = base.mean_if_trigger;
 }
 
-}  // namespace
-
 FeatureLaw FeatureFromSpin(double spin_mean, double spin_second_moment, double spin_if_retrigger,
                            double retrigger_probability) {
     FeatureLaw f;
@@ -184,6 +182,8 @@ FeatureLaw FeatureFromSpin(double spin_mean, double spin_second_moment, double s
     f.win_second_moment = k * x2 + k * (k - 1) * x * x;
     return f;
 }
+
+}  // namespace
 
 ExactAnalysis AnalyseGame(const GameDefinition& def, const AnalysisProgress& progress,
                           const std::atomic<bool>* cancel) {

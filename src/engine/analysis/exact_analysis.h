@@ -69,8 +69,6 @@ struct FeatureLaw {
     double win_mean = 0;               // E[F], credits
     double win_second_moment = 0;      // E[F^2]
 };
-FeatureLaw FeatureFromSpin(double spin_mean, double spin_second_moment, double spin_if_retrigger,
-                           double retrigger_probability);
 
 // The return a run of `games` games stays within, at each confidence level, in percent.
 struct RtpRange {

@@ -6,13 +6,10 @@
 #include "engine/play/simulator.h"
 
 namespace kragmoor {
+namespace {
 
-std::shared_ptr<const GameTables> ChunkTables(const GameDefinition& def) {
-    GameDefinition chunk = def;
-    chunk.CycleGames = 0;
-    return GameTables::Build(chunk);
-}
-
+// Where the odometer stands after `games` games from the loader's stops: the combination of game
+// `games` (all last positions before the first game), reel 4 turning fastest.
 void OdometerStopsAfter(const GameDefinition& def, std::int64_t games,
                         std::int16_t (&stops)[kReels]) {
     std::int64_t cycle = 1;
@@ -24,6 +21,14 @@ void OdometerStopsAfter(const GameDefinition& def, std::int64_t games,
         stops[r] = static_cast<std::int16_t>(combination % positions);
         combination /= positions;
     }
+}
+
+}  // namespace
+
+std::shared_ptr<const GameTables> ChunkTables(const GameDefinition& def) {
+    GameDefinition chunk = def;
+    chunk.CycleGames = 0;
+    return GameTables::Build(chunk);
 }
 
 ChunkResult PlayChunk(std::shared_ptr<const GameTables> tables, LogFiles& logs,

@@ -40,11 +40,6 @@ struct ChunkResult {
 // The tables the chunks of a run share: the game's, without the save at every CycleGames games.
 std::shared_ptr<const GameTables> ChunkTables(const GameDefinition& def);
 
-// Where the odometer stands after `games` games from the loader's stops: the combination of game
-// `games` (all last positions before the first game), reel 4 turning fastest.
-void OdometerStopsAfter(const GameDefinition& def, std::int64_t games,
-                        std::int16_t (&stops)[kReels]);
-
 // Plays `chunk` on `tables` (ChunkTables) with its own `logs` (open) drawing from `stream`;
 // files of a save would go to `dir`, but a chunk saves nothing.
 ChunkResult PlayChunk(std::shared_ptr<const GameTables> tables, LogFiles& logs,

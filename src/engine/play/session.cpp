@@ -42,8 +42,7 @@ void CreateLog(LogFile& log, const std::filesystem::path& dir, const char* name)
     if (!log.Create(file)) CannotCreate(file, log.Reason());
 }
 
-}  // namespace
-
+// A negative seed asks for one from the clock: 0..65535, different from start to start.
 std::int32_t ResolveSeed(std::int32_t seed) {
     if (seed >= 0) return seed;
     // A generator of the runtime seeded from the clock: one value is thrown away, the second
@@ -57,6 +56,8 @@ std::int32_t ResolveSeed(std::int32_t seed) {
     const auto drawn = static_cast<std::int32_t>(u * 65536.0);
     return drawn > 65535 ? 65535 : drawn;
 }
+
+}  // namespace
 
 GameDefinition ReadGameDefinition(const std::filesystem::path& dir) {
     return ReadDefinition(InDir(dir, "ReelSetup.ini"));

@@ -36,7 +36,4 @@ Session OpenSession(const std::filesystem::path& dir, const SessionOptions& opti
 // whose features never end is read all the same, so that its exact return can be computed.
 GameDefinition ReadGameDefinition(const std::filesystem::path& dir);
 
-// A negative seed asks for one from the clock: 0..65535, different from start to start.
-std::int32_t ResolveSeed(std::int32_t seed);
-
 }  // namespace kragmoor
