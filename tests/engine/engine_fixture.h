@@ -48,7 +48,6 @@ class RecordingObserver : public RunObserver {
     void FreeSpinsAwarded(const FreeSpinsAward& award) override { awards.push_back(award); }
     void GameEnded(const GameEnd& end) override { ends.push_back(end); }
     void SaveDone(bool ok) override { saves.push_back(ok); }
-    void CreditTooLow() override { ++credit_too_low; }
     void AutoStopped(const AutoStopAt& at) override { auto_stops.push_back(at); }
     void CycleEnded(std::int64_t games) override { cycle_ends.push_back(games); }
     void WriteFailed(std::string_view message) override { write_failures.emplace_back(message); }
@@ -71,7 +70,6 @@ class RecordingObserver : public RunObserver {
     std::vector<FreeSpinsAward> awards;
     std::vector<GameEnd> ends;
     std::vector<bool> saves;
-    int credit_too_low = 0;
     std::vector<AutoStopAt> auto_stops;
     std::vector<std::int64_t> cycle_ends;
     std::vector<std::string> write_failures;

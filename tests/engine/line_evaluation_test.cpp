@@ -1,8 +1,6 @@
-// The line rules on hand-made lines, the scatters of played windows, and the fast code table
-// against the line rules.
+// The line rules on hand-made lines, and the fast code table against them on every line.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -58,24 +56,6 @@ TEST(LineRules, KnownLines) {
         for (const auto& [symbol, n, pay] : c.pays)
             def.PayTable[symbol][n] = static_cast<std::int16_t>(pay);
         EXPECT_EQ(EvaluateLineSymbols(c.line, def.PayTable), c.want);
-    }
-}
-
-// The scatters of a played window, filled row by row from the top left: counted anywhere and
-// kept as the 21st line's outcome, more than five counted as five.
-using ScatterCount = test::EngineTest;
-
-TEST_F(ScatterCount, ScattersCountAnywhereAndAreCappedAtFive) {
-    for (int n : {0, 1, 2, 3, 4, 5, 7}) {
-        def = test::SmallGame();
-        // Stop 7 shows positions 6, 7 and 8 in rows 0..2.
-        for (int cell = 0; cell < n; ++cell) def.ReelStrip[6 + cell / 5][cell % 5] = S;
-        Start();
-        PlayBaseAt({7, 7, 7, 7, 7}, 1);
-        const int counted = std::min(n, 5);
-        EXPECT_EQ(test::OutcomeOf(sim().State(), kScatterLine),
-                  (std::vector<int>{S, counted, P(S, counted)}))
-            << n;
     }
 }
 

@@ -1,9 +1,7 @@
-// Save: the report's block, the loss-streak table and the hit table, by an engine or a state.
+// Save: the loss-streak table written in place, failures, and the hit table it refreshes.
 #include "engine/records/save_report.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "engine_fixture.h"
 
@@ -15,24 +13,6 @@ using SaveReport = test::EngineTest;
 // The hit table's row of `count` (2..5) of `symbol`: four rows a symbol, below the header row.
 constexpr int HitRow(int symbol, int count) {
     return 4 * symbol + count - 1;
-}
-
-TEST_F(SaveReport, AppendsTheTotalsAndTheTable) {
-    Start([](RunState& s) {
-        s.Games = 30000;
-        s.TotalWin = 4175094;
-        s.TotalBet = 600000;
-    });
-    test::WriteFile(dir.path() / "Temp1.txt", "REPORT\r\n");
-    EXPECT_TRUE(sim().Save());
-    const auto lines = test::Lines(File("Temp1.txt"));
-    ASSERT_EQ(lines.size(), 1u + 7u + 54u);
-    EXPECT_EQ(std::vector(lines.begin(), lines.begin() + 9),
-              (std::vector<std::string>{"REPORT", "", std::string(60, '-'), "Games     =   30 000",
-                                        "Total Win =  4 175 094", "Total Bet =   600 000",
-                                        "Total %   =  695.849%", "", "HIT DESCRIPTION"}));
-    sim().Save();
-    EXPECT_EQ(test::Lines(File("Temp1.txt")).size(), 1u + 2 * 61u) << "a second complete block";
 }
 
 // 50 records of 25 bytes written in place: a longer empty.txt keeps its tail; x / 0 is 0.
@@ -54,29 +34,11 @@ TEST_F(SaveReport, TheLossStreakTableIsWrittenInPlace) {
     EXPECT_EQ(test::Lines(File("Temp1.txt"))[5], "Total %   =  0.000%") << "no bet yet";
 }
 
-// A save from a run state (as merged from engines) is an engine's at it; failures name the file.
-TEST_F(SaveReport, AStateSavesAsAnEngineAtItWouldAndFailuresAreNamed) {
-    RunState state = LoaderState(def);
-    std::tie(state.Games, state.TotalBet, state.TotalWin) = std::tuple(777, 777 * 20, 12345);
-    state.HitCount[3][4][5] = 9;
-    state.WinSum[3][4][5] = 4 * 541;
-    state.HitCount[kScatterLine][3][kScatter] = 2;
-    state.LossStreakHits[0] = 300;
-    state.LossStreakHits[2] = 4;
-    Start([&state](RunState& s) { s = state; });
-    ASSERT_TRUE(sim().Save());
-
-    const test::TempDir other;
-    HitTable table(def);
-    table.Refresh(def, state);
+// A file that cannot be written is named with the system's reason.
+TEST_F(SaveReport, FailuresNameTheFileAndTheReason) {
     std::string message;
-    ASSERT_TRUE(AppendSaveReport(other / "Temp1.txt", state, table, &message)) << message;
-    ASSERT_TRUE(WriteLossStreakTable(other / "empty.txt", state, &message)) << message;
-    EXPECT_EQ(test::ReadFile(other / "Temp1.txt"), File("Temp1.txt"));
-    EXPECT_EQ(test::ReadFile(other / "empty.txt"), File("empty.txt"));
-    EXPECT_FALSE(WriteLossStreakTable(other / "missing" / "empty.txt", state, &message));
+    EXPECT_FALSE(WriteLossStreakTable(dir / "missing" / "empty.txt", LoaderState(def), &message));
     EXPECT_EQ(message, "Cannot write empty.txt: No such file or directory");
-
     def.ReportFileName = "no-such-dir/Temp1.txt";
     Start();
     EXPECT_FALSE(sim().Save());

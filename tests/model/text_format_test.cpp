@@ -18,13 +18,10 @@ TEST(MaskTest, KnownExamples) {
     const double inf = std::numeric_limits<double>::infinity();
     // Kind, value, mask and text; 'i' shows the value as a 64-bit integer, 's' as a single.
     const std::tuple<char, double, const char*, const char*> cases[] = {
-        // Literals show also before the first digit; "#" shows no digit of a zero. (The grouped
-        // counts of every file the golden runs check.)
+        // Literals show also before the first digit; "#" shows no digit of a zero (the grouped
+        // counts of the files are the golden runs').
         {'i', 0, "### ### ###", "  "},
-        {'i', 0, "# ### ### ##0", "   0"},
         {'i', 5, "# ### ### $", "  5 $"},
-        {'d', 0.953465, "0.000%", "95.347%"},
-        {'d', 1234.5, "### ### ##0.000", " 1 234.500"},
         // A mask with too few places shows every digit.
         {'i', 12345678901, "# ### ### ##0", "12 345 678 901"},
         {'d', 123456.7, "###0.000", "123456.700"},

@@ -1,5 +1,5 @@
-// Known answers of the generator, its seeding and its bounded draw, the process-wide entry points
-// against a stream seeded alike, and the bounded draw's range and evenness.
+// Known answers of the generator, its seeding, its bounded draw and the streams of a run's chunks;
+// the process-wide entry points against a stream seeded alike; the bounded draw's evenness.
 #include "rng/rng.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +7,15 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <utility>
 
 namespace {
+
+using Words = std::array<std::uint64_t, 4>;
+
+Words StateOf(const rng_Stream& stream) {
+    return {stream.s[0], stream.s[1], stream.s[2], stream.s[3]};
+}
 
 rng_Stream Seeded(std::int32_t seed) {
     rng_Stream stream;
@@ -53,24 +60,13 @@ TEST(RandomNumbers, SeedingKnownAnswers) {
     }
 }
 
-// Known answers of the process-wide entry points, so that every run of a given seed keeps drawing
-// the stops it always drew.
-TEST(RandomNumbers, ProcessWideKnownAnswers) {
-    rng_Init(0);
-    const std::array<std::int32_t, 10> from_zero = {60, 75, 10, 42, 74, 100, 42, 54, 86, 92};
-    for (std::int32_t value : from_zero) EXPECT_EQ(rng_GenNumber(101), value);
-    EXPECT_EQ(rng_GetGenerationCount(), 10u);
-    rng_Init(0);  // seeding again starts over
-    EXPECT_EQ(rng_GetGenerationCount(), 0u);
-    EXPECT_EQ(rng_GenNumber(101), from_zero[0]);
+// The process-wide stream and an rng_Stream are one generator (known answers from seed -1 over
+// bounds with and without rejection); seeding again starts over and a skip resumes the sequence.
+TEST(RandomNumbers, ProcessWideDrawsFollowAStreamSeededAlike) {
     rng_Init(-1);
     const std::int32_t bounds[] = {101, 97, 83, 101, 64, 2, 1, 24};
     const std::int32_t from_minus_one[] = {33, 29, 43, 6, 57, 0, 0, 1};
     for (int i = 0; i < 8; ++i) EXPECT_EQ(rng_GenNumber(bounds[i]), from_minus_one[i]) << i;
-}
-
-// The process-wide stream and an rng_Stream are one generator; a skip resumes the sequence.
-TEST(RandomNumbers, ProcessWideDrawsFollowAStreamSeededAlike) {
     rng_Init(4242);
     rng_Stream stream = Seeded(4242);
     for (std::int32_t n : {101, 1, 2, 24, INT32_MAX}) {
@@ -81,8 +77,12 @@ TEST(RandomNumbers, ProcessWideDrawsFollowAStreamSeededAlike) {
     EXPECT_EQ(rng_GetGenerationCount(), stream.generation_count);
 
     rng_Init(77);
-    for (int i = 0; i < 1000; ++i) (void)rng_GenInt32();
+    const std::uint32_t first = rng_GenInt32();
+    for (int i = 1; i < 1000; ++i) (void)rng_GenInt32();
     const std::uint32_t after = rng_GenInt32();
+    rng_Init(77);
+    EXPECT_EQ(rng_GetGenerationCount(), 0u);
+    EXPECT_EQ(rng_GenInt32(), first);
     rng_InitAndSkip(77, 1000);
     EXPECT_EQ(rng_GetGenerationCount(), 1000u);
     EXPECT_EQ(rng_GenInt32(), after);
@@ -109,6 +109,43 @@ TEST(RandomNumbers, BoundedDrawsStayInRangeAndAreEven) {
     double chi2 = 0;
     for (const auto& [value, n] : counts) chi2 += (n - 1000.0) * (n - 1000.0) / 1000.0;
     EXPECT_LT(chi2, 170.0);  // 100 degrees of freedom: p < 1e-5 beyond this
+}
+
+// The stream of chunk k of a run, asked of the library: the seed's own for chunk 0, then the
+// seed's jumped exactly k times. The states were worked out apart from this library, by the
+// published jump polynomial on a plain xoshiro256** written anew; a chunk jumped twice as often
+// as its number would land on chunk 2k's state.
+TEST(RandomNumbers, ChunkStreamsKnownAnswers) {
+    using Case = std::pair<std::uint64_t, Words>;
+    const Case cases[] = {
+        {1,
+         {0x12057767ad426882ULL, 0xf16715a91525cf76ULL, 0x3f91dd3aa5286356ULL,
+          0x94045d285d26934bULL}},
+        {2,
+         {0x914fa081fa78dc68ULL, 0x5bb1ec2dc0dfd44bULL, 0x24202cccaeb24b6cULL,
+          0x60951107a7192c29ULL}},
+        {3,
+         {0x512ac8a098d7e83dULL, 0x91b49f9af62e04eeULL, 0x61af6115bc1e34a0ULL,
+          0x39a0997da8726c4fULL}},
+    };
+    rng_Stream seeded;
+    rng_StreamInit(&seeded, 26);
+    rng_Stream chunk{{9, 9, 9, 9}, 77};
+    rng_StreamInitJumped(&chunk, 26, 0);
+    EXPECT_EQ(StateOf(chunk), StateOf(seeded));
+    EXPECT_EQ(chunk.generation_count, 0u);
+    for (const auto& [k, state] : cases) {
+        rng_StreamInitJumped(&chunk, 26, k);
+        EXPECT_EQ(StateOf(chunk), state) << "chunk " << k;
+        EXPECT_EQ(chunk.generation_count, 0u);
+    }
+    rng_StreamJump(&seeded);  // as a run's chunks are handed their streams
+    EXPECT_EQ(StateOf(seeded), cases[0].second);
+    rng_StreamInitJumped(&chunk, 26, 3);
+    EXPECT_EQ(rng_StreamNext(&chunk), 0x60071ea30b6eeeccULL);
+    rng_StreamInitJumped(&chunk, -1, 2);  // the seed read as unsigned, as rng_StreamInit reads it
+    EXPECT_EQ(StateOf(chunk), (Words{0x3da826ac822ec50eULL, 0xe3f97029860a0b7eULL,
+                                     0x09532fb8ce44a74bULL, 0x1d16bd653145b7c4ULL}));
 }
 
 }  // namespace
