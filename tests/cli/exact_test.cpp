@@ -196,28 +196,16 @@ TEST_F(ExactTest, JsonShowsEveryFigureOfTheAnalysis) {
               OddsFlagText(kRarerThanAwardLimit | kRarerThanBasePatternLimit));
 }
 
-// A header, one row per combination and three totals, each number reading back as the analysis's
-// own, and a name a spreadsheet would read as a formula kept as text.
-TEST_F(ExactTest, TheParSheetReadsBackAsTheAnalysis) {
+// The file holds the analysis's par sheet (its numbers are read back in the engine's tests), a
+// name a spreadsheet would read as a formula kept as text.
+TEST_F(ExactTest, TheParSheetIsTheAnalysis) {
     const std::filesystem::path par = dir / "par sheet.csv";
     const auto run = RunInProcess({dir.path().string(), "--exact", "--par", par.string()});
     ASSERT_EQ(run.exit_code, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const std::string csv = ReadFile(par);
     EXPECT_EQ(csv, ParSheetCsv(def, a));
-    const std::vector<std::string> records = Lines(csv);
-    ASSERT_EQ(records.size(), 1 + a.combinations.size() + 3);
-    EXPECT_TRUE(records[1].starts_with("'=Moss,3,5,")) << records[1];
-    EXPECT_TRUE(records.back().starts_with("Total,,,")) << records.back();
-    for (std::size_t i = 0; i < a.combinations.size(); ++i) {
-        std::istringstream record(records[i + 1]);
-        std::vector<std::string> fields;
-        for (std::string field; std::getline(record, field, ',');) fields.push_back(field);
-        ASSERT_GE(fields.size(), 6u) << records[i + 1];
-        EXPECT_EQ(std::stod(fields[2]), a.combinations[i].pay);
-        EXPECT_EQ(std::stod(fields[3]), a.combinations[i].hits_per_game);
-        EXPECT_EQ(std::stod(fields[5]), a.combinations[i].rtp_share_percent);
-    }
+    EXPECT_EQ(Lines(csv).at(1).substr(0, 11), "'=Moss,3,5,");
 }
 
 TEST_F(ExactTest, AParSheetThatCannotBeWrittenExitsWithOneAfterTheSummary) {

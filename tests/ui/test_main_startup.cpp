@@ -73,7 +73,6 @@ class StartUpAndFaultsTest : public QObject {
         QVERIFY(dir.Files() ==
                 (std::set<std::string>{"FreeSpins.txt", "Jackpot.txt", "Percent_10000.txt",
                                        "ReelSetup.ini", "Temp1.txt"}));
-        app->main->SetQuitFunction([] {});
     }
 
     // FreeSpins.txt on a full disk fails at game 10000's flush: told once, the other logs go on.
@@ -96,7 +95,7 @@ class StartUpAndFaultsTest : public QObject {
         QVERIFY(f.State().Games > 10000);
         f.Button("cmdExit")->click();
         QCOMPARE(f.messages.texts, told);
-        QCOMPARE(f.quit_calls, 1);
+        QCOMPARE(f.QuitCalls(), 1);
     }
 
     void aChartPictureOnAFullDiskIsReported() {
@@ -129,11 +128,11 @@ class StartUpAndFaultsTest : public QObject {
         });
         f.Button("cmdAUTO")->click();
         QVERIFY(f.Engine().Exited() && f.State().FreeSpinsPlayed > played);
-        QCOMPARE(f.quit_calls, 1);
+        QCOMPARE(f.QuitCalls(), 1);
         QCOMPARE(f.State().Games, games);
         QVERIFY(f.messages.texts.isEmpty());
     }
 };
 
-QTEST_MAIN(StartUpAndFaultsTest)
+KRAGMOOR_QTEST_MAIN(StartUpAndFaultsTest)
 #include "test_main_startup.moc"

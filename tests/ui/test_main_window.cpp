@@ -1,5 +1,6 @@
 // The main window: controls and their verbs, caption, Exit in a run, the statistics views, credit
 // entry (keys, pastes, the buttons around it), Auto Stop, win lines, the about box's links.
+#include <QDesktopServices>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <cstring>
@@ -10,7 +11,6 @@
 #include "model/config.h"
 #include "ui/about/about_config.h"
 #include "ui/about/frm_about_math.h"
-#include "ui/about/link_opener.h"
 #include "ui/layout/line_geometry.h"
 #include "ui/main/credit_entry.h"
 #include "ui/main/reel_window.h"
@@ -98,6 +98,10 @@ const struct {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+  public slots:
+    // Where the desktop would open a link of the about box.
+    void Open(const QUrl& url) { urls_.push_back(url); }
+
   private slots:
     void controlsReachTheirEngineVerbs() {
         WindowFixture f;
@@ -168,12 +172,12 @@ class MainWindowTest : public QObject {
         f.Window().show();
         f.DuringRun([&] { title_bar ? void(f.Window().close()) : f.Button("cmdExit")->click(); });
         QVERIFY(f.Engine().Exited() && !f.Engine().Running() && !f.Window().isVisible());
-        QCOMPARE(f.quit_calls, 1);
+        QCOMPARE(f.QuitCalls(), 1);
         const std::int64_t games = f.State().Games;
         f.Button("cmdStart")->click();  // nothing plays after Exit
         QCOMPARE(f.State().Games, games);
         QVERIFY(f.Window().close());  // nor does it exit twice
-        QCOMPARE(f.quit_calls, 1);
+        QCOMPARE(f.QuitCalls(), 1);
     }
 
     void statisticsViewsFollowTheGames() {
@@ -256,8 +260,8 @@ class MainWindowTest : public QObject {
 
     void aboutBoxLinksOpenTheirTargets() {
         WindowFixture f;
-        std::vector<QUrl> urls;
-        const UrlOpener previous = SetUrlOpener([&urls](const QUrl& url) { urls.push_back(url); });
+        for (const char* scheme : {"mailto", "https"})
+            QDesktopServices::setUrlHandler(scheme, this, "Open");
         f.Button("cmd_SlotDesignDetails")->click();
         QWidget* box = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -265,13 +269,13 @@ class MainWindowTest : public QObject {
         QVERIFY(box != nullptr && box->isVisible());
         for (const char* name : {"lblSalesLink", "lblMathLink", "lblWWW", "lbCompanyInfo"})
             QTest::mouseClick(&test::Child<QLabel>(*box, name), Qt::LeftButton);
-        SetUrlOpener(previous);
-        QCOMPARE(urls.size(), std::size_t{3});  // the company line is no link
-        QCOMPARE(
-            QStringList({urls[0].toString(), urls[1].toString(), urls[2].scheme(), urls[2].host()}),
-            QStringList({"mailto:" + QString::fromUtf8(about_config::kSalesEmail),
-                         "mailto:" + QString::fromUtf8(config::kDesignerEmail), "https",
-                         QString::fromUtf8(config::kDesignerWeb)}));
+        for (const char* scheme : {"mailto", "https"}) QDesktopServices::unsetUrlHandler(scheme);
+        QCOMPARE(urls_.size(), std::size_t{3});  // the company line is no link
+        QCOMPARE(QStringList({urls_[0].toString(), urls_[1].toString(), urls_[2].scheme(),
+                              urls_[2].host()}),
+                 QStringList({"mailto:" + QString::fromUtf8(about_config::kSalesEmail),
+                              "mailto:" + QString::fromUtf8(config::kDesignerEmail), "https",
+                              QString::fromUtf8(config::kDesignerWeb)}));
     }
 
     void keys_data() {
@@ -313,9 +317,12 @@ class MainWindowTest : public QObject {
         f.Button("cmdStart")->click();
         QCOMPARE(f.messages.texts, QStringList{QStringLiteral(" Add Credit ! ")});
         QVERIFY(f.State().Games == 0 && !f.Button("cmdStart")->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), f.Button("cmdAdd"));
+        QCOMPARE(f.Window().focusWidget(), f.Button("cmdAdd"));  // once the box has closed
     }
+
+  private:
+    std::vector<QUrl> urls_;
 };
 
-QTEST_MAIN(MainWindowTest)
+KRAGMOOR_QTEST_MAIN(MainWindowTest)
 #include "test_main_window.moc"

@@ -1,6 +1,7 @@
 // The statistics windows: the RTP chart's picture alone and over a run (set-up, band, verdict,
 // full chart, Save now); the hit table's counts, colours, minimized state and copy.
 #include <QAbstractButton>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTableView>
 #include <cmath>
@@ -63,30 +64,41 @@ void Flat(ChartCanvas& canvas, int points) {
 struct ChartGame : test::StatsGame {
     ChartSetupFrame& setup = test::Child<ChartSetupFrame>(chart, "fraCharSetup");
     ExactAnalysis analysis = AnalyseGame(session.definition);
-    QStringList asked;
+    test::MessageRecorder messages;
 
-    explicit ChartGame(bool answer) {
-        chart.SetAsk([this, answer](QWidget*, const QString& text, bool yes_no) {
-            asked << (yes_no ? "Yes/No " : "OK/Cancel ") + text;
-            return answer;
-        });
+    explicit ChartGame(bool answer) : messages(answer) {
         chart.resize(kSize);
-        chart.cmdCharSetup_Click();
+        Setup();
         for (auto [field, text] : {std::pair{setup.txtMastabi[1], "500"},
                                    {setup.txtMastabi[2], "20"},
                                    {setup.txtMastabi[3], "660"},
                                    {setup.txtCounterRST[1], "50"}})
             field->setText(QString::fromLatin1(text));
-        chart.cmdCharSetup_Click();
+        Setup();
     }
+    void Setup() { test::Child<QPushButton>(chart, "cmdCharSetup").click(); }
     void SetTheory() { chart.SetTheory(analysis.rtp.total_percent, analysis.sd_per_game); }
-    int Pixels(const QColor& colour) { return CountColour(chart.Picture(), colour); }
+    // The window's picture as it paints it, without the controls over it.
+    QImage Picture() {
+        QImage image(chart.size(), QImage::Format_RGB32);
+        chart.render(&image, {}, {}, QWidget::DrawWindowBackground);
+        return image;
+    }
+    int Pixels(const QColor& colour) { return CountColour(Picture(), colour); }
+    // The picture holds `text` as the summary line: printing it again changes no pixel.
+    bool Printed(const QString& text) {
+        const QImage picture = Picture();
+        QImage again = picture;
+        QPainter painter(&again);
+        painter.setFont(chart.font());
+        PrintChartText(painter, ChartMapper(again.size(), run.Chart().Scale()), text);
+        painter.end();
+        return again == picture;
+    }
     // Where the chart's own mapping puts point `point` at `percent`.
     QPoint At(int point, double percent) {
         const ChartScale& scale = run.Chart().Scale();
-        return ChartMapper(chart.Picture().size(), scale)
-            .Map(point + 10, PercentY(percent, scale))
-            .toPoint();
+        return ChartMapper(chart.size(), scale).Map(point + 10, PercentY(percent, scale)).toPoint();
     }
     double Rtp() {
         const RunState& st = run.State();
@@ -166,54 +178,51 @@ class StatisticsWindowsTest : public QObject {
 
     void pointsAreDrawnWithoutTheWindowsTurns() {
         ChartCanvas canvas{QFont()};
-        const std::size_t n = ChartCanvas::kPendingLimit + 10;
-        Flat(canvas, static_cast<int>(n));
-        QVERIFY(canvas.PendingCount() <= ChartCanvas::kPendingLimit);
+        Flat(canvas, static_cast<int>(ChartCanvas::kPendingLimit + 10));
         QVERIFY(CountColour(canvas.Image(), kChartRed) > 0);
-        QCOMPARE(canvas.RecordedCount(), n);
         QVERIFY(!canvas.TakeDirty().isEmpty());  // and the window will be told
     }
 
     void settingsApplyOnlyWhenTheFrameCloses() {
         ChartGame g(true);
         const int cleared = g.cleared;
-        g.chart.cmdCharSetup_Click();  // open and close without a change: nothing applied
+        g.Setup();  // open and close without a change: nothing applied
         QVERIFY(!g.setup.isHidden());
-        g.chart.cmdCharSetup_Click();
+        g.Setup();
         QVERIFY(g.setup.isHidden() && g.cleared == cleared);
 
-        g.chart.cmdCharSetup_Click();
+        g.Setup();
         for (auto [field, text] :
              {std::pair{g.setup.txtMastabi[0], "250"}, {g.setup.txtCounterRST[1], "7.6"}}) {
             field->selectAll();
             QTest::keyClicks(field, QString::fromLatin1(text));
         }
         QCOMPARE(g.run.Chart().Scale().XSize, 500);  // still open: not yet
-        g.chart.cmdCharSetup_Click();
+        g.Setup();
         QCOMPARE(g.run.Chart().Scale().XSize, 250);
         QCOMPARE(g.cleared, cleared + 1);
         // The fields show what the chart uses, and the picture is the frame at the new scale.
         QCOMPARE(g.setup.txtCounterRST[1]->text(), QStringLiteral("8"));
-        QImage expected(g.chart.Picture().size(), QImage::Format_RGB32);
+        QImage expected(kSize, QImage::Format_RGB32);
         DrawChartFrame(expected, g.run.Chart().Scale(), g.chart.font());
-        QCOMPARE(g.chart.Picture(), expected);
-        QVERIFY(g.asked.isEmpty());  // Print unchecked: no question
+        QCOMPARE(g.Picture(), expected);
+        QVERIFY(g.messages.questions.isEmpty());  // Print unchecked: no question
 
         g.setup.chkPrint->setChecked(true);
-        g.chart.cmdCharSetup_Click();
+        g.Setup();
         g.setup.txtMastabi[2]->setText(QStringLiteral("4"));
-        g.chart.cmdCharSetup_Click();
-        QCOMPARE(g.asked, QStringList{QStringLiteral("OK/Cancel Print data ?")});
+        g.Setup();
+        QCOMPARE(g.messages.questions, QStringList{QStringLiteral("OK/Cancel Print data ?")});
     }
 
     void theBandAndItsCheckBox() {
         ChartGame g(false);
         g.PlayAndRefresh(40000);  // points 1 to 400, point n after 100 n games
-        g.chart.FlushPending();
+        QCoreApplication::processEvents();
         QCOMPARE(g.Pixels(kChartBandLine), 0);  // not before the analysis
 
         g.SetTheory();
-        const QImage& picture = g.chart.Picture();
+        const QImage picture = g.Picture();
         for (const int point : {150, 250, 380})
             for (const double side : {-1.0, 1.0}) {
                 const double half_width = 1.96 * 100.0 * g.analysis.sd_per_game /
@@ -245,11 +254,11 @@ class StatisticsWindowsTest : public QObject {
         g.run.StartOrStop();                                 // ends at point 499, game 49900
         QCOMPARE(g.Saved("Test49900.bmp").size(), kSize);
         QVERIFY(!std::filesystem::exists(g.dir / "TestTemp.bmp"));
-        QCOMPARE(g.chart.Summary(), QString::fromStdString(g.summaries.at(0)));  // no verdict yet
+        QVERIFY(g.Printed(QString::fromStdString(g.summaries.at(0))));  // no verdict yet
 
         // Red ends at point 498 at the run's RTP; green and blue are drawn too.
-        g.chart.FlushPending();
-        const QImage& picture = g.chart.Picture();
+        QCoreApplication::processEvents();
+        const QImage picture = g.Picture();
         const QPoint end = g.At(498, g.Rtp());
         QVERIFY2(end.y() > 20 && end.y() < 380, qPrintable(QString::number(end.y())));
         QVERIFY(CountColour(picture, Qt::red, QRect(end - QPoint(3, 3), QSize(5, 7))) > 0);
@@ -261,29 +270,30 @@ class StatisticsWindowsTest : public QObject {
         const RunVerdict v = JudgeRun(g.analysis.rtp.total_percent, g.analysis.sd_per_game, g.Rtp(),
                                       g.run.State().TotalBet / kTotalBet);
         QVERIFY(v.verdict != Verdict::kNone);
-        QCOMPARE(g.chart.Summary(), QString::fromStdString(g.summaries.at(1)) +
-                                        QStringLiteral("  z = %1 %2")
-                                            .arg(v.z_score, 0, 'f', 2)
-                                            .arg(QString::fromLatin1(VerdictText(v.verdict))));
+        QVERIFY(g.Printed(QString::fromStdString(g.summaries.at(1)) +
+                          QStringLiteral("  z = %1 %2")
+                              .arg(v.z_score, 0, 'f', 2)
+                              .arg(QString::fromLatin1(VerdictText(v.verdict)))));
     }
 
     void singleStepsDrawTheirPointsAndSaveNowWritesTestTemp() {
         ChartGame g(true);
-        const QImage empty = g.chart.Picture();
+        const QImage empty = g.Picture();
         while (g.run.State().Games < 300 || g.run.State().InFreeSpins) g.run.Step();
-        QCOMPARE(g.points, 3);                    // at games 100, 200 and 300
-        QTRY_VERIFY(g.chart.Picture() != empty);  // drawn once the event loop turns
+        QCOMPARE(g.points, 3);              // at games 100, 200 and 300
+        QTRY_VERIFY(g.Picture() != empty);  // drawn once the event loop turns
 
-        const QImage before = g.chart.Picture();
-        g.chart.cmdCharSetup_Click();
+        const QImage before = g.Picture();
+        g.Setup();
         QTest::mouseClick(g.setup.chkSave, Qt::LeftButton);
-        QCOMPARE(g.asked, QStringList{QStringLiteral("Yes/No Save now?")});  // answered Yes
+        QCOMPARE(g.messages.questions,
+                 QStringList{QStringLiteral("Yes/No Save now?")});  // answered Yes
         // The summary is printed at the bottom left, and the file holds the picture with it.
         const QPoint bottom_left = ChartMapper(kSize, g.run.Chart().Scale()).Map(10, 10).toPoint();
         const QRect text(bottom_left + QPoint(30, 0), QSize(300, 12));
         QCOMPARE(CountColour(before, Qt::black, text), 0);
-        QVERIFY(CountColour(g.chart.Picture(), Qt::black, text) > 30);
-        QCOMPARE(g.Saved("TestTemp.bmp"), g.chart.Picture());
+        QVERIFY(CountColour(g.Picture(), Qt::black, text) > 30);
+        QCOMPARE(g.Saved("TestTemp.bmp"), g.Picture());
     }
 
     // On line 1 three Nines (paying) red, two (paying nothing) yellow, five wilds (never seen)
@@ -349,7 +359,7 @@ class StatisticsWindowsTest : public QObject {
             const QString text = label.isVisible() ? label.text() : QString();
             if (text.isEmpty() || seen.contains(text)) return;
             seen << text;
-            hits.MSFlexGrid1_Click();
+            QTest::mouseClick(Grid(hits).viewport(), Qt::LeftButton);
             nested_copy |= !label.isVisible();
         });
         probe.start(20);
@@ -379,5 +389,5 @@ class StatisticsWindowsTest : public QObject {
     }
 };
 
-QTEST_MAIN(StatisticsWindowsTest)
+KRAGMOOR_QTEST_MAIN(StatisticsWindowsTest)
 #include "test_stats_windows.moc"

@@ -1,22 +1,8 @@
 #include "ui/about/link_opener.h"
 
 #include <QDesktopServices>
-#include <utility>
 
 namespace kragmoor {
-namespace {
-
-UrlOpener& CurrentOpener() {
-    static UrlOpener opener;
-    return opener;
-}
-
-}  // namespace
-
-UrlOpener SetUrlOpener(UrlOpener opener) {
-    return std::exchange(CurrentOpener(), std::move(opener));
-}
-
 QUrl LinkTarget(const QString& text) {
     const QString trimmed = text.trimmed();
     const QString mail_scheme = QStringLiteral("mailto:");
@@ -30,11 +16,7 @@ QUrl LinkTarget(const QString& text) {
 void OpenLink(const QString& text) {
     const QUrl url = LinkTarget(text);
     if (!url.isValid()) return;
-    if (CurrentOpener()) {
-        CurrentOpener()(url);
-    } else {
-        QDesktopServices::openUrl(url);  // the result is not checked: a failing link is ignored
-    }
+    QDesktopServices::openUrl(url);  // the result is not checked: a failing link is ignored
 }
 
 }  // namespace kragmoor

@@ -52,7 +52,6 @@ frmReelvik::frmReelvik(Session session, QWidget* parent)
       image_list_(session_.definition.SymbolName),
       throttle_(kYieldPeriod),
       display_throttle_(kDisplayPeriod),
-      quit_([] { QCoreApplication::quit(); }),
       text_(session_.definition.SymbolName),
       analysis_(std::make_unique<ExactAnalysisJob>(session_.definition)) {
     engine_.AddObserver(this);
@@ -65,10 +64,6 @@ frmReelvik::~frmReelvik() {
     engine_.RemoveObserver(this);
     if (about_) delete about_.data();
     if (par_sheet_) delete par_sheet_.data();
-}
-
-void frmReelvik::SetQuitFunction(std::function<void()> quit) {
-    quit_ = std::move(quit);
 }
 
 // --- the controls and the engine verbs they stand for ---
@@ -116,7 +111,7 @@ void frmReelvik::Exit() {
     exiting_ = true;
     engine_.Exit();  // closes the logs and ends a run going on below this click
     for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
-    if (quit_) quit_();
+    QCoreApplication::quit();
 }
 
 void frmReelvik::closeEvent(QCloseEvent* event) {

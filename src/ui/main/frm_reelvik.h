@@ -59,9 +59,6 @@ class frmReelvik : public QWidget, private RunObserver {
     // The exact analysis of the loaded game, started when the window is made.
     const ExactAnalysisJob& Analysis() const { return *analysis_; }
 
-    // What Exit does after closing the logs: ends the event loop (tests replace it).
-    void SetQuitFunction(std::function<void()> quit);
-
     // Bottom right of the screen: 60 twips from the right edge, 480 from the bottom.
     void PlaceOnScreen();
 
@@ -123,7 +120,6 @@ class frmReelvik : public QWidget, private RunObserver {
     ReelDisplay display_;
     YieldThrottle throttle_;          // the window's turns during a run
     YieldThrottle display_throttle_;  // repaints of the cells and the text box during a run
-    std::function<void()> quit_;
     bool exiting_ = false;
 
     // What the widgets are to show; pushed to them by Sync().

@@ -52,10 +52,7 @@ class ChartCanvas {
     QRect TakeDirty();
 
     const QImage& Image() const { return image_; }
-    const QString& Text() const { return text_; }  // the last summary printed since a clear
     const ChartScale& Scale() const { return scale_; }
-    std::size_t PendingCount() const { return count_ - drawn_; }
-    std::size_t RecordedCount() const { return count_; }
 
   private:
     struct Stored {
@@ -68,6 +65,7 @@ class ChartCanvas {
         std::int64_t prev_games;
     };
 
+    std::size_t PendingCount() const { return count_ - drawn_; }
     const Stored& At(std::size_t index) const;  // index 0 is the oldest recorded point
     void DrawRange(std::size_t from, std::size_t to);
     void DrawBand(SegmentRaster& raster, const Stored& s, double x0, double x1, double centre,

@@ -26,14 +26,12 @@ class frmParSheet : public QWidget {
     // Follows `job` (which must outlive the window); names combinations after `def`.
     frmParSheet(const GameDefinition& def, const ExactAnalysisJob& job, QWidget* parent = nullptr);
 
-    const ParTableModel& Table() const { return *model_; }
-    // The click on the table.
-    void CopyTable();
-
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // The click on the table.
+    void CopyTable();
     void ShowProgress(double fraction);
     void ShowResult();
 

@@ -30,12 +30,7 @@ constexpr auto kTurnPeriod = std::chrono::milliseconds(20);
 }  // namespace
 
 frmSlotChart::frmSlotChart(Simulator& engine, std::filesystem::path dir, QWidget* parent)
-    : QWidget(parent),
-      engine_(engine),
-      dir_(std::move(dir)),
-      ask_(AskQuestion),
-      canvas_(font()),
-      turns_(kTurnPeriod) {
+    : QWidget(parent), engine_(engine), dir_(std::move(dir)), canvas_(font()), turns_(kTurnPeriod) {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("frmSlotChart"));
     setWindowTitle(QStringLiteral("Slot Chart"));
@@ -129,10 +124,6 @@ void frmSlotChart::SetTheory(double exact_rtp_percent, double sd_per_game) {
     update();
 }
 
-void frmSlotChart::SetAsk(Ask ask) {
-    ask_ = ask ? std::move(ask) : Ask(AskQuestion);
-}
-
 void frmSlotChart::ChartCleared() {
     canvas_.Clear(engine_.Chart().Scale());
 }
@@ -145,11 +136,6 @@ void frmSlotChart::ChartPointAdded(const ChartPoint& point) {
         flush_posted_ = true;
         QTimer::singleShot(0, this, &frmSlotChart::FlushPending);
     }
-}
-
-const QImage& frmSlotChart::Picture() {
-    FitPicture();
-    return canvas_.Image();
 }
 
 // A window that is not shown gets no resize event; the picture follows its size all the same,
@@ -232,12 +218,12 @@ void frmSlotChart::ShowAppliedSettings() {
 }
 
 void frmSlotChart::AskPrint() {
-    if (ask_(this, QStringLiteral("Print data ?"), false)) QApplication::beep();
+    if (AskQuestion(this, QStringLiteral("Print data ?"), false)) QApplication::beep();
 }
 
 void frmSlotChart::chkSave_Click() {
     if (!fraCharSetup_->chkSave->isChecked()) return;
-    if (ask_(this, QStringLiteral("Save now?"), true)) SaveNow();
+    if (AskQuestion(this, QStringLiteral("Save now?"), true)) SaveNow();
 }
 
 void frmSlotChart::SaveNow() {

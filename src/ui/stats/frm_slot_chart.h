@@ -7,7 +7,6 @@
 #include <QWidget>
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <string_view>
 
 #include "engine/play/run_observer.h"
@@ -26,35 +25,16 @@ class frmSlotChart : public QWidget, private RunObserver {
     Q_OBJECT
 
   public:
-    // The questions the window asks: "Print data ?" (OK / Cancel) and "Save now?" (Yes / No).
-    // True for OK or Yes. Tests install their own answer.
-    using Ask = std::function<bool(QWidget* parent, const QString& text, bool yes_no)>;
-
     // Observes `engine` for the life of the window; its bitmaps are saved in `dir` (the
     // session's working directory). Placed at the top left of the screen, as wide as the screen
     // and 5/8 of its height.
     frmSlotChart(Simulator& engine, std::filesystem::path dir, QWidget* parent = nullptr);
     ~frmSlotChart() override;
 
-    // Draws the queued points and schedules a repaint. During a run the window does it at its
-    // turns (Yield), otherwise a timer once the event loop turns.
-    void FlushPending();
-
-    void SetAsk(Ask ask);
-
     // The game's exact RTP (percent) and the standard deviation of one game's win (bets), once
     // the analysis has them: the chart then draws the 95 % band of the red curve and judges the
     // run in its summary line. Before that neither is shown.
     void SetTheory(double exact_rtp_percent, double sd_per_game);
-
-    // The persistent picture: the frame and every curve drawn so far, the size of the window.
-    const QImage& Picture();
-    // The summary line printed last (empty after a clear).
-    const QString& Summary() const { return canvas_.Text(); }
-
-    // --- event handlers ---
-    void cmdCharSetup_Click();
-    void chkSave_Click();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -67,6 +47,14 @@ class frmSlotChart : public QWidget, private RunObserver {
     void ChartPointAdded(const ChartPoint& point) override;
     void ChartFull(std::string_view summary, std::string_view bitmap_file) override;
     void Yield() override;
+
+    // --- event handlers ---
+    void cmdCharSetup_Click();
+    void chkSave_Click();
+
+    // Draws the queued points and schedules a repaint. During a run the window does it at its
+    // turns (Yield), otherwise a timer once the event loop turns.
+    void FlushPending();
 
     void PlaceOnScreen();
     void FitFrameToScreen();
@@ -81,7 +69,6 @@ class frmSlotChart : public QWidget, private RunObserver {
 
     Simulator& engine_;
     std::filesystem::path dir_;
-    Ask ask_;
     ChartCanvas canvas_;
     QPushButton* cmdCharSetup_ = nullptr;
     ChartSetupFrame* fraCharSetup_ = nullptr;

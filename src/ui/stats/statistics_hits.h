@@ -29,13 +29,13 @@ class StatisticsHits : public QWidget, private RunObserver {
     // screen too narrow for that the table stays where it is.
     void PlaceBeside(const QWidget& main);
 
-    // The click on the grid: the clipboard copy with its two pauses of one second.
-    void MSFlexGrid1_Click();
-
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // The click on the grid: the clipboard copy with its two pauses of one second.
+    void MSFlexGrid1_Click();
+
     // --- RunObserver ---
     bool HitsMinimized() override;
     // A Step's refresh is shown at once; a run's at most five times a second.

@@ -1,10 +1,59 @@
 #include "helpers/fixtures.h"
 
+#include <QAbstractButton>
 #include <QtTest>
 
 #include "engine/play/headless_run.h"
 
 namespace kragmoor::test {
+namespace {
+
+int quit_requests = 0;
+
+// Counts and swallows the requests to quit, so that the event loop the tests run in goes on.
+struct QuitCounter : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Quit) return false;
+        ++quit_requests;
+        return true;
+    }
+};
+
+}  // namespace
+
+int RunQtTests(QObject& tests, int argc, char** argv) {
+    QuitCounter counter;
+    qApp->installEventFilter(&counter);
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    int result = 1;
+    QTimer::singleShot(0, [&] {
+        result = QTest::qExec(&tests, argc, argv);
+        QCoreApplication::exit(result);
+    });
+    QApplication::exec();
+    return result;
+}
+
+int QuitRequests() {
+    return quit_requests;
+}
+
+MessageRecorder::MessageRecorder(bool answer) {
+    poll_.callOnTimeout([this, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        titles << box->windowTitle();
+        texts << box->text();
+        const bool yes_no = box->button(QMessageBox::Yes) != nullptr;
+        QAbstractButton* reply = box->button(yes_no ? QMessageBox::Yes : QMessageBox::Ok);
+        if (QAbstractButton* no = box->button(yes_no ? QMessageBox::No : QMessageBox::Cancel)) {
+            questions << (yes_no ? "Yes/No " : "OK/Cancel ") + box->text();
+            if (!answer) reply = no;
+        }
+        reply->click();
+    });
+    poll_.start(1);
+}
 
 void CopyReferenceGame(const TempDir& dir) {
     std::filesystem::copy_file(TestData("g0/ReelSetup.ini"), dir / "ReelSetup.ini");
@@ -21,7 +70,6 @@ WindowFixture::WindowFixture(const std::string& definition,
     Session session = open ? open(dir.path()) : OpenSession(dir.path(), SessionOptions{});
     if (prepare) prepare(session.start);
     window_ = std::make_unique<frmReelvik>(std::move(session));
-    window_->SetQuitFunction([this] { ++quit_calls; });
     // A run a broken rule never ends is stopped, so that the test fails instead of hanging.
     watchdog_.callOnTimeout([this] {
         if (Engine().Running()) qWarning("a run stopped by the test's watchdog");

@@ -1,4 +1,4 @@
-// The window tests' message-box recorder, main window and statistics windows.
+// The window tests' main, message-box recorder, main window and statistics windows.
 #pragma once
 
 #include <QApplication>
@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -19,7 +20,6 @@
 #include "engine/play/simulator.h"
 #include "test_support.h"
 #include "ui/main/frm_reelvik.h"
-#include "ui/main/message_box.h"
 #include "ui/stats/chart_setup_frame.h"
 #include "ui/stats/frm_slot_chart.h"
 #include "ui/stats/statistics_hits.h"
@@ -44,16 +44,20 @@ T& Child(const QObject& parent, const QString& name) {
     return *child;
 }
 
-// Records the message boxes instead of showing them, for as long as it lives.
-struct MessageRecorder {
-    MessageRecorder()
-        : previous(SetMessageHandler([this](QWidget*, const QString& title, const QString& text) {
-              titles << title;
-              texts << text;
-          })) {}
-    ~MessageRecorder() { SetMessageHandler(previous); }
-    QStringList texts, titles;
-    MessageHandler previous;
+// Runs `tests` inside the application's event loop, so that a quit reaches the counter below.
+int RunQtTests(QObject& tests, int argc, char** argv);
+// The requests to end the event loop since the tests began; none of them ends it.
+int QuitRequests();
+
+// For as long as it lives, answers every modal message box as it opens, recording it: a question
+// (two buttons) "Yes/No text" or "OK/Cancel text", answered Yes or OK when `answer`.
+class MessageRecorder {
+  public:
+    explicit MessageRecorder(bool answer = true);
+    QStringList texts, titles, questions;
+
+  private:
+    QTimer poll_;
 };
 
 // The main window over the reference game or `definition`, Exit only counted; `prepare` changes
@@ -81,11 +85,13 @@ class WindowFixture {
     // Runs `check` whenever the event loop turns, as at the window's turns during a run.
     void AtEveryTurn(std::function<void()> check);
 
+    int QuitCalls() const { return QuitRequests() - quits_before_; }
+
     TempDir dir;
     MessageRecorder messages;
-    int quit_calls = 0;
 
   private:
+    int quits_before_ = QuitRequests();
     std::unique_ptr<frmReelvik> window_;
     QTimer watchdog_, at_turn_;
     std::function<void()> check_;
@@ -114,3 +120,11 @@ struct StatsGame : RunObserver {
 };
 
 }  // namespace kragmoor::test
+
+#define KRAGMOOR_QTEST_MAIN(Tests)                            \
+    int main(int argc, char** argv) {                         \
+        QApplication app(argc, argv);                         \
+        app.setAttribute(Qt::AA_Use96Dpi, true);              \
+        Tests tests;                                          \
+        return kragmoor::test::RunQtTests(tests, argc, argv); \
+    }
