@@ -1,6 +1,7 @@
 // A small strict JSON reader for the runner's output: any text that is not one valid JSON value
-// (a missing comma, a bare NaN, trailing text) throws, so reading an output checks it too. The
-// runner writes no true or false, and escapes with \u only what the strings read here never hold.
+// (a missing comma, a bare NaN, a doubled key, trailing text) throws, so reading an output checks
+// it too. The runner writes no true or false, and escapes with \u only what the strings read here
+// never hold.
 #pragma once
 
 #include <algorithm>
@@ -33,106 +34,105 @@ struct Json {
 class JsonReader {
   public:
     static Json Read(const std::string& s) {
-        JsonReader reader;
-        std::size_t at = s.find_first_not_of(" \t\r\n");
-        for (std::size_t length; at != s.npos && (length = TokenLength(s, at)) > 0;
-             at = s.find_first_not_of(" \t\r\n", at + length)) {
-            reader.tokens_.push_back(s.substr(at, length));
-        }
-        if (at != s.npos) throw std::runtime_error("JSON: no token at " + std::to_string(at));
+        JsonReader reader(s);
         Json value = reader.Value();
-        if (reader.next_ != reader.tokens_.size()) throw std::runtime_error("JSON: text after it");
+        reader.Blank();
+        if (reader.at_ != s.size()) reader.Fail("text after the value");
         return value;
     }
 
   private:
-    static bool Digit(const std::string& s, std::size_t i) {
-        return i < s.size() && s[i] >= '0' && s[i] <= '9';
+    explicit JsonReader(const std::string& s) : s_(s) {}
+
+    [[noreturn]] void Fail(const std::string& what) const {
+        throw std::runtime_error("JSON: " + what + " at " + std::to_string(at_));
     }
-    static std::size_t Digits(const std::string& s, std::size_t i) {
-        while (Digit(s, i)) ++i;
-        return i;
+    char Peek() const { return at_ < s_.size() ? s_[at_] : '\0'; }
+    void Blank() {
+        while (at_ < s_.size() && std::string_view(" \t\r\n").find(s_[at_]) != s_.npos) ++at_;
+    }
+    bool Take(char c) {
+        Blank();
+        return at_ < s_.size() && s_[at_] == c && (++at_, true);
+    }
+    void Expect(char c) {
+        if (!Take(c)) Fail(std::string("expected ") + c);
+    }
+    void Digits(const char* what) {
+        if (Peek() < '0' || Peek() > '9') Fail(what);
+        while (Peek() >= '0' && Peek() <= '9') ++at_;
     }
 
-    // The length of the token at `at`: punctuation, null, a number or a string in JSON's
-    // grammar; 0 for anything else.
-    static std::size_t TokenLength(const std::string& s, std::size_t at) {
-        if (std::string_view("{}[],:").find(s[at]) != std::string_view::npos) return 1;
-        if (s.compare(at, 4, "null") == 0) return 4;
-        if (s[at] == '"') {
-            for (std::size_t i = at + 1; i < s.size(); ++i) {
-                const unsigned char c = static_cast<unsigned char>(s[i]);
-                if (c == '"') return i + 1 - at;
-                if (c < 0x20) return 0;
-                if (c == '\\' &&
-                    (i + 1 == s.size() ||
-                     std::string_view("\"\\/bfnrt").find(s[++i]) == std::string_view::npos)) {
-                    return 0;
-                }
+    std::string String() {
+        Expect('"');
+        std::string text;
+        for (char c; (c = Peek()) != '"'; ++at_) {
+            if (at_ == s_.size() || static_cast<unsigned char>(c) < 0x20) Fail("a bad string");
+            if (c == '\\') {
+                ++at_;
+                const std::size_t k = std::string_view("\"\\/bfnrt").find(Peek());
+                if (k == std::string_view::npos) Fail("a bad escape");
+                c = "\"\\/\b\f\n\r\t"[k];
             }
-            return 0;
+            text += c;
         }
-        std::size_t i = at + (s[at] == '-' ? 1 : 0);
-        if (!Digit(s, i)) return 0;
-        i = s[i] == '0' ? i + 1 : Digits(s, i);
-        if (i < s.size() && s[i] == '.') {
-            if (!Digit(s, i + 1)) return 0;
-            i = Digits(s, i + 1);
-        }
-        if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-            const std::size_t sign = i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-');
-            if (!Digit(s, i + 1 + sign)) return 0;
-            i = Digits(s, i + 1 + sign);
-        }
-        return i - at;
+        ++at_;
+        return text;
     }
 
-    bool Take(std::string_view t) {
-        return next_ < tokens_.size() && tokens_[next_] == t && (++next_, true);
-    }
-    void Expect(std::string_view t) {
-        if (!Take(t)) throw std::runtime_error("JSON: expected " + std::string(t));
+    double Number() {
+        const std::size_t from = at_;
+        if (Peek() == '-') ++at_;
+        if (Peek() == '0') {
+            ++at_;
+        } else {
+            Digits("expected a value");
+        }
+        if (Peek() == '.') {
+            ++at_;
+            Digits("a bad fraction");
+        }
+        if (Peek() == 'e' || Peek() == 'E') {
+            ++at_;
+            if (Peek() == '+' || Peek() == '-') ++at_;
+            Digits("a bad exponent");
+        }
+        return std::strtod(s_.c_str() + from, nullptr);
     }
 
     Json Value() {
-        if (next_ == tokens_.size()) throw std::runtime_error("JSON: ends early");
-        const std::string& t = tokens_[next_++];
         Json v;
-        if (t == "{" || t == "[") {
-            const bool object = t == "{";
-            v.type = object ? Json::Type::kObject : Json::Type::kArray;
-            if (Take(object ? "}" : "]")) return v;
-            do {
-                if (object) {
-                    const Json key = Value();
-                    if (key.type != Json::Type::kString ||
-                        std::find(v.keys.begin(), v.keys.end(), key.text) != v.keys.end()) {
-                        throw std::runtime_error("JSON: a bad or doubled key " + key.text);
-                    }
-                    v.keys.push_back(key.text);
-                    Expect(":");
-                }
-                v.items.push_back(Value());
-            } while (Take(","));
-            Expect(object ? "}" : "]");
-        } else if (t[0] == '"') {
+        Blank();
+        if (Peek() == '"') {
             v.type = Json::Type::kString;
-            for (std::size_t i = 1; i + 1 < t.size(); ++i) {
-                const auto k = t[i] == '\\' ? std::string_view("\"\\/bfnrt").find(t[++i]) : 8;
-                v.text += k < 8 ? "\"\\/\b\f\n\r\t"[k] : t[i];
-            }
-        } else if (t != "null") {
-            if (t.size() == 1 && std::string_view("}],:").find(t[0]) != std::string_view::npos) {
-                throw std::runtime_error("JSON: expected a value, found " + t);
-            }
-            v.type = Json::Type::kNumber;
-            v.number = std::strtod(t.c_str(), nullptr);
+            v.text = String();
+            return v;
         }
+        if (s_.compare(at_, 4, "null") == 0) return at_ += 4, v;
+        const bool object = Take('{');
+        if (!object && !Take('[')) {
+            v.type = Json::Type::kNumber;
+            v.number = Number();
+            return v;
+        }
+        v.type = object ? Json::Type::kObject : Json::Type::kArray;
+        const char close = object ? '}' : ']';
+        if (Take(close)) return v;
+        do {
+            if (object) {
+                v.keys.push_back(String());
+                if (std::count(v.keys.begin(), v.keys.end(), v.keys.back()) > 1)
+                    Fail("a doubled key " + v.keys.back());
+                Expect(':');
+            }
+            v.items.push_back(Value());
+        } while (Take(','));
+        Expect(close);
         return v;
     }
 
-    std::vector<std::string> tokens_;
-    std::size_t next_ = 0;
+    const std::string& s_;
+    std::size_t at_ = 0;
 };
 
 }  // namespace kragmoor::test

@@ -17,28 +17,6 @@ std::array<std::string, kSymbols> Names() {
     return names;
 }
 
-ShownGame Shown(Round round, bool under_way = false) {
-    ShownGame game;
-    game.round = round;
-    game.joined_under_way = under_way;
-    return game;
-}
-
-ScatterWin Scatters(Round round, int count, std::int64_t win) {
-    ScatterWin w;
-    w.round = round;
-    w.count = count;
-    w.win = win;
-    return w;
-}
-
-GameEnd End(Round round, std::int64_t feature_win) {
-    GameEnd end;
-    end.round = round;
-    end.feature_win = feature_win;
-    return end;
-}
-
 class GameTextTest : public ::testing::Test {
   protected:
     GameText text{Names()};
@@ -47,13 +25,13 @@ class GameTextTest : public ::testing::Test {
 // Rows of 6s, 7s and 8s but for two scatters, top and bottom right, as the engine tells them.
 TEST_F(GameTextTest, AShownBaseGameDescribesItsLinesAndScatters) {
     text.LineWon({0, 9, 3, 1});
-    text.GameShown(Shown(Round::BaseGame));
+    text.GameShown({.round = Round::BaseGame});
     EXPECT_EQ(text.Text(), "") << "a game shown from its start clears the previous one";
     for (const LineWin& w : {LineWin{0, 7, 5, 751}, LineWin{1, 6, 3, 631}, LineWin{2, 8, 4, 841},
                              LineWin{5, 6, 2, 621}, LineWin{6, 8, 2, 821}})
         text.LineWon(w);
-    text.ScattersWon(Scatters(Round::BaseGame, 2, 24420));
-    text.GameEnded(End(Round::BaseGame, 0));
+    text.ScattersWon({.round = Round::BaseGame, .count = 2, .win = 24420});
+    text.GameEnded({.round = Round::BaseGame, .feature_win = 0});
     EXPECT_EQ(text.Text(),
               "Line :  1,  Win :  751, - 5 S7\r\n"
               "Line :  2,  Win :  631, - 3 S6\r\n"
@@ -67,10 +45,10 @@ TEST_F(GameTextTest, AShownBaseGameDescribesItsLinesAndScatters) {
 // The line and the win fill 3 and 5 places from the right; a longer win is shown whole. A
 // scatter win of 0 leaves the blank of its mask.
 TEST_F(GameTextTest, WideFiguresAndTheSymbolNamesOfWildAndScatter) {
-    text.GameShown(Shown(Round::FreeSpin));
+    text.GameShown({.round = Round::FreeSpin});
     text.LineWon({19, kWild, 5, 123456});
     text.LineWon({9, 0, 2, 4});
-    text.ScattersWon(Scatters(Round::FreeSpin, 5, 0));
+    text.ScattersWon({.round = Round::FreeSpin, .count = 5, .win = 0});
     EXPECT_EQ(text.Text(),
               "Line : 20,  Win :123456, - 5 Wild\r\n"
               "Line : 10,  Win :    4, - 2 S0\r\n"
@@ -78,33 +56,33 @@ TEST_F(GameTextTest, WideFiguresAndTheSymbolNamesOfWildAndScatter) {
 }
 
 TEST_F(GameTextTest, AFeatureIsAwardedAndEachFreeSpinEndsWithItsWinSoFar) {
-    text.GameShown(Shown(Round::BaseGame));
-    text.ScattersWon(Scatters(Round::BaseGame, 3, 80));
+    text.GameShown({.round = Round::BaseGame});
+    text.ScattersWon({.round = Round::BaseGame, .count = 3, .win = 80});
     text.FreeSpinsAwarded({Round::BaseGame, 3, 15});
     EXPECT_EQ(text.Text(),
               "3 Scatter Win:  80\r\n"
               "3 SCATTERS = 15 Free Spins At x4\r\n");
 
-    text.GameShown(Shown(Round::FreeSpin));
-    text.ScattersWon(Scatters(Round::FreeSpin, 4, 97680));
+    text.GameShown({.round = Round::FreeSpin});
+    text.ScattersWon({.round = Round::FreeSpin, .count = 4, .win = 97680});
     text.FreeSpinsAwarded({Round::FreeSpin, 4, 15});
-    text.GameEnded(End(Round::FreeSpin, 1234567));
+    text.GameEnded({.round = Round::FreeSpin, .feature_win = 1234567});
     EXPECT_EQ(text.Text(),
               "4 Scatter Win: 97 680\r\n"
               "4 SCATTERS = New 15 Free Spins At x4\r\n"
               "_________________\r\n"
               "Free Spin win = 1 234 567\r\n");
 
-    text.GameShown(Shown(Round::FreeSpin));
-    text.GameEnded(End(Round::FreeSpin, 0));
+    text.GameShown({.round = Round::FreeSpin});
+    text.GameEnded({.round = Round::FreeSpin, .feature_win = 0});
     EXPECT_EQ(text.Text(), "_________________\r\nFree Spin win = \r\n") << "nothing won yet";
 }
 
 // A run that Auto Stop ends inside a game shows the rest of it after the text already there.
 TEST_F(GameTextTest, AGameJoinedUnderWayAddsToTheTextThere) {
-    text.GameShown(Shown(Round::BaseGame));
+    text.GameShown({.round = Round::BaseGame});
     text.LineWon({3, 2, 3, 231});
-    text.GameShown(Shown(Round::BaseGame, true));
+    text.GameShown({.round = Round::BaseGame, .joined_under_way = true});
     text.LineWon({4, kWild, 5, 1151});
     EXPECT_EQ(text.Text(),
               "Line :  4,  Win :  231, - 3 S2\r\n"
@@ -114,7 +92,7 @@ TEST_F(GameTextTest, AGameJoinedUnderWayAddsToTheTextThere) {
 // Whether the files were written or not, a save says so and beeps once.
 TEST_F(GameTextTest, ASaveReplacesTheTextAndBeepsOnce) {
     for (const bool ok : {true, false}) {
-        text.GameShown(Shown(Round::BaseGame));
+        text.GameShown({.round = Round::BaseGame});
         text.LineWon({0, 1, 2, 121});
         text.SaveDone(ok);
         EXPECT_EQ(text.Text(), "LOG DONE !!!");
