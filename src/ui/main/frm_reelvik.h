@@ -54,8 +54,6 @@ class frmReelvik : public QWidget, private RunObserver {
     ~frmReelvik() override;
 
     Simulator& Engine() { return engine_; }
-    const SymbolImageList& ImageList1() const { return image_list_; }
-    const ReelDisplay& Display() const { return display_; }
     // The exact analysis of the loaded game, started when the window is made.
     const ExactAnalysisJob& Analysis() const { return *analysis_; }
 
