@@ -67,7 +67,7 @@ class StartUpAndFaultsTest : public QObject {
         TempDir dir;
         test::CopyReferenceGame(dir);
         test::WriteFile(dir / "readme.txt", "left over");
-        MessageRecorder messages;  // none expected, but never a modal box in a test
+        MessageRecorder messages;  // none expected; one would be answered, not left open
         const auto app = StartUp(dir.path());
         QVERIFY(app != nullptr && messages.texts.isEmpty() && app->main->isVisible());
         QVERIFY(dir.Files() ==
