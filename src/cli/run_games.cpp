@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/background_analysis.h"
+#include "cli/analysis_wait.h"
 #include "cli/progress.h"
 #include "cli/run_summary.h"
 #include "engine/chunks/chunked_run.h"

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "cli/background_analysis.h"
+#include "cli/analysis_wait.h"
 #include "cli/runner.h"
 #include "engine/analysis/run_verdict.h"
 #include "model/game_model.h"

@@ -3,7 +3,7 @@
 #include <exception>
 #include <string>
 
-#include "cli/background_analysis.h"
+#include "cli/analysis_wait.h"
 #include "cli/exact_summary.h"
 #include "cli/interrupt_catcher.h"
 #include "cli/load_summary.h"

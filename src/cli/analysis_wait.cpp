@@ -1,4 +1,4 @@
-#include "cli/background_analysis.h"
+#include "cli/analysis_wait.h"
 
 #include <chrono>
 
