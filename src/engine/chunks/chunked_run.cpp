@@ -9,9 +9,8 @@
 #include "engine/chunks/chunk_merge.h"
 #include "engine/chunks/ordered_pool.h"
 #include "engine/play/headless_run.h"
-#include "engine/play/run_statistics.h"
 #include "engine/records/hit_table.h"
-#include "model/text_format.h"
+#include "engine/records/save_report.h"
 #include "rng/rng.h"
 
 namespace kragmoor {

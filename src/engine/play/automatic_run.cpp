@@ -1,7 +1,6 @@
 #include "engine/play/automatic_run.h"
 
 #include "engine/records/bookings.h"
-#include "model/text_format.h"
 
 namespace kragmoor {
 

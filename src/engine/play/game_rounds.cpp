@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "engine/records/bookings.h"
-#include "model/text_format.h"
 
 namespace kragmoor {
 

@@ -6,19 +6,6 @@
 
 namespace kragmoor {
 
-bool WriteSaveFiles(const std::filesystem::path& dir, const GameDefinition& def,
-                    const RunState& state, const HitTable& hits,
-                    const std::function<void(const std::string&)>& failed) {
-    std::string message;
-    bool ok = AppendSaveReport(dir / def.ReportFileName, state, hits, &message);
-    if (!ok) failed(message);
-    if (!WriteLossStreakTable(dir / "empty.txt", state, &message)) {
-        failed(message);
-        ok = false;
-    }
-    return ok;
-}
-
 RunStatistics::RunStatistics(const GameDefinition& def, RunState& state, RunStatus& status,
                              RunLogs& logs, RunObserver& observer, std::filesystem::path dir,
                              std::int64_t chart_points)

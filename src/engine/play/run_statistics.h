@@ -6,7 +6,6 @@
 
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "engine/play/run_observer.h"
@@ -17,13 +16,6 @@
 #include "model/game_model.h"
 
 namespace kragmoor {
-
-// The files of a save, in `dir`: the totals and `hits` appended to the report (the definition's
-// ReportFileName), empty.txt rewritten. A file that could not be written is told to `failed`, by
-// its name and the system's reason, before the next is written. False when one could not be.
-bool WriteSaveFiles(const std::filesystem::path& dir, const GameDefinition& def,
-                    const RunState& state, const HitTable& hits,
-                    const std::function<void(const std::string&)>& failed);
 
 class RunStatistics {
   public:

@@ -36,7 +36,7 @@ void RunStatus::EndByAutoStop(AutoStopCause cause, Round round) {
     EndRunInsideGame();
 }
 
-void RunStatus::TellLogFailure(std::string_view message) {
+void RunStatus::LogFailed(std::string_view message) {
     write_failed_ = true;
     if (!running_) return observer_.WriteFailed(message);
     ShowGameUnderWay();

@@ -47,8 +47,7 @@ class RunStatus final : public LogFailureListener {
     // end).
     void EndByAutoStop(AutoStopCause cause, Round round);
     // A log that cannot be written: told, and a run going on ends at it as at an Auto Stop.
-    void TellLogFailure(std::string_view message);
-    void LogFailed(std::string_view message) override { TellLogFailure(message); }
+    void LogFailed(std::string_view message) override;
     // A file of a save that cannot be written: told at every save; a run goes on.
     void TellSaveFailure(std::string_view message);
     // A file could not be written, a log or a file of a save.

@@ -60,4 +60,17 @@ bool WriteLossStreakTable(const std::filesystem::path& file, const RunState& sta
     return ok;
 }
 
+bool WriteSaveFiles(const std::filesystem::path& dir, const GameDefinition& def,
+                    const RunState& state, const HitTable& hits,
+                    const std::function<void(const std::string&)>& failed) {
+    std::string message;
+    bool ok = AppendSaveReport(dir / def.ReportFileName, state, hits, &message);
+    if (!ok) failed(message);
+    if (!WriteLossStreakTable(dir / "empty.txt", state, &message)) {
+        failed(message);
+        ok = false;
+    }
+    return ok;
+}
+
 }  // namespace kragmoor

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "engine/records/hit_table.h"
@@ -24,5 +25,12 @@ bool AppendSaveReport(const std::filesystem::path& report, const RunState& state
 // it could not be written, with `*message` ("Cannot write empty.txt: ...").
 bool WriteLossStreakTable(const std::filesystem::path& file, const RunState& state,
                           std::string* message);
+
+// The files of a save, in `dir`: the totals and `hits` appended to the report (the definition's
+// ReportFileName), empty.txt rewritten. A file that could not be written is told to `failed`, by
+// its name and the system's reason, before the next is written. False when one could not be.
+bool WriteSaveFiles(const std::filesystem::path& dir, const GameDefinition& def,
+                    const RunState& state, const HitTable& hits,
+                    const std::function<void(const std::string&)>& failed);
 
 }  // namespace kragmoor
