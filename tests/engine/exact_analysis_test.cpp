@@ -348,26 +348,6 @@ GameDefinition LongReelGame() {
     return def;
 }
 
-// On its own thread: the same analysis, its progress to the end, and its end told once.
-TEST(BackgroundAnalysis, GivesTheAnalysisAndTellsItsEnd) {
-    const GameDefinition def = ReadDefinition(TestData("g0/ReelSetup.ini"));
-    std::atomic<int> ended{0};
-    std::atomic<double> last{-1};
-    ExactAnalysis a;
-    {
-        BackgroundAnalysis background(def, {[&](double f) { last = f; }, [&] { ++ended; }});
-        a = background.Result();
-        EXPECT_TRUE(background.WaitFor(std::chrono::milliseconds(0)));
-        EXPECT_EQ(background.Progress(), 1.0);
-    }  // its thread joined: the end has been told
-    const ExactAnalysis b = AnalyseGame(def);
-    EXPECT_EQ(a.rtp.total_percent, b.rtp.total_percent);
-    EXPECT_EQ(a.sd_per_game, b.sd_per_game);
-    EXPECT_EQ(ParSheetCsv(def, a), ParSheetCsv(def, b));
-    EXPECT_EQ(last.load(), 1.0);
-    EXPECT_EQ(ended.load(), 1);
-}
-
 // Cancelled long before its end, it throws instead of giving a result, and tells no end; one
 // dropped while it works is cancelled and waited for.
 TEST(BackgroundAnalysis, ACancelledAnalysisThrowsAndADroppedOneEnds) {

@@ -1,4 +1,5 @@
-// Save: the loss-streak table written in place, failures, and the hit table it refreshes.
+// Save: the loss-streak table written in place, failures, and the hit table it refreshes; a log
+// that fails at its close.
 #include "engine/records/save_report.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,20 @@ TEST_F(SaveReport, ASaveDuringARunWritesTheTableAsLastRefreshed) {
     sim().RefreshHits();
     sim().Hits().AppendSaved(now);
     EXPECT_NE(now, at_10000) << "the counts moved on after game 10000";
+}
+
+// Step mode: a log that fails only when it is closed is told at Exit (a run's failure: the
+// window's test, test_main_startup).
+TEST_F(SaveReport, ALogThatFailsAtItsCloseIsToldAtExit) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    std::filesystem::create_symlink("/dev/full", dir.path() / "Jackpot.txt");
+    for (int r = 0; r < kReels; ++r) test::SetStrip(def, r, "WWW");
+    Start();
+    sim().Step();  // twenty lines of five wilds, twenty records
+    EXPECT_TRUE(observer.write_failures.empty());
+    sim().Exit();
+    EXPECT_EQ(observer.write_failures,
+              std::vector<std::string>{"Cannot write Jackpot.txt: No space left on device"});
 }
 
 }  // namespace
