@@ -215,25 +215,6 @@ TEST(ExactAnalysis, TheFeaturesMomentsAreItsSpinsPlayedOneByOne) {
     EXPECT_NEAR(f.spins_mean, 15.0 / (1 - 15 * q), 1e-9);
 }
 
-// On the base reels a free spin wins four times the base game and retriggers as it triggers.
-TEST(ExactAnalysis, AFreeSpinIsFourBaseGamesOnTheSameReels) {
-    GameDefinition def = SmallGame();
-    ModestPays(def, false);
-    const char* strips[kReels] = {"S123W1231W2312312312", "1S23123W1231231W3123",
-                                  "12S3123123W123123123", "123S1231W31231231231",
-                                  "1231S23123123W123123"};
-    for (int r = 0; r < kReels; ++r) {
-        SetStrip(def, r, strips[r]);
-        SetStrip(def, r, strips[r], true);
-    }
-    const ExactAnalysis a = AnalyseGame(def);
-    ASSERT_GT(a.feature.retrigger_probability, 0);
-    EXPECT_NEAR(a.feature.retrigger_probability, a.rtp.trigger_probability, 1e-15);
-    EXPECT_DOUBLE_EQ(a.feature.spin_mean, 4 * a.base_win_mean);
-    EXPECT_DOUBLE_EQ(a.feature.spin_second_moment, 16 * a.base_win_second_moment);
-    EXPECT_DOUBLE_EQ(a.feature.spin_if_retrigger, 4 * a.base_win_if_trigger);
-}
-
 // Known answers from an independent computation of the same rules.
 TEST(ExactReturn, ReferenceGameAndBundledGame) {
     const GameDefinition g0 = ReadDefinition(TestData("g0/ReelSetup.ini"));
