@@ -1,4 +1,5 @@
-// Step and the automatic run, the loss streaks, the credit entry, the list of observers.
+// The automatic run (Step and Stop at its turn: the window's test), the loss streaks, the credit
+// entry, the list of observers.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -51,19 +52,6 @@ TEST_F(SimulatorTest, ARunEndsItselfAtAMultipleOfCycleGamesWithASave) {
     EXPECT_EQ(observer.cycle_ends, (std::vector<std::int64_t>{300, 300}));
     const std::string report = File("Temp1.txt");
     EXPECT_NE(report.find("HIT DESCRIPTION"), report.rfind("HIT DESCRIPTION")) << "two saves";
-}
-
-// Step at a yield plays one game, Stop ends the run after its pass; neither touches the cash.
-TEST_F(SimulatorTest, StepAndStopAtAYield) {
-    Start();
-    observer.on_yield = [&] {
-        if (sim().State().Games == 100) sim().Step();
-        if (sim().State().Games >= 300) sim().StartOrStop();
-    };
-    sim().StartOrStop();
-    // 100, the step's 101, then the run's 102..300.
-    EXPECT_EQ(std::tuple(sim().State().Games, sim().Running(), sim().State().Credit),
-              std::tuple(300L, false, 1000000L));
 }
 
 // An engine that plays a later part of a run starts at the game and chart point it is given: on
