@@ -10,7 +10,6 @@ namespace {
 
 int quit_requests = 0;
 
-// Counts and swallows the requests to quit, so that the event loop the tests run in goes on.
 struct QuitCounter : QObject {
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::Quit) return false;
@@ -59,11 +58,6 @@ void CopyReferenceGame(const TempDir& dir) {
     std::filesystem::copy_file(TestData("g0/ReelSetup.ini"), dir / "ReelSetup.ini");
 }
 
-Session OpenReference(const TempDir& dir) {
-    CopyReferenceGame(dir);
-    return OpenSession(dir.path(), SessionOptions{});
-}
-
 WindowFixture::WindowFixture(const std::string& definition,
                              const std::function<void(RunState&)>& prepare, const Opener& open) {
     definition.empty() ? CopyReferenceGame(dir) : WriteFile(dir / "ReelSetup.ini", definition);
@@ -76,7 +70,6 @@ WindowFixture::WindowFixture(const std::string& definition,
         if (Engine().Running()) Engine().StartOrStop();
     });
     watchdog_.start(20000);
-    at_turn_.callOnTimeout([this] { check_(); });
 }
 
 void WindowFixture::ShowActive() {
@@ -92,11 +85,6 @@ void WindowFixture::DuringRun(const std::function<void()>& action) {
         if (Engine().Running() && !Engine().Exited()) Button("cmdAUTO")->click();
     });
     Button("cmdAUTO")->click();
-}
-
-void WindowFixture::AtEveryTurn(std::function<void()> check) {
-    check_ = std::move(check);
-    at_turn_.start(0);
 }
 
 void StatsGame::PlayAndRefresh(std::int64_t games) {

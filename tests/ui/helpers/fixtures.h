@@ -26,9 +26,8 @@
 
 namespace kragmoor::test {
 
-// The reference game as dir/ReelSetup.ini, and its session opened there.
+// The reference game as dir/ReelSetup.ini.
 void CopyReferenceGame(const TempDir& dir);
-Session OpenReference(const TempDir& dir);
 
 // A test's data: one bool column, a row for false and one for true.
 inline void BoolRows(const char* column, const char* if_false, const char* if_true) {
@@ -44,9 +43,9 @@ T& Child(const QObject& parent, const QString& name) {
     return *child;
 }
 
-// Runs `tests` inside the application's event loop, so that a quit reaches the counter below.
+// Runs `tests` inside the application's event loop, where the requests to end it are counted
+// (QuitRequests) and none of them ends it.
 int RunQtTests(QObject& tests, int argc, char** argv);
-// The requests to end the event loop since the tests began; none of them ends it.
 int QuitRequests();
 
 // For as long as it lives, answers every modal message box as it opens, recording it: a question
@@ -82,8 +81,6 @@ class WindowFixture {
     void ShowActive();
     // Clicks Run, runs `action` at the window's first turn, then Stop unless the run has ended.
     void DuringRun(const std::function<void()>& action);
-    // Runs `check` whenever the event loop turns, as at the window's turns during a run.
-    void AtEveryTurn(std::function<void()> check);
 
     int QuitCalls() const { return QuitRequests() - quits_before_; }
 
@@ -93,8 +90,7 @@ class WindowFixture {
   private:
     int quits_before_ = QuitRequests();
     std::unique_ptr<frmReelvik> window_;
-    QTimer watchdog_, at_turn_;
-    std::function<void()> check_;
+    QTimer watchdog_;
 };
 
 // The reference game's engine observed by both statistics windows, counting the chart's events.
@@ -111,7 +107,7 @@ struct StatsGame : RunObserver {
     }
 
     TempDir dir;
-    Session session = OpenReference(dir);
+    Session session = (CopyReferenceGame(dir), OpenSession(dir.path(), SessionOptions{}));
     Simulator run{session};
     StatisticsHits hits{run};
     frmSlotChart chart{run, dir.path()};
