@@ -1,5 +1,6 @@
-// The main window: controls and their verbs, Exit in a run, credit entry (keys, pastes, the
-// buttons around it), Auto Stop, win lines, the about box's links.
+// Start-up (a refused definition exits with 1); the main window: controls and their verbs, Exit
+// in a run, credit entry (keys, pastes, the buttons around it), Auto Stop, win lines, the about
+// box's links, a full disk and a feature that never ends.
 #include <QDesktopServices>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -8,14 +9,20 @@
 
 #include "helpers/fixtures.h"
 #include "model/config.h"
+#include "model/definition_reader.h"
+#include "rng/rng.h"
 #include "ui/about/about_config.h"
 #include "ui/about/frm_about_math.h"
 #include "ui/layout/line_geometry.h"
 #include "ui/main/credit_entry.h"
 #include "ui/main/reel_window.h"
+#include "ui/main/start_up.h"
 #include "ui/main/symbol_art.h"
+#include "ui/stats/bitmap_file.h"
 
 using namespace kragmoor;
+using kragmoor::test::MessageRecorder;
+using kragmoor::test::TempDir;
 using kragmoor::test::WindowFixture;
 
 namespace {
@@ -93,6 +100,20 @@ const struct {
     {"middle button: a letter", "12[Middle]", "3a4", "a4", 10, 10, false},
 };
 
+// A game whose free spins always retrigger, opened as start-up would were it not refused there.
+Session EndlessSession(const std::filesystem::path& dir) {
+    Session session;
+    session.dir = dir;
+    session.definition = ReadGameDefinition(dir);
+    session.start = LoaderState(session.definition);
+    rng_Init(session.definition.Seed);
+    for (auto [log, name] : {std::pair{&session.logs.Percent, "Percent_10000.txt"},
+                             {&session.logs.Jackpot, "Jackpot.txt"},
+                             {&session.logs.FreeSpins, "FreeSpins.txt"}})
+        if (!log->Create(dir / name)) qFatal("cannot create %s", name);
+    return session;
+}
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -126,8 +147,7 @@ class MainWindowTest : public QObject {
                      QString::number(st.ReelStop[reel]));
 
         f.Button("cmdReels_1")->click();
-        QCOMPARE(int{st.SelectedReel}, 1);
-        QVERIFY(f.Button("cmdReels_1")->font().bold() && !f.Button("cmdReels_4")->font().bold());
+        QVERIFY(st.SelectedReel == 1 && f.Button("cmdReels_1")->font().bold());
 
         const std::size_t report = test::ReadFile(f.dir / "Temp1.txt").size();
         f.Button("cmdSave")->click();
@@ -154,8 +174,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(st.Games, games_after_step);  // no game after the Stop
         QCOMPARE(st.Credit, credit);
         QCOMPARE(f.Label(5)->text(), cash);
-        QCOMPARE(f.Button("cmdAUTO")->text(), QStringLiteral("Run"));
-        QVERIFY(f.Button("cmdAdd")->isEnabled());
+        QVERIFY(f.Button("cmdAUTO")->text() == QStringLiteral("Run") &&
+                f.Button("cmdAdd")->isEnabled());
     }
 
     void exitDuringARunEndsOnce_data() { test::BoolRows("title_bar", "Exit", "title-bar close"); }
@@ -295,6 +315,79 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.messages.texts, QStringList{QStringLiteral(" Add Credit ! ")});
         QVERIFY(f.State().Games == 0 && !f.Button("cmdStart")->isEnabled());
         QCOMPARE(f.Window().focusWidget(), f.Button("cmdAdd"));  // once the box has closed
+    }
+
+    // The message is the reader's (checked in its own tests); shown in a box, nothing written.
+    void badDefinitionIsRefused() {
+        TempDir dir;
+        std::filesystem::copy_file(test::TestData("feature-bound/endless.ini"),
+                                   dir / "ReelSetup.ini");
+        test::WriteFile(dir / "readme.txt", "left over");
+        const std::set<std::string> before = dir.Files();
+        MessageRecorder messages;
+        QVERIFY(StartUp(dir.path()) == nullptr);
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY(messages.texts[0].contains(QStringLiteral("a feature never ends")));
+        QCOMPARE(messages.titles, QStringList{QStringLiteral("Kragmoor")});
+        QVERIFY(dir.Files() == before);
+        for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!w->isVisible());
+    }
+
+    void goodDefinitionOpensTheWindow() {
+        TempDir dir;
+        test::CopyReferenceGame(dir);
+        test::WriteFile(dir / "readme.txt", "left over");
+        MessageRecorder messages;  // none expected; one would be answered, not left open
+        const auto app = StartUp(dir.path());
+        QVERIFY(app != nullptr && messages.texts.isEmpty() && app->main->isVisible());
+        QVERIFY(dir.Files() ==
+                (std::set<std::string>{"FreeSpins.txt", "Jackpot.txt", "Percent_10000.txt",
+                                       "ReelSetup.ini", "Temp1.txt"}));
+    }
+
+    // FreeSpins.txt on a full disk fails at game 10000's flush: told once, the other logs go on.
+    void aFullLogIsToldOnceAndStopsTheRun() {
+        if (!std::filesystem::exists("/dev/full")) QSKIP("no /dev/full");
+        WindowFixture f({}, {}, [](const std::filesystem::path& dir) {
+            std::filesystem::create_symlink("/dev/full", dir / "FreeSpins.txt");
+            return OpenSession(dir, SessionOptions{});
+        });
+        f.Button("cmdAUTO")->click();  // a run the failure does not stop ends at the watchdog
+        const QStringList told{
+            QStringLiteral("Cannot write FreeSpins.txt: No space left on device")};
+        QCOMPARE(f.messages.texts, told);
+        QCOMPARE(f.messages.titles, QStringList{QStringLiteral("Kragmoor")});
+        QCOMPARE(f.Button("cmdAUTO")->text(), QStringLiteral("Run"));
+        f.DuringRun([] {});
+        f.Button("cmdExit")->click();
+        QCOMPARE(f.messages.texts, told);
+    }
+
+    void aChartPictureOnAFullDiskIsReported() {
+        if (!std::filesystem::exists("/dev/full")) QSKIP("no /dev/full");
+        TempDir dir;
+        std::filesystem::create_symlink("/dev/full", dir / "Test500.bmp");
+        const QString path = QString::fromStdString((dir / "Test500.bmp").string());
+        QString error;
+        QVERIFY(!SaveBitmap(QImage(64, 32, QImage::Format_RGB32), path, &error));
+        QCOMPARE(error,
+                 "The chart picture could not be written to " + path + ": No space left on device");
+    }
+
+    // The window takes its turns inside a feature: Stop at one leaves the feature pending.
+    void stopWorksInsideAFeatureThatNeverEnds() {
+        WindowFixture f(test::ReadFile(test::TestData("feature-bound/endless.ini")), {},
+                        EndlessSession);
+        QTimer turn;  // fires at each of the window's turns during the run
+        turn.callOnTimeout([&] {
+            if (f.Engine().Running() && f.State().FreeSpinsPlayed > 0) f.Button("cmdAUTO")->click();
+        });
+        turn.start(0);
+        f.Button("cmdAUTO")->click();
+        const std::int64_t played = f.State().FreeSpinsPlayed;
+        QVERIFY(!f.Engine().Running() && f.State().InFreeSpins && played > 0 && played % 100 == 0);
+        QCOMPARE(f.Button("cmdAUTO")->text(), QStringLiteral("Run"));
+        QVERIFY(f.Button("cmdAdd")->isEnabled());
     }
 
   private:
