@@ -126,7 +126,6 @@ class ParSheetTest : public QObject {
         const QStringList lines =
             QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
         const QAbstractItemModel& model = Table(sheet);
-        QVERIFY(model.rowCount() > 0);
         QCOMPARE(lines.size(), model.rowCount() + 2);  // the header, the rows, "" after the last
         QVERIFY(lines[0].startsWith(QStringLiteral("Combination\tCount\tPay\t")));
         for (int r = 0; r < model.rowCount(); ++r) {

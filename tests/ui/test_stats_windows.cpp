@@ -36,7 +36,6 @@ bool Near(const QImage& image, int x, int y, const QColor& colour) {
     return CountColour(image, colour, QRect(x - 1, y - 1, 3, 3)) > 0;
 }
 
-// A red segment to point x at `red` from the point before at `prev_red`.
 ChartPoint Point(int x, double red, std::int32_t prev_red) {
     return {.x = x,
             .prev_x = std::max(x - 1, 0),

@@ -26,7 +26,6 @@
 
 namespace kragmoor::test {
 
-// The reference game as dir/ReelSetup.ini.
 void CopyReferenceGame(const TempDir& dir);
 
 // A test's data: one bool column, a row for false and one for true.
