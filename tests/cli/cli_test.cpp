@@ -86,7 +86,7 @@ TEST(CliTest, LoadModeWritesTheReportAndEmptyLogsAndDescribesTheGame) {
         EXPECT_NE(run.out.find(expected), std::string::npos) << expected;
     }
 
-    WriteReferenceGameWith(dir, "Ten,       Rune,      Ten,", "Ten,       Rune,      Tne,");
+    CopyReferenceGame(dir, "Ten,       Rune,      Ten,", "Ten,       Rune,      Tne,");
     const auto gap = RunInProcess({dir.path().string(), "--games", "0"});
     EXPECT_EQ(gap.exit_code, 0) << gap.err;
     EXPECT_NE(gap.out.find("Base reels       20 21 7 23 24 positions"), std::string::npos);
@@ -94,7 +94,7 @@ TEST(CliTest, LoadModeWritesTheReportAndEmptyLogsAndDescribesTheGame) {
                            "name, but row 8 holds a symbol again"),
               std::string::npos);
 
-    WriteReferenceGameWith(dir, "G0 reference 1", "say \"hi\"\\x\t");
+    CopyReferenceGame(dir, "G0 reference 1", "say \"hi\"\\x\t");
     const auto json = RunInProcess({"--json", "--games=0", dir.path().string()});
     EXPECT_EQ(json.exit_code, 0) << json.err;
     EXPECT_NO_THROW(JsonReader::Read(json.out));
@@ -126,7 +126,7 @@ TEST(CliTest, GamesThatCannotBePlayedAreRefusedBeforeAnythingIsWritten) {
             SCOPED_TRACE(game + " --games " + games);
             const TempDir dir;
             if (game.starts_with("SEED")) {
-                WriteReferenceGameWith(dir, "SEED = 4242", game);
+                CopyReferenceGame(dir, "SEED = 4242", game);
             } else if (game != "missing") {
                 CopyFeatureBoundGame(dir, game);
             }

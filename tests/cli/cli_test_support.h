@@ -19,14 +19,9 @@
 
 namespace kragmoor::test {
 
-inline void CopyReferenceGame(const TempDir& dir) {
-    std::filesystem::copy_file(TestData("g0/ReelSetup.ini"), dir / "ReelSetup.ini",
-                               std::filesystem::copy_options::overwrite_existing);
-}
-
-// The reference game with one text in it replaced, as dir/ReelSetup.ini.
-inline void WriteReferenceGameWith(const TempDir& dir, const std::string& from,
-                                   const std::string& to) {
+// The reference game as dir/ReelSetup.ini, with the text `from` in it replaced by `to`.
+inline void CopyReferenceGame(const TempDir& dir, const std::string& from = "",
+                              const std::string& to = "") {
     std::string game = ReadFile(TestData("g0/ReelSetup.ini"));
     game.replace(game.find(from), from.size(), to);
     WriteFile(dir / "ReelSetup.ini", game);
@@ -40,13 +35,20 @@ inline void CopyFeatureBoundGame(const TempDir& dir, const std::string& name) {
                                std::filesystem::copy_options::overwrite_existing);
 }
 
-struct RunResult {
+// The game count of the last save block of a report, as it shows it.
+inline std::string SavedGames(const std::string& report) {
+    const std::size_t at = report.rfind("\r\nGames     =");
+    if (at == std::string::npos) return "<no save>";
+    const std::size_t from = report.find_first_not_of(' ', at + 13);
+    return report.substr(from, report.find("\r\n", from) - from);
+}
+
+struct RunResult {  // a run of kragmoor-sim
     int exit_code = -1;
     std::string out;
     std::string err;
 };
 
-// kragmoor-sim with `args` (the directory among them), run in this process.
 inline RunResult RunInProcess(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     const std::vector<std::string_view> views(args.begin(), args.end());
@@ -54,7 +56,6 @@ inline RunResult RunInProcess(const std::vector<std::string>& args) {
     return {exit_code, out.str(), err.str()};
 }
 
-// A figure with `decimals` decimals, as the summaries print them.
 inline std::string Fixed(double value, int decimals) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
@@ -73,24 +74,12 @@ inline std::string Row(const std::string& summary, const std::string& label,
     return "<no row " + label + ">";
 }
 
-// The game count of the last save block of a report, as it shows it.
-inline std::string SavedGames(const std::string& report) {
-    std::string games = "<no save>";
-    for (const std::string& line : Lines(report)) {
-        if (line.starts_with("Games     =")) games = line.substr(line.find_first_not_of(" ", 11));
-    }
-    return games;
-}
-
-// Runs the built kragmoor-sim with `args` (already quoted for the shell) in `dir`, or from `cwd`
-// when given.
-inline RunResult RunSim(const TempDir& dir, const std::string& args,
-                        std::filesystem::path cwd = {}) {
-    if (cwd.empty()) cwd = dir.path();
+// Runs the built kragmoor-sim with `args` (already quoted for the shell) in `dir`.
+inline RunResult RunSim(const TempDir& dir, const std::string& args) {
     const std::filesystem::path out = dir.path().string() + ".out",
                                 err = dir.path().string() + ".err";
-    const std::string command = "cd \"" + cwd.string() + "\" && \"" KRAGMOOR_SIM "\" " + args +
-                                " >\"" + out.string() + "\" 2>\"" + err.string() + "\"";
+    const std::string command = "cd \"" + dir.path().string() + "\" && \"" KRAGMOOR_SIM "\" " +
+                                args + " >\"" + out.string() + "\" 2>\"" + err.string() + "\"";
     const int status = std::system(command.c_str());
 #ifdef _WIN32
     RunResult result{status, ReadFile(out), ReadFile(err)};

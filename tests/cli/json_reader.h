@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace kragmoor::test {
@@ -22,7 +21,6 @@ struct Json {
     std::vector<Json> items;        // an array's elements, or an object's values in that order
 
     bool IsNull() const { return type == Type::kNull; }
-    // A field or an element; throws when there is none.
     const Json& operator[](const std::string& key) const {
         const auto at = std::find(keys.begin(), keys.end(), key);
         if (at == keys.end()) throw std::out_of_range("no " + key);
@@ -36,8 +34,7 @@ class JsonReader {
     static Json Read(const std::string& s) {
         JsonReader reader(s);
         Json value = reader.Value();
-        reader.Blank();
-        if (reader.at_ != s.size()) reader.Fail("text after the value");
+        if (reader.Blank() != '\0') reader.Fail("text after the value");
         return value;
     }
 
@@ -48,19 +45,13 @@ class JsonReader {
         throw std::runtime_error("JSON: " + what + " at " + std::to_string(at_));
     }
     char Peek() const { return at_ < s_.size() ? s_[at_] : '\0'; }
-    void Blank() {
-        while (at_ < s_.size() && std::string_view(" \t\r\n").find(s_[at_]) != s_.npos) ++at_;
+    char Blank() {
+        while (Peek() != '\0' && std::string(" \t\r\n").find(Peek()) != std::string::npos) ++at_;
+        return Peek();
     }
-    bool Take(char c) {
-        Blank();
-        return at_ < s_.size() && s_[at_] == c && (++at_, true);
-    }
+    bool Take(char c) { return Blank() == c && c != '\0' && (++at_, true); }
     void Expect(char c) {
         if (!Take(c)) Fail(std::string("expected ") + c);
-    }
-    void Digits(const char* what) {
-        if (Peek() < '0' || Peek() > '9') Fail(what);
-        while (Peek() >= '0' && Peek() <= '9') ++at_;
     }
 
     std::string String() {
@@ -69,9 +60,8 @@ class JsonReader {
         for (char c; (c = Peek()) != '"'; ++at_) {
             if (at_ == s_.size() || static_cast<unsigned char>(c) < 0x20) Fail("a bad string");
             if (c == '\\') {
-                ++at_;
-                const std::size_t k = std::string_view("\"\\/bfnrt").find(Peek());
-                if (k == std::string_view::npos) Fail("a bad escape");
+                const std::size_t k = std::string("\"\\/bfnrt").find(s_[++at_]);
+                if (k == std::string::npos) Fail("a bad escape");
                 c = "\"\\/\b\f\n\r\t"[k];
             }
             text += c;
@@ -80,6 +70,10 @@ class JsonReader {
         return text;
     }
 
+    void Digits(const char* what) {
+        if (Peek() < '0' || Peek() > '9') Fail(what);
+        while (Peek() >= '0' && Peek() <= '9') ++at_;
+    }
     double Number() {
         const std::size_t from = at_;
         if (Peek() == '-') ++at_;
@@ -88,13 +82,9 @@ class JsonReader {
         } else {
             Digits("expected a value");
         }
-        if (Peek() == '.') {
-            ++at_;
-            Digits("a bad fraction");
-        }
+        if (Peek() == '.') ++at_, Digits("a bad fraction");
         if (Peek() == 'e' || Peek() == 'E') {
-            ++at_;
-            if (Peek() == '+' || Peek() == '-') ++at_;
+            if (s_[++at_] == '+' || Peek() == '-') ++at_;
             Digits("a bad exponent");
         }
         return std::strtod(s_.c_str() + from, nullptr);
@@ -102,19 +92,10 @@ class JsonReader {
 
     Json Value() {
         Json v;
-        Blank();
-        if (Peek() == '"') {
-            v.type = Json::Type::kString;
-            v.text = String();
-            return v;
-        }
+        if (Blank() == '"') return v.type = Json::Type::kString, v.text = String(), v;
         if (s_.compare(at_, 4, "null") == 0) return at_ += 4, v;
         const bool object = Take('{');
-        if (!object && !Take('[')) {
-            v.type = Json::Type::kNumber;
-            v.number = Number();
-            return v;
-        }
+        if (!object && !Take('[')) return v.type = Json::Type::kNumber, v.number = Number(), v;
         v.type = object ? Json::Type::kObject : Json::Type::kArray;
         const char close = object ? '}' : ']';
         if (Take(close)) return v;

@@ -1,6 +1,5 @@
 // The built kragmoor-sim as a shell runs it: its exit status for a run, a refusal and a usage
-// error, file names as given relative to the working directory, and results that cannot reach
-// standard output.
+// error, and results that cannot reach standard output.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -19,7 +18,7 @@ TEST(ProgramTest, ExitStatusTellsDoneRefusedOrMisused) {
     EXPECT_EQ(done.exit_code, 0) << done.err;
     EXPECT_NE(done.out.find("Games                 100\n"), std::string::npos);
     EXPECT_EQ(RunSim(dir, "--games 1000000000001").exit_code, 2);
-    WriteReferenceGameWith(dir, "SEED = 4242", "SEED = 42x");
+    CopyReferenceGame(dir, "SEED = 4242", "SEED = 42x");
     const auto refused = RunSim(dir, "--games 0");
     EXPECT_EQ(refused.exit_code, 1);
     EXPECT_TRUE(refused.err.starts_with("ReelSetup.ini:12: seed line: ")) << refused.err;

@@ -30,7 +30,7 @@ TEST(SessionTest, ReplacesTheReportAndEmptiesTheLogs) {
 // one drawn.
 TEST(SessionTest, ANegativeSeedIsDrawnFromTheClockAndReported) {
     const TempDir dir;
-    WriteReferenceGameWith(dir, "SEED = 4242", "SEED = -1");
+    CopyReferenceGame(dir, "SEED = 4242", "SEED = -1");
     Session session = OpenSession(dir.path(), SessionOptions{});
     EXPECT_EQ(session.definition_seed, -1);
     EXPECT_NE(ReadFile(dir / "Temp1.txt")

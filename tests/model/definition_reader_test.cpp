@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string_view>
 
 #include "definition_text.h"
@@ -38,26 +37,24 @@ GameDefinition Read(const std::string& content) {
     return ReadDefinition(dir / "ReelSetup.ini");
 }
 
-// The message of the refusal without the file's directory ("ReelSetup.ini:12: what"), or
-// "accepted".
-std::string RefusalMessage(const std::string& content) {
-    const TempDir dir;
-    WriteFile(dir / "ReelSetup.ini", content);
+// The message of the refusal to read `file`, or "accepted".
+std::string Refusal(const std::filesystem::path& file) {
     try {
-        ReadDefinition(dir / "ReelSetup.ini");
+        ReadDefinition(file);
     } catch (const DefinitionError& e) {
-        const std::string message = e.what();
-        const std::string directory = (dir / "").string();
-        return message.starts_with(directory) ? message.substr(directory.size()) : message;
+        return e.what();
     }
     return "accepted";
 }
 
 // The line and what was expected there ("12: what"; 0 for the file as a whole), or "accepted".
 std::string Refusal(const std::string& content) {
-    const std::string message = RefusalMessage(content);
-    if (message == "accepted") return message;
-    const std::string_view after = std::string_view(message).substr(std::strlen("ReelSetup.ini"));
+    const TempDir dir;
+    WriteFile(dir / "ReelSetup.ini", content);
+    const std::string message = Refusal(dir / "ReelSetup.ini"),
+                      name = (dir / "ReelSetup.ini").string();
+    if (!message.starts_with(name)) return message;
+    const std::string_view after = std::string_view(message).substr(name.size());
     return after.starts_with(": ") ? "0" + std::string(after) : std::string(after.substr(1));
 }
 
@@ -200,7 +197,15 @@ TEST(RefuseTest, EveryBadInputWithItsMessage) {
         {Edited(kFirstBaseRow, {"S0,S1,S2,Sx,S4, _"}),
          "14: base-game reel 3: \"Sx\" at row 0 is not a symbol name and ends the reel"},
         {Edited(kFirstFreeRow + 1, {"GAP,S2,S3,S4,S5, _"}),
-         "19: free-spins reel 0: \"GAP\" at row 1 is not a symbol name and ends the reel"}};
+         "19: free-spins reel 0: \"GAP\" at row 1 is not a symbol name and ends the reel"},
+        // A name repeated on the very next row, at the first pair of rows, within and at the last.
+        {Edited(kFirstPayRow + 1, {" S0,        0,0,1,10,100, _"}),
+         "24: paytable row of symbol 1: the name \"S0\" is already the name of symbol 0: expected "
+         "13 different names"},
+        {Edited(kFirstPayRow + 6, {" S5,        0,0,6,60,600, _"}),
+         "29: paytable row of symbol 6: the name \"S5\" is already the name of symbol 5"},
+        {Edited(kFirstPayRow + 12, {" Wild,      0,1,4,20,100, _"}),
+         "35: paytable row of symbol 12: the name \"Wild\" is already the name of symbol 11"}};
     // The header must be one the report can write back.
     for (const char* line :
          {" Game RTP: ab,cd %", " Game RTP: 96,", " Game RTP: 100,00 %", " Game RTP: 9.5,00 %",
@@ -220,46 +225,19 @@ TEST(RefuseTest, EveryBadInputWithItsMessage) {
     }
 }
 
-// A name repeated on the very next paytable row, at the first pair of rows, in the middle and at
-// the last pair: refused at the second row with the file and line in the message.
-TEST(RefuseTest, TwoNeighbouringRowsOfOneName) {
-    const std::pair<std::string, std::string> cases[] = {
-        {Edited(kFirstPayRow + 1, {" S0,        0,0,1,10,100, _"}),
-         "ReelSetup.ini:24: paytable row of symbol 1: the name \"S0\" is already the name of "
-         "symbol 0: expected 13 different names"},
-        {Edited(kFirstPayRow + 6, {" S5,        0,0,6,60,600, _"}),
-         "ReelSetup.ini:29: paytable row of symbol 6: the name \"S5\" is already the name of "
-         "symbol 5: expected 13 different names"},
-        {Edited(kFirstPayRow + 12, {" Wild,      0,1,4,20,100, _"}),
-         "ReelSetup.ini:35: paytable row of symbol 12: the name \"Wild\" is already the name of "
-         "symbol 11: expected 13 different names"}};
-    for (const auto& [content, message] : cases) EXPECT_EQ(RefusalMessage(content), message);
-}
-
 // Files refused as a whole, before any line is read: the message names the file. The small game
 // whose last line is padded to exactly 16 MiB is read; one byte more is not.
 TEST(RefuseTest, FilesThatCannotHoldADefinition) {
     const TempDir dir;
     const std::filesystem::path file = dir / "ReelSetup.ini";
-    const auto refusal = [&file] {
-        try {
-            ReadDefinition(file);
-        } catch (const DefinitionError& e) {
-            return std::string(e.what());
-        }
-        return std::string("accepted");
-    };
     const std::string name = file.string();
-    EXPECT_EQ(refusal(), name + ": no such file: expected the game definition here");
+    EXPECT_EQ(Refusal(file), name + ": no such file: expected the game definition here");
     std::string game = Join(SmallGameLines());
     game.resize(16 * 1024 * 1024, 'x');
-    WriteFile(file, game);
-    EXPECT_EQ(refusal(), "accepted");
-    WriteFile(file, game + "x");
-    EXPECT_EQ(refusal(), name + ": larger than 16 MiB: expected a game definition");
-    std::filesystem::remove(file);
+    EXPECT_EQ(Refusal(game), "accepted");
+    EXPECT_EQ(Refusal(game + "x"), "0: larger than 16 MiB: expected a game definition");
     std::filesystem::create_directory(file);  // unreadable as a file, for every user
-    EXPECT_EQ(refusal(), name + ": not a regular file: expected the game definition here");
+    EXPECT_EQ(Refusal(file), name + ": not a regular file: expected the game definition here");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The description report: byte for byte against the reference run's report, and read back as
-// the same game, also for the inputs the fuzzer once found a fault with.
+// The description report read back as the same game, also for the inputs the fuzzer once found a
+// fault with. (The golden runs compare the rest of the reference run's report byte for byte.)
 #include "model/description_report.h"
 
 #include <gtest/gtest.h>
@@ -37,24 +37,6 @@ void ExpectSameGame(const GameDefinition& a, const GameDefinition& b) {
     EXPECT_TRUE(Same(a.PayTable, b.PayTable)) << "paytable";
 }
 
-TEST(DescriptionReportTest, MatchesTheReferenceReportLineForLine) {
-    const GameDefinition def = ReadDefinition(TestData("g0/ReelSetup.ini"));
-    const TempDir dir;
-    ASSERT_TRUE(WriteDescriptionReport(def, LoadTime(), dir / "Temp1.txt"));
-    const std::string report = ReadFile(dir / "Temp1.txt");
-    const std::string reference = ReadFile(TestData("g0/random-30000/Temp1.txt"));
-    // The reference's description ends with the last paytable row; the save block follows.
-    const std::size_t end = reference.find("\r\n\r\n----");
-    ASSERT_NE(end, std::string::npos);
-    // Its lines 1, 5, 8 and 9 stand for the studio's contacts and the load time.
-    auto want = Lines(reference.substr(0, end + 2));
-    want[0] = std::string("  Company: ") + config::kStudioWeb;
-    want[4] = "     Date: 03.04.2026  09:05:07";
-    want[7] = std::string("    Email: ") + config::kDesignerEmail;
-    want[8] = std::string("      Web: ") + config::kDesignerWeb;
-    EXPECT_EQ(report, Join(want));  // every line ends with CR LF, nothing follows
-}
-
 // The reference game; reels of different lengths, gap fields in the middle of a column, decimal
 // pays, a name that begins with a digit and an RTP of 96 %; and each input the fuzzer once found a
 // fault with, either refused with a message or read into a game that reads back.
@@ -86,6 +68,13 @@ TEST(DescriptionReportTest, ReadsBackAsTheSameGame) {
         GameDefinition again;
         ASSERT_NO_THROW(again = ReadDefinition(dir / "Temp1.txt"));
         ExpectSameGame(def, again);
+        if (name != "reference") continue;
+        // The lines the golden runs leave out: the studio's contacts and the load time.
+        const auto report = Lines(ReadFile(dir / "Temp1.txt"));
+        EXPECT_EQ(report[0] + report[4] + report[7] + report[8],
+                  std::string("  Company: ") + config::kStudioWeb +
+                      "     Date: 03.04.2026  09:05:07    Email: " + config::kDesignerEmail +
+                      "      Web: " + config::kDesignerWeb);
     }
 }
 

@@ -39,12 +39,9 @@ TEST(LogFileTest, RecordsArriveByteForByteInOrderUntilClose) {
     c.Write("after close");
     c.Close();
     EXPECT_TRUE(ReadFile(dir / "FreeSpins.txt") == expected + "x\ny") << "not kept in order";
-}
 
-// A log that cannot be created keeps the system's reason for the message (a log on a full disk:
-// the engine's write failure tests).
-TEST(LogFileTest, ALogThatCannotBeCreatedKeepsTheReason) {
-    const test::TempDir dir;
+    // A log that cannot be created keeps the system's reason for the message (a log on a full
+    // disk: the engine's write failure tests).
     LogFile log;
     EXPECT_FALSE(log.Create(dir / "missing" / "Jackpot.txt"));
     EXPECT_FALSE(log.IsOpen());

@@ -26,7 +26,6 @@ class TempDir {
     std::filesystem::path operator/(const std::filesystem::path& name) const {
         return path_ / name;
     }
-    // The names of the files in it.
     std::set<std::string> Files() const;
 
   private:
@@ -41,9 +40,7 @@ void WriteFile(const std::filesystem::path& file, const std::string& text);
 // The lines of a text whose lines end with CR LF, as every file of the simulator does (a final
 // line may lack it).
 std::vector<std::string> Lines(const std::string& text);
-// The lines of a program's output, ended by LF.
-std::vector<std::string> OutputLines(const std::string& text);
-// The lines, each followed by `end`.
+std::vector<std::string> OutputLines(const std::string& text);  // lines ended by LF
 std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n");
 
 }  // namespace kragmoor::test
