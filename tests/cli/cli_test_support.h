@@ -2,6 +2,8 @@
 // of its own.
 #pragma once
 
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,10 +14,6 @@
 
 #include "../model/definition_text.h"
 #include "cli/runner.h"
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 namespace kragmoor::test {
 
@@ -81,11 +79,7 @@ inline RunResult RunSim(const TempDir& dir, const std::string& args) {
     const std::string command = "cd \"" + dir.path().string() + "\" && \"" KRAGMOOR_SIM "\" " +
                                 args + " >\"" + out.string() + "\" 2>\"" + err.string() + "\"";
     const int status = std::system(command.c_str());
-#ifdef _WIN32
-    RunResult result{status, ReadFile(out), ReadFile(err)};
-#else
     RunResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-#endif
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return result;

@@ -227,15 +227,9 @@ extern "C" void CountInterrupt(int) {
 
 // While it lives SIGINT only counts here, so that one raised while no catcher of the runner is in
 // place cannot end the test program.
-class CountedInterrupts {
-  public:
-    CountedInterrupts() : previous_(std::signal(SIGINT, CountInterrupt)) {}
-    ~CountedInterrupts() { std::signal(SIGINT, previous_); }
-    CountedInterrupts(const CountedInterrupts&) = delete;
-    CountedInterrupts& operator=(const CountedInterrupts&) = delete;
-
-  private:
-    void (*previous_)(int);
+struct CountedInterrupts {
+    void (*previous)(int) = std::signal(SIGINT, CountInterrupt);
+    ~CountedInterrupts() { std::signal(SIGINT, previous); }
 };
 
 TEST(InterruptTest, TheCatcherTakesSigintWhileItLivesAndGivesItBack) {
