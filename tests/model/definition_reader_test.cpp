@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <tuple>
 
 #include "definition_text.h"
 
@@ -85,18 +86,14 @@ TEST(ReadFormatTest, PaddingCommasNamesPaysFullSectionsAndLooseLines) {
     lf.pop_back();
     for (const std::string& text : {Join(lines), "\xEF\xBB\xBF" + lf + "\x1A"}) {
         const GameDefinition def = Read(text);
-        EXPECT_EQ(def.GameVersion, "1.2 beta");
-        EXPECT_EQ(def.Seed, -1);
-        EXPECT_EQ(def.GameRTP, 95.0f + 5.0f / 100.0f);
+        EXPECT_EQ(
+            std::tuple(def.GameVersion, def.Seed, def.GameRTP, def.SymbolName[7], def.SymbolName[9],
+                       def.ReelMaxIndex, def.ReelLen[4], def.FsReelMaxIndex),
+            std::tuple("1.2 beta", -1, 95.0f + 5.0f / 100.0f, "7s", "Abcdefghijk", 100, 100, 100));
         EXPECT_EQ(Row(def.ReelStrip[0]), (Ints{0, 1, 2, 3, 4}));
         EXPECT_EQ(Row(def.ReelStrip[1]), (Ints{5, 6, 7, 8, 9}));
-        EXPECT_EQ(def.SymbolName[7], "7s");
-        EXPECT_EQ(def.SymbolName[9], "Abcdefghijk");
         EXPECT_EQ(Row(def.PayTable[7]), (Ints{7, 0, 0, 5, 50, 500}));
         EXPECT_EQ(Row(def.PayTable[4]), (Ints{0, 2, 2, 4, 0, -7}));
-        EXPECT_EQ(def.ReelMaxIndex, 100);
-        EXPECT_EQ(def.ReelLen[4], 100);
-        EXPECT_EQ(def.FsReelMaxIndex, 100);
         EXPECT_EQ(Row(def.FsReelStrip[100]), (Ints{12, 12, 12, 12, 12}));
     }
 }
