@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -30,17 +31,14 @@ TempDir::~TempDir() {
 
 std::set<std::string> TempDir::Files() const {
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
         names.insert(entry.path().filename().string());
-    }
     return names;
 }
 
 std::string ReadFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 void WriteFile(const std::filesystem::path& file, const std::string& text) {
