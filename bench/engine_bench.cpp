@@ -107,7 +107,7 @@ void ValueLines(const std::int16_t (&window)[kRows][kReels], PayTableRef pay,
     for (int line = 0; line < kLines; ++line) {
         std::array<std::int16_t, kReels> s{};
         for (int r = 0; r < kReels; ++r) s[r] = window[kLineRows[line][r]][r];
-        out[static_cast<std::size_t>(line)] = EvaluateLineSymbols(s, pay);
+        out[static_cast<std::size_t>(line)] = EvaluateLineSymbols(s, pay, 2);
     }
 }
 

@@ -1,4 +1,4 @@
-// The constants of the game in one place: its geometry and symbols, its bet and its feature, the
+// The constants of the game in one place: its geometry and symbols, its bet and its scatters, the
 // pace of an automatic run and the unit of the window design. Every part of the simulator takes
 // them from here.
 #pragma once
@@ -21,8 +21,6 @@ inline constexpr std::int16_t kWild = 11;
 inline constexpr std::int16_t kScatter = 12;
 inline constexpr std::int16_t kGap = 13;  // marks strip positions past the end of a shorter reel
 
-inline constexpr int kFreeSpinsAward = 15;
-inline constexpr int kFreeSpinMultiplier = 4;
 inline constexpr int kScatterWinFrom = 2;   // scatters pay from two on
 inline constexpr int kTriggerScatters = 3;  // three or more start (or retrigger) a feature
 inline constexpr int kMaxScatters = 5;      // more in the window still count as five

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/game_constants.h"
+#include "model/game_rules.h"
 
 namespace kragmoor {
 
@@ -30,7 +31,10 @@ struct GameDefinition {
     // Credits for a 1-credit line bet by symbol and run length; row 12 holds the scatter pays in
     // units of the total bet; column 0 holds the value of the symbol's name field.
     std::int16_t PayTable[kSymbols][kRunLengths] = {};
-    std::int16_t LineTable[kLines][kReels] = {};
+    std::int16_t LineTable[kLines][kReels] = {};  // row 0..2 of each line on reels 0..4
+    GameRules Rules;
+    // The definition has a GAME RULES section, which its description report echoes.
+    bool HasRulesSection = false;
     std::int64_t CycleGames = 0;
     std::string ReportFileName;
 };
@@ -57,8 +61,10 @@ struct RunState {
     std::int64_t FeatureWin = 0;
     std::int64_t FreeSpinsPlayed = 0;
     float LastFeatureWin = 0.0f;
-    // The free spin being played within the feature: 0 when none, lowered by 15 at a retrigger.
+    // The free spin being played within the feature: 0 when none, lowered at a retrigger by the
+    // spins it adds. The feature ends when it reaches FeatureSpins, the spins of its trigger.
     std::int64_t FreeSpinNo = 0;
+    std::int64_t FeatureSpins = 0;
     // TotalWin as it stood when the current base game began.
     std::int64_t WinAtGameStart = 0;
     // Lines of five wilds (base games and free spins: the records of Jackpot.txt), and the free

@@ -172,8 +172,8 @@ std::array<double, 3> FeatureMomentsSpinBySpin(const std::vector<SpinOutcome>& s
             alive[k + 1] += alive[k] * q;
             alive[k] *= 1 - q;
         }
-        if (played % kFreeSpinsAward != 0) continue;
-        const std::size_t k = static_cast<std::size_t>(played / kFreeSpinsAward - 1);
+        if (played % 15 != 0) continue;
+        const std::size_t k = static_cast<std::size_t>(played / 15 - 1);
         const double p = alive[k];  // ends now: its spins are all played
         alive[k] = 0;
         ended += p;

@@ -55,7 +55,7 @@ TEST(LineRules, KnownLines) {
         GameDefinition def = test::SmallGame();
         for (const auto& [symbol, n, pay] : c.pays)
             def.PayTable[symbol][n] = static_cast<std::int16_t>(pay);
-        EXPECT_EQ(EvaluateLineSymbols(c.line, def.PayTable), c.want);
+        EXPECT_EQ(EvaluateLineSymbols(c.line, def.PayTable, 2), c.want);
     }
 }
 
@@ -68,13 +68,13 @@ TEST(LineRules, CodeTableEqualsTheRulesOnEveryLine) {
                 def.PayTable[W][n] = static_cast<std::int16_t>(900 * n);
             def.PayTable[3][5] = -5;
         }
-        const LineCodeTable table(def.PayTable);
+        const LineCodeTable table(def.PayTable, 2);
         int mismatches = 0;
         for (int code = 0; code < kSymbols * kSymbols * kSymbols * kSymbols * kSymbols; ++code) {
             Line s{};
             for (int r = 0, rest = code; r < kReels; ++r, rest /= kSymbols)
                 s[static_cast<std::size_t>(r)] = static_cast<std::int16_t>(rest % kSymbols);
-            const LineOutcome want = EvaluateLineSymbols(s, def.PayTable);
+            const LineOutcome want = EvaluateLineSymbols(s, def.PayTable, 2);
             const CodeOutcome& got = table.Outcome(table.Code(LineCodeTable::Key(s)));
             const bool jackpot = want.symbol == W && want.count == 5;
             if ((want != LineOutcome{got.symbol, got.count, got.win} || got.jackpot != jackpot) &&

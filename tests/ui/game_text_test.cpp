@@ -42,10 +42,10 @@ TEST(GameText, LinesAndScattersOfAShownGame) {
 TEST(GameText, AFeatureIsAwardedAndEachFreeSpinEndsWithItsWinSoFar) {
     GameText text{Names()};
     text.GameShown({.round = Round::BaseGame});
-    text.FreeSpinsAwarded({Round::BaseGame, 3, 15});
+    text.FreeSpinsAwarded({Round::BaseGame, 3, 15, 4});
     EXPECT_EQ(text.Text(), "3 SCATTERS = 15 Free Spins At x4\r\n");
     text.GameShown({.round = Round::FreeSpin});
-    text.FreeSpinsAwarded({Round::FreeSpin, 4, 15});
+    text.FreeSpinsAwarded({Round::FreeSpin, 4, 15, 4});
     text.GameEnded({.round = Round::FreeSpin, .feature_win = 1234567});
     EXPECT_EQ(text.Text(),
               "4 SCATTERS = New 15 Free Spins At x4\r\n"

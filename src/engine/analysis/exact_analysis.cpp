@@ -39,11 +39,12 @@ WindowRules FreeSpinRules(const GameDefinition& def, const LineAutomaton& automa
     WindowRules rules;
     for (int code = 0; code < LineAutomaton::kCodes; ++code) {
         const std::int32_t win = automaton.Outcome(code).win;
-        rules.line_win[static_cast<std::size_t>(code)] = win > 0 ? win * kFreeSpinMultiplier : 0;
+        rules.line_win[static_cast<std::size_t>(code)] =
+            win > 0 ? win * def.Rules.FreeSpinMultiplier : 0;
     }
     for (int n = kScatterWinFrom; n <= kMaxScatters; ++n) {
         rules.scatter_win[static_cast<std::size_t>(n)] =
-            def.PayTable[kScatter][n] * kTotalBet * kFreeSpinMultiplier;
+            def.PayTable[kScatter][n] * kTotalBet * def.Rules.FreeSpinMultiplier;
     }
     return rules;
 }
@@ -160,7 +161,7 @@ FeatureLaw FeatureFromSpin(double spin_mean, double spin_second_moment, double s
     f.spin_second_moment = spin_second_moment;
     f.spin_if_retrigger = spin_if_retrigger;
     f.retrigger_probability = retrigger_probability;
-    constexpr double k = kFreeSpinsAward;
+    constexpr double k = 15;
     const double q = retrigger_probability;
     const double kept = 1.0 - k * q;
     // q is a count of windows over at most 101^5 of them, so unless 15 q is exactly 1 it is at
@@ -188,7 +189,7 @@ FeatureLaw FeatureFromSpin(double spin_mean, double spin_second_moment, double s
 ExactAnalysis AnalyseGame(const GameDefinition& def, const AnalysisProgress& progress,
                           const std::atomic<bool>* cancel) {
     CheckPlayable(def);
-    const LineAutomaton automaton(def.PayTable);
+    const LineAutomaton automaton(def.PayTable, def.Rules.WildMultiplier);
     Throttle throttle(progress, cancel);
     const double base_work = StopCombinations(def.ReelLen);
     const double free_work = StopCombinations(def.FsReelLen);

@@ -115,7 +115,8 @@ LineExpectation ExpectLine(const GameDefinition& def, const std::array<ReelOdds,
                     s[3] = d.symbol;
                     for (const auto& f : present[4]) {
                         s[4] = f.symbol;
-                        AddOutcome(EvaluateLineSymbols(s, def.PayTable), pabc * d.p * f.p, e);
+                        AddOutcome(EvaluateLineSymbols(s, def.PayTable, def.Rules.WildMultiplier),
+                                   pabc * d.p * f.p, e);
                     }
                 }
             }
@@ -154,7 +155,7 @@ double AtLeastThree(const std::array<double, 6>& odds) {
 // and finite only while 15 q < 1.
 double SpinsPerFeature(const RetriggerCount& count) {
     if (!count.FeaturesEnd()) return std::numeric_limits<double>::infinity();
-    const std::uint64_t award = kFreeSpinsAward;
+    const std::uint64_t award = 15;
     return static_cast<double>(award * count.windows) /
            static_cast<double>(count.windows - award * count.retriggering);
 }
@@ -173,8 +174,9 @@ ExactReturn ComputeExactReturn(const GameDefinition& def) {
     x.trigger_probability = AtLeastThree(x.base_scatter_odds);
     x.retrigger_probability = AtLeastThree(free_scatter_odds);
     x.free_spins_per_feature = SpinsPerFeature(CountRetriggers(def));
-    x.free_spin_win = kFreeSpinMultiplier * free_lines.free_spin_win +
-                      ScatterWin(free_scatter_odds, def, kTotalBet * kFreeSpinMultiplier);
+    const int multiplier = def.Rules.FreeSpinMultiplier;
+    x.free_spin_win = multiplier * free_lines.free_spin_win +
+                      ScatterWin(free_scatter_odds, def, kTotalBet * multiplier);
     x.win_events_per_game = base_lines.win_events + x.base_scatter_odds[2] +
                             x.base_scatter_odds[3] + x.base_scatter_odds[4] +
                             x.base_scatter_odds[5];

@@ -16,7 +16,7 @@ static_assert(1 + kSymbols + kSymbols * kSymbols + kSymbols * kSymbols * kSymbol
 
 // The result code of every five-symbol line, indexed with reel 0 as the most significant digit,
 // so that the completions of a prefix are one contiguous range.
-std::vector<std::uint8_t> CodesOfAllLines(PayTableRef pay) {
+std::vector<std::uint8_t> CodesOfAllLines(PayTableRef pay, std::int32_t wild_multiplier) {
     std::vector<std::uint8_t> codes(kLinesOfSymbols);
     std::array<std::int16_t, kReels> s{};
     for (int index = 0; index < kLinesOfSymbols; ++index) {
@@ -25,8 +25,8 @@ std::vector<std::uint8_t> CodesOfAllLines(PayTableRef pay) {
             s[static_cast<std::size_t>(r)] = static_cast<std::int16_t>(rest % kSymbols);
             rest /= kSymbols;
         }
-        const LineOutcome out = EvaluateLineSymbols(s, pay);
-        // A result of an ordinary symbol is doubled when a wild stands in its run.
+        const LineOutcome out = EvaluateLineSymbols(s, pay, wild_multiplier);
+        // A result of an ordinary symbol is multiplied when a wild stands in its run.
         bool doubled = false;
         if (out.symbol < kWild && out.count >= 2) {
             doubled = std::find(s.begin(), s.begin() + out.count, kWild) != s.begin() + out.count;
@@ -61,7 +61,7 @@ std::int16_t Merge(std::vector<Row>& rows) {
 
 }  // namespace
 
-LineAutomaton::LineAutomaton(PayTableRef pay) {
+LineAutomaton::LineAutomaton(PayTableRef pay, std::int32_t wild_multiplier) {
     for (int symbol = 0; symbol < kSymbols; ++symbol) {
         for (int count = 0; count < kRunLengths; ++count) {
             for (int doubled = 0; doubled < 2; ++doubled) {
@@ -70,13 +70,14 @@ LineAutomaton::LineAutomaton(PayTableRef pay) {
                 r.symbol = symbol;
                 r.count = count;
                 r.doubled = doubled != 0;
-                r.win = static_cast<std::int32_t>(pay[symbol][count]) * (1 + doubled);
+                r.win = static_cast<std::int32_t>(pay[symbol][count]) *
+                        (doubled != 0 ? wild_multiplier : 1);
                 r.jackpot = symbol == kWild && count == kReels;
             }
         }
     }
 
-    const std::vector<std::uint8_t> codes = CodesOfAllLines(pay);
+    const std::vector<std::uint8_t> codes = CodesOfAllLines(pay, wild_multiplier);
     // An undecided prefix is kept as the first index of its range and the range's size.
     struct Prefix {
         int first;

@@ -15,12 +15,12 @@
 
 namespace kragmoor {
 
-// What a line ends with: its symbol, run length, whether a wild doubled it, and its pay.
+// What a line ends with: its symbol, run length, whether a wild multiplied it, and its pay.
 struct AutomatonOutcome {
     int symbol = 0;
     int count = 0;
-    bool doubled = false;  // a run of an ordinary symbol with a wild in it
-    std::int32_t win = 0;  // credits for a 1-credit line bet, doubling included
+    bool doubled = false;  // a run of an ordinary symbol with a wild in it: the wild multiplies it
+    std::int32_t win = 0;  // credits for a 1-credit line bet, the wild's multiplier included
     bool jackpot = false;  // five wilds
 };
 
@@ -29,7 +29,7 @@ class LineAutomaton {
     // Codes number the results: (symbol x 6 + count) x 2 + doubled.
     static constexpr int kCodes = kSymbols * kRunLengths * 2;
 
-    explicit LineAutomaton(PayTableRef pay);
+    LineAutomaton(PayTableRef pay, std::int32_t wild_multiplier);
 
     std::int16_t Start() const { return start_; }  // no symbol read yet
 

@@ -71,6 +71,7 @@ void MergeChunk(RunState& total, const RunState& chunk) {
     total.FreeSpinsPlayed = chunk.FreeSpinsPlayed;
     total.LastFeatureWin = chunk.LastFeatureWin;
     total.FreeSpinNo = chunk.FreeSpinNo;
+    total.FeatureSpins = chunk.FeatureSpins;
     total.SelectedReel = chunk.SelectedReel;
 }
 

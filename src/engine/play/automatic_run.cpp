@@ -71,8 +71,8 @@ void AutomaticRun::CompleteRound() {
 // stands.
 bool AutomaticRun::PlayFeaturePass() {
     RunState& st = state_;
-    // The test comes before each spin: a retrigger on the 15th spin brings 15 more.
-    while (st.FreeSpinNo != kFreeSpinsAward) {
+    // The test comes before each spin: a retrigger on the last spin brings its spins all the same.
+    while (st.FreeSpinNo != st.FeatureSpins) {
         rounds_.PlayFreeSpin();
         if (st.FreeSpinsPlayed % kFeatureTurnEvery == 0 && status_.Running()) [[unlikely]] {
             if (!FeatureTurn()) return false;

@@ -52,12 +52,13 @@ struct ScatterWin {
     std::array<WindowCell, kRows * kReels> cells{};
 };
 
-// Three or more scatters award 15 free spins: a new feature from a base game, or 15 more from a
-// free spin.
+// Three or more scatters award free spins: a new feature from a base game, or more spins from a
+// free spin; every free-spin win is multiplied by `multiplier`.
 struct FreeSpinsAward {
     Round round = Round::BaseGame;
     int scatters = 0;
-    int spins = kFreeSpinsAward;
+    int spins = 0;
+    int multiplier = 1;
 };
 
 // The end of a shown game: its own win, and the win of its feature so far (free spins).

@@ -125,7 +125,7 @@ void GameRounds::ShowEnd(Round round, std::int64_t win) {
     end.round = round;
     end.win = win;
     end.feature_win = state_.FeatureWin;
-    if (round == Round::FreeSpin) end.spins_left = kFreeSpinsAward - state_.FreeSpinNo;
+    if (round == Round::FreeSpin) end.spins_left = state_.FeatureSpins - state_.FreeSpinNo;
     observer_.GameEnded(end);
 }
 
@@ -139,7 +139,8 @@ void GameRounds::BaseJackpot(int line, const CodeOutcome& info) {
     logs_.Jackpot(st.Games, line, false);
 }
 
-// Two or more scatters pay times the total bet; three or more leave a feature pending.
+// Two or more scatters pay times the total bet; three or more leave a feature pending, unless the
+// game awards no spins for their count.
 void GameRounds::BaseScatters() {
     RunState& st = state_;
     const int count = st.LineOutcomes[kScatterLine][1];
@@ -147,8 +148,12 @@ void GameRounds::BaseScatters() {
         static_cast<std::int64_t>(st.LineOutcomes[kScatterLine][2]) * kTotalBet;
     BookScatterWin(st, count, win);
     if (status_.Shown()) ShowScatters(Round::BaseGame, count, win);
-    if (count < kTriggerScatters) return;
-    if (status_.Shown()) observer_.FreeSpinsAwarded({Round::BaseGame, count, kFreeSpinsAward});
+    const GameRules& rules = tables_.definition.Rules;
+    const std::int32_t spins = rules.FreeSpins[static_cast<std::size_t>(count)];
+    if (spins == 0) return;
+    if (status_.Shown())
+        observer_.FreeSpinsAwarded({Round::BaseGame, count, spins, rules.FreeSpinMultiplier});
+    st.FeatureSpins = spins;
     st.InFreeSpins = true;
     ++st.FreeGames;
     if (status_.AutoStop()) {
@@ -215,18 +220,22 @@ void GameRounds::FreeSpinJackpot(int line) {
     logs_.Jackpot(state_.Games, line, true);
 }
 
-// The scatters pay four times; three or more bring 15 more spins.
+// The scatters pay times the free spins' multiplier; three or more bring more spins when the
+// game adds any for their count.
 void GameRounds::FreeSpinScatters(int scatters, std::int64_t& spin_win) {
     RunState& st = state_;
-    const std::int64_t win =
-        static_cast<std::int64_t>(tables_.definition.PayTable[kScatter][scatters]) *
-        kFreeSpinMultiplier * kTotalBet;
+    const GameDefinition& def = tables_.definition;
+    const std::int64_t win = static_cast<std::int64_t>(def.PayTable[kScatter][scatters]) *
+                             def.Rules.FreeSpinMultiplier * kTotalBet;
     spin_win += win;
     if (status_.Shown()) ShowScatters(Round::FreeSpin, scatters, win);
-    if (scatters < kTriggerScatters) return;
-    st.FreeSpinNo -= kFreeSpinsAward;
+    const std::int32_t spins = def.Rules.Retrigger[static_cast<std::size_t>(scatters)];
+    if (spins == 0) return;
+    st.FreeSpinNo -= spins;
     st.InFreeSpins = true;
-    if (status_.Shown()) observer_.FreeSpinsAwarded({Round::FreeSpin, scatters, kFreeSpinsAward});
+    if (status_.Shown())
+        observer_.FreeSpinsAwarded(
+            {Round::FreeSpin, scatters, spins, def.Rules.FreeSpinMultiplier});
 }
 
 void GameRounds::PlayFreeSpin() {
@@ -243,6 +252,7 @@ void GameRounds::PlayFreeSpin() {
     FillWindow(w, st.Window);
     DecideShown(st);
 
+    const std::int64_t multiplier = tables.definition.Rules.FreeSpinMultiplier;
     std::int64_t spin_win = 0;
     for (int line = 0; line < kLines; ++line) {
         const CodeOutcome& info = codes.Outcome(w.codes[line]);
@@ -250,7 +260,7 @@ void GameRounds::PlayFreeSpin() {
         if (w.codes[line] == LineCodeTable::kJackpotCode) [[unlikely]]
             FreeSpinJackpot(line);
         if (info.pays) {
-            const std::int64_t win = static_cast<std::int64_t>(info.win) * kFreeSpinMultiplier;
+            const std::int64_t win = info.win * multiplier;
             if (status_.Shown()) [[unlikely]]
                 ShowLineWin(line, win, info.count, info.symbol);
             spin_win += win;

@@ -25,7 +25,7 @@ class GameRounds {
     // a feature pending (InFreeSpins).
     void PlayBaseGame();
     // Counts and plays the next free spin of the pending feature: its win is kept in FeatureWin
-    // until the feature ends (bookings.h: EndFeature, due when FreeSpinNo reaches 15).
+    // until the feature ends (bookings.h: EndFeature, due when FreeSpinNo reaches FeatureSpins).
     void PlayFreeSpin();
 
   private:

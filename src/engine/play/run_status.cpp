@@ -12,7 +12,7 @@ ShownGame RunStatus::Showing(bool under_way) const {
     ShownGame game;
     game.round = round_;
     game.game = state_.Games;
-    if (round_ == Round::FreeSpin) game.spins_left = kFreeSpinsAward - state_.FreeSpinNo;
+    if (round_ == Round::FreeSpin) game.spins_left = state_.FeatureSpins - state_.FreeSpinNo;
     for (int row = 0; row < kRows; ++row) {
         for (int r = 0; r < kReels; ++r) game.window[row][r] = state_.Window[row][r];
     }

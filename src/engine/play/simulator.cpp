@@ -55,12 +55,12 @@ void Simulator::Step() {
         rounds_.PlayBaseGame();
     } else {
         rounds_.PlayFreeSpin();
-        if (st.FreeSpinNo == kFreeSpinsAward) EndFeature(st);
+        if (st.FreeSpinNo == st.FeatureSpins) EndFeature(st);
     }
     status_.SetShown(true);
     statistics_.RefreshHits();
     if (st.InFreeSpins) {
-        labels_.SetFreeGamesLeft(kFreeSpinsAward - st.FreeSpinNo);
+        labels_.SetFreeGamesLeft(st.FeatureSpins - st.FreeSpinNo);
     } else {
         labels_.SetGames(st.Games);
     }

@@ -5,6 +5,7 @@ namespace kragmoor {
 void EndFeature(RunState& st) {
     st.InFreeSpins = false;
     st.FreeSpinNo = 0;
+    st.FeatureSpins = 0;
     st.FreeWin += st.FeatureWin;
     st.LastFeatureWin = static_cast<float>(static_cast<double>(st.FeatureWin) / kTotalBet);
     st.TotalWin += st.FeatureWin;

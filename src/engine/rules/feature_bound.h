@@ -17,7 +17,7 @@ struct RetriggerCount {
     std::uint64_t windows = 0;       // all stop combinations: the product of the reel lengths
 
     // 15 q < 1, in whole numbers: at most 101^5 windows, so 15 x that fits 64 bits.
-    bool FeaturesEnd() const { return std::uint64_t{kFreeSpinsAward} * retriggering < windows; }
+    bool FeaturesEnd() const { return std::uint64_t{15} * retriggering < windows; }
 };
 
 // Over the free-spins reels of a definition the reader accepts.

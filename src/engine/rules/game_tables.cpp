@@ -47,7 +47,7 @@ std::shared_ptr<const GameTables> GameTables::Build(const GameDefinition& def) {
 
 GameTables::GameTables(const GameDefinition& def)
     : definition(Checked(def)),
-      codes(def.PayTable),
+      codes(def.PayTable, def.Rules.WildMultiplier),
       base_columns(def.ReelStrip, def.ReelLen),
       free_columns(def.FsReelStrip, def.FsReelLen) {}
 

@@ -6,24 +6,26 @@ namespace kragmoor {
 
 namespace {
 
-// A code packs the symbol, the run length and whether the pay was doubled.
-constexpr int CodeOf(int symbol, int count, bool doubled) {
-    return (symbol * kRunLengths + count) * 2 + (doubled ? 1 : 0);
+// A code packs the symbol, the run length and whether a wild multiplied the pay.
+constexpr int CodeOf(int symbol, int count, bool multiplied) {
+    return (symbol * kRunLengths + count) * 2 + (multiplied ? 1 : 0);
 }
 
 static_assert(CodeOf(kWild, kReels, false) == LineCodeTable::kJackpotCode);
 
 }  // namespace
 
-LineCodeTable::LineCodeTable(PayTableRef pay) : blocks_(kSuffixes, 0) {
+LineCodeTable::LineCodeTable(PayTableRef pay, std::int32_t wild_multiplier)
+    : blocks_(kSuffixes, 0) {
     for (int symbol = 0; symbol < kSymbols; ++symbol) {
         for (int count = 0; count < kRunLengths; ++count) {
-            for (int doubled = 0; doubled < 2; ++doubled) {
+            for (int multiplied = 0; multiplied < 2; ++multiplied) {
                 CodeOutcome& outcome =
-                    outcomes_[static_cast<std::size_t>(CodeOf(symbol, count, doubled != 0))];
+                    outcomes_[static_cast<std::size_t>(CodeOf(symbol, count, multiplied != 0))];
                 outcome.symbol = static_cast<std::uint8_t>(symbol);
                 outcome.count = static_cast<std::uint8_t>(count);
-                outcome.win = static_cast<std::int32_t>(pay[symbol][count]) * (doubled + 1);
+                outcome.win = static_cast<std::int32_t>(pay[symbol][count]) *
+                              (multiplied != 0 ? wild_multiplier : 1);
                 outcome.jackpot = symbol == kWild && count == kReels;
                 outcome.pays = outcome.win > 0;
             }
@@ -39,10 +41,10 @@ LineCodeTable::LineCodeTable(PayTableRef pay) : blocks_(kSuffixes, 0) {
         for (int suffix = 0; suffix < kSuffixes; ++suffix) {
             s[3] = static_cast<std::int16_t>(suffix % kSymbols);
             s[4] = static_cast<std::int16_t>(suffix / kSymbols);
-            const LineOutcome out = EvaluateLineSymbols(s, pay);
-            const bool doubled = out.win != pay[out.symbol][out.count];
+            const LineOutcome out = EvaluateLineSymbols(s, pay, wild_multiplier);
+            const bool multiplied = out.win != pay[out.symbol][out.count];
             tail[static_cast<std::size_t>(suffix)] =
-                static_cast<std::uint8_t>(CodeOf(out.symbol, out.count, doubled));
+                static_cast<std::uint8_t>(CodeOf(out.symbol, out.count, multiplied));
             decided = decided && tail[static_cast<std::size_t>(suffix)] == tail[0];
         }
         std::uint32_t& p = prefixes_[static_cast<std::size_t>(prefix)];

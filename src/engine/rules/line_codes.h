@@ -31,7 +31,7 @@ class LineCodeTable {
     static constexpr int kSuffixes = kSymbols * kSymbols;             // reels 3 and 4
     static constexpr int kSuffixShift = 12;                           // kPrefixes < 2^12
 
-    explicit LineCodeTable(PayTableRef pay);
+    LineCodeTable(PayTableRef pay, std::int32_t wild_multiplier);
 
     // A key holds the prefix s0 + 13 s1 + 169 s2 in its low 12 bits and the suffix s3 + 13 s4
     // above them, so that it is the sum of one value per reel.
@@ -54,7 +54,7 @@ class LineCodeTable {
     static constexpr std::uint8_t kJackpotCode = (kWild * kRunLengths + kReels) * 2;
 
   private:
-    static constexpr int kCodes = kSymbols * kRunLengths * 2;  // symbol, count, doubled
+    static constexpr int kCodes = kSymbols * kRunLengths * 2;  // symbol, count, multiplied
     // Per prefix: the code when the prefix decides the line (low 8 bits), otherwise the offset
     // of its block of 169 codes in blocks_ (above them; block 0 is a dummy).
     std::array<std::uint32_t, kPrefixes> prefixes_{};

@@ -17,7 +17,8 @@ std::int32_t ChooseSymbol(const std::array<std::int16_t, kReels>& s) {
 
 }  // namespace
 
-LineOutcome EvaluateLineSymbols(const std::array<std::int16_t, kReels>& s, PayTableRef pay) {
+LineOutcome EvaluateLineSymbols(const std::array<std::int16_t, kReels>& s, PayTableRef pay,
+                                std::int32_t wild_multiplier) {
     LineOutcome out;
     out.symbol = ChooseSymbol(s);
 
@@ -29,14 +30,14 @@ LineOutcome EvaluateLineSymbols(const std::array<std::int16_t, kReels>& s, PayTa
         }
     }
 
-    // A run of two or more of an ordinary symbol with a wild in it pays double, once.
-    int doubling = 1;
+    // A run of two or more of an ordinary symbol with a wild in it is multiplied, once.
+    std::int32_t factor = 1;
     if (out.count >= 2 && out.symbol < kWild) {
         for (int r = 0; r < out.count; ++r) {
-            if (s[r] == kWild) doubling = 2;
+            if (s[r] == kWild) factor = wild_multiplier;
         }
     }
-    out.win = static_cast<std::int32_t>(pay[out.symbol][out.count]) * doubling;
+    out.win = static_cast<std::int32_t>(pay[out.symbol][out.count]) * factor;
 
     // Two or more leading wilds are also a wild line; the better outcome stands, ties to the
     // ordinary symbol.

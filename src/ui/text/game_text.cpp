@@ -35,7 +35,7 @@ void GameText::FreeSpinsAwarded(const FreeSpinsAward& award) {
     text_ += award.round == Round::FreeSpin ? " SCATTERS = New " : " SCATTERS = ";
     text::AppendDecimal(text_, award.spins);
     text_ += " Free Spins At x";
-    text::AppendDecimal(text_, kFreeSpinMultiplier);
+    text::AppendDecimal(text_, award.multiplier);
     text_ += "\r\n";
 }
 
