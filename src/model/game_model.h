@@ -15,6 +15,8 @@ namespace kragmoor {
 // strip[position][reel] of one set of reel strips, and the last valid position of each reel.
 using ReelStrips = std::int16_t[kMaxPositions][kReels];
 using ReelLengths = std::int16_t[kReels];
+// The row 0..2 that each of the 20 lines crosses on reels 0..4.
+using LineRows = std::int16_t[kLines][kReels];
 
 // What the definition file says, completed by the loader. Never changed once loaded.
 struct GameDefinition {
@@ -31,7 +33,7 @@ struct GameDefinition {
     // Credits for a 1-credit line bet by symbol and run length; row 12 holds the scatter pays in
     // units of the total bet; column 0 holds the value of the symbol's name field.
     std::int16_t PayTable[kSymbols][kRunLengths] = {};
-    std::int16_t LineTable[kLines][kReels] = {};  // row 0..2 of each line on reels 0..4
+    LineRows LineTable = {};
     GameRules Rules;
     // The definition has a GAME RULES section, which its description report echoes.
     bool HasRulesSection = false;

@@ -135,8 +135,10 @@ TEST_F(BaseGame, ARefusedDefinitionNamesTheProblem) {
          "base-game reel 2: position 4 holds no symbol"},
         {[](GameDefinition& d) { d.FsReelStrip[0][4] = -1; },
          "free-spins reel 5: position 0 holds no symbol"},
-        {[](GameDefinition& d) { d.LineTable[7][2] = 2; },
-         "the win lines are not the built-in ones"},
+        {[](GameDefinition& d) { d.LineTable[7][2] = 3; }, "win line 8: a row outside 0..2"},
+        {[](GameDefinition& d) { d.Rules.WildMultiplier = 11; }, "the game rules are out of range"},
+        {[](GameDefinition& d) { d.Rules.Retrigger[2] = 5; }, "the game rules are out of range"},
+        {[](GameDefinition& d) { d.Rules.FreeSpins[5] = 1001; }, "the game rules are out of range"},
     };
     for (const auto& [spoil, message] : cases) {
         GameDefinition d = test::SmallGame();

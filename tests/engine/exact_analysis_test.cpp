@@ -98,7 +98,8 @@ TEST_P(WholeCycle, BaseGameLawIsTheCycles) {
     EXPECT_NEAR(a.base_win_mean, law.win / n, 1e-9 * law.win / n);
     // Lines share cells: the second moment holds every pair of lines of a window.
     EXPECT_NEAR(a.base_win_second_moment, law.square / n, 1e-9 * law.square / n);
-    EXPECT_NEAR(a.base_win_if_trigger, law.trigger_win / n, 1e-9 * law.win / n);
+    EXPECT_NEAR(a.base_win_times_feature, law.trigger_win / n * a.feature.win_mean,
+                1e-9 * law.win / n * a.feature.win_mean);
     EXPECT_NEAR(a.rtp.trigger_probability, law.triggers / n, 1e-12);
     EXPECT_NEAR(a.hit_frequency, law.hits / n, 1e-12);
     EXPECT_EQ(a.max_base_win, law.max);

@@ -42,7 +42,7 @@ Combination Row(CombinationKind kind, int symbol, int count, double pay, double 
 std::vector<Combination> PayingCombinations(
     const GameDefinition& def, const LineAutomaton& automaton,
     const std::array<std::uint64_t, LineAutomaton::kCodes>& line_outcomes, const WindowLaw& base,
-    const FeatureLaw& feature) {
+    const SpinGroups& awards, const FeatureLaw& feature) {
     const double windows = static_cast<double>(base.windows);
     std::vector<Combination> rows;
     // Lines: every paytable pay of a run that can happen is listed, also when these strips never
@@ -63,8 +63,21 @@ std::vector<Combination> PayingCombinations(
             Row(CombinationKind::kScatters, kScatter, n, pay * kTotalBet,
                 static_cast<double>(base.scatters[static_cast<std::size_t>(n)]) / windows));
     }
-    rows.push_back(Row(CombinationKind::kFeature, kScatter, 3, feature.win_mean,
-                       static_cast<double>(base.triggers) / windows));
+    const bool one_award = awards.count == 1 && awards.group_of[3] == 0 &&
+                           awards.group_of[4] == 0 && awards.group_of[5] == 0;
+    if (one_award) {
+        Combination c = Row(CombinationKind::kFeature, kScatter, kTriggerScatters, feature.win_mean,
+                            static_cast<double>(base.triggers) / windows);
+        c.or_more = true;
+        rows.push_back(c);
+        return rows;
+    }
+    for (std::size_t n = kTriggerScatters; n <= kMaxScatters; ++n) {
+        if (awards.group_of[n] < 0) continue;
+        rows.push_back(Row(CombinationKind::kFeature, kScatter, static_cast<int>(n),
+                           feature.win_by_scatters[n],
+                           static_cast<double>(base.scatters[n]) / windows));
+    }
     return rows;
 }
 

@@ -14,10 +14,12 @@
 namespace kragmoor {
 
 // `line_outcomes`: CountLineOutcomes of the base strips; `base`: the base game's window law
-// (its windows and scatter counts); `feature`: the feature's law.
+// (its windows and scatter counts); `awards`: the spins the base game's scatter counts bring;
+// `feature`: the feature's law. The feature is one row "3 or more" when 3, 4 and 5 scatters
+// bring the same spins, otherwise a row per count that brings spins.
 std::vector<Combination> PayingCombinations(
     const GameDefinition& def, const LineAutomaton& automaton,
     const std::array<std::uint64_t, LineAutomaton::kCodes>& line_outcomes, const WindowLaw& base,
-    const FeatureLaw& feature);
+    const SpinGroups& awards, const FeatureLaw& feature);
 
 }  // namespace kragmoor

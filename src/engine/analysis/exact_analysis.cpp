@@ -1,5 +1,6 @@
 #include "engine/analysis/exact_analysis.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -17,8 +18,9 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // A base game books a paying line and every line of five wilds, and the scatters from two on,
-// times the total bet; it wins something with any of them or with a trigger.
-WindowRules BaseGameRules(const GameDefinition& def, const LineAutomaton& automaton) {
+// times the total bet; it wins something with any of them or with a feature triggered.
+WindowRules BaseGameRules(const GameDefinition& def, const LineAutomaton& automaton,
+                          const SpinGroups& awards) {
     WindowRules rules;
     for (int code = 0; code < LineAutomaton::kCodes; ++code) {
         const AutomatonOutcome& r = automaton.Outcome(code);
@@ -29,13 +31,16 @@ WindowRules BaseGameRules(const GameDefinition& def, const LineAutomaton& automa
     for (int n = kScatterWinFrom; n <= kMaxScatters; ++n) {
         const std::int16_t pay = def.PayTable[kScatter][n];
         rules.scatter_win[static_cast<std::size_t>(n)] = pay * kTotalBet;
-        rules.scatter_hit[static_cast<std::size_t>(n)] = pay > 0 || n >= kTriggerScatters;
+        rules.scatter_hit[static_cast<std::size_t>(n)] =
+            pay > 0 || awards.group_of[static_cast<std::size_t>(n)] >= 0;
     }
+    rules.spin_group = awards.group_of;
     return rules;
 }
 
-// A free spin books only paying lines, and everything four times.
-WindowRules FreeSpinRules(const GameDefinition& def, const LineAutomaton& automaton) {
+// A free spin books only paying lines, and everything times the free spins' multiplier.
+WindowRules FreeSpinRules(const GameDefinition& def, const LineAutomaton& automaton,
+                          const SpinGroups& retriggers) {
     WindowRules rules;
     for (int code = 0; code < LineAutomaton::kCodes; ++code) {
         const std::int32_t win = automaton.Outcome(code).win;
@@ -46,6 +51,7 @@ WindowRules FreeSpinRules(const GameDefinition& def, const LineAutomaton& automa
         rules.scatter_win[static_cast<std::size_t>(n)] =
             def.PayTable[kScatter][n] * kTotalBet * def.Rules.FreeSpinMultiplier;
     }
+    rules.spin_group = retriggers.group_of;
     return rules;
 }
 
@@ -109,16 +115,16 @@ std::string DesignedRtpNote(float game_rtp, double exact_percent) {
            Fixed(exact_percent, 6) + " % by " + Fixed(difference, 6) + " percentage points.";
 }
 
-// The win of one paid game is W = B + T F: its base game's own win B, and when that triggers
-// (T = 1) a feature F independent of the base window. B and T share the window, so
-// E[W^2] = E[B^2] + 2 E[B T] E[F] + P(T) E[F^2]. Returns the variance in credits squared.
+// The win of one paid game is W = B + F: its base game's own win B, and when that triggers a
+// feature F, whose spins depend on the window's scatters and whose win, given them, does not
+// depend on the window. So E[W^2] = E[B^2] + 2 E[B F] + P(trigger) E[F^2 | a feature]. Returns
+// the variance in credits squared.
 double VarianceOfGame(const ExactAnalysis& a, double trigger) {
     double mean = a.base_win_mean;
     double second = a.base_win_second_moment;
     if (trigger > 0) {  // a feature that never comes adds nothing, even one without end
         mean += trigger * a.feature.win_mean;
-        second += 2.0 * a.base_win_if_trigger * a.feature.win_mean +
-                  trigger * a.feature.win_second_moment;
+        second += 2.0 * a.base_win_times_feature + trigger * a.feature.win_second_moment;
     }
     if (std::isinf(second)) return kInfinity;
     return std::max(0.0, second - mean * mean);
@@ -151,37 +157,86 @@ void SetBaseGame(ExactAnalysis& a, const WindowLaw& base) {
     }
     a.base_win_mean = base.mean;
     a.base_win_second_moment = base.second_moment;
-    a.base_win_if_trigger = base.mean_if_trigger;
 }
 
-FeatureLaw FeatureFromSpin(double spin_mean, double spin_second_moment, double spin_if_retrigger,
-                           double retrigger_probability) {
+// What one free spin adds, E[R] and E[R (R - 1)], and E[S R], summed over the groups of scatter
+// counts that bring the same spins.
+void SetSpinLaw(FeatureLaw& f, const WindowLaw& free, const SpinGroups& retriggers) {
+    f.spin_mean = free.mean;
+    f.spin_second_moment = free.second_moment;
+    const double windows = static_cast<double>(free.windows);
+    for (std::size_t g = 0; g < static_cast<std::size_t>(retriggers.count); ++g) {
+        const double r = retriggers.spins[g];
+        const double p = static_cast<double>(free.group_windows[g]) / windows;
+        f.spin_times_added += r * free.mean_if_group[g];
+        f.added_mean += r * p;
+        f.added_factorial += r * (r - 1) * p;
+    }
+    f.retrigger_probability = static_cast<double>(free.triggers) / windows;
+}
+
+// E[A] and E[A (A - 1)] over the features the base game triggers.
+void SetAwardLaw(FeatureLaw& f, const WindowLaw& base, const SpinGroups& awards) {
+    std::array<double, SpinGroups::kMaxGroups> windows{};
+    for (std::size_t g = 0; g < windows.size(); ++g)
+        windows[g] = static_cast<double>(base.group_windows[g]);
+    const SpinMoments m = MomentsGivenSpins(awards, windows, static_cast<double>(base.triggers));
+    f.award_mean = m.mean;
+    f.award_factorial = m.factorial;
+}
+
+// E[F] of a feature by the scatters that triggered it: its award's spins times E[X], or
+// `endless` when the spins have no finite mean.
+void SetWinByScatters(FeatureLaw& f, const SpinGroups& awards, double endless) {
+    const bool finite = std::isfinite(f.spins_mean);
+    for (std::size_t n = kTriggerScatters; n <= kMaxScatters; ++n) {
+        const int g = awards.group_of[n];
+        if (g < 0) continue;
+        f.win_by_scatters[n] =
+            finite ? awards.spins[static_cast<std::size_t>(g)] * f.spin_value : endless;
+    }
+}
+
+// X = S + the sum of R independent X, R independent of those X given the spin:
+// E[X] = E[S] + E[R] E[X], and E[X^2] = E[S^2] + 2 E[S R] E[X] + E[R] E[X^2] +
+// E[R (R - 1)] E[X]^2. A feature of A spins: E[F] = E[A] E[X], E[F^2] = E[A] E[X^2] +
+// E[A (A - 1)] E[X]^2.
+FeatureLaw FeatureOf(const WindowLaw& free, const SpinGroups& retriggers, const WindowLaw& base,
+                     const SpinGroups& awards) {
     FeatureLaw f;
-    f.spin_mean = spin_mean;
-    f.spin_second_moment = spin_second_moment;
-    f.spin_if_retrigger = spin_if_retrigger;
-    f.retrigger_probability = retrigger_probability;
-    constexpr double k = 15;
-    const double q = retrigger_probability;
-    const double kept = 1.0 - k * q;
-    // q is a count of windows over at most 101^5 of them, so unless 15 q is exactly 1 it is at
-    // least 1 / 101^5 away from it, far more than the rounding of 15 q.
+    SetSpinLaw(f, free, retriggers);
+    SetAwardLaw(f, base, awards);
+    const double kept = 1.0 - f.added_mean;
+    // E[R] is a count of spins over at most 101^5 windows, so unless it is exactly 1 it is at
+    // least 1 / 101^5 away from it, far more than its rounding.
     if (kept < 1e-12) {
         f.spins_mean = kInfinity;
-        const bool wins = spin_second_moment > 0;
+        const bool wins = f.spin_second_moment > 0;
         f.win_mean = wins ? kInfinity : 0.0;
         f.win_second_moment = f.win_mean;
+        SetWinByScatters(f, awards, f.win_mean);
         return f;
     }
-    // X = S + R Y with Y the sum of k independent X: E[Y] = k E[X], E[Y^2] = k E[X^2] +
-    // k (k - 1) E[X]^2, and R independent of Y.
-    const double x = spin_mean / kept;
+    const double x = f.spin_mean / kept;
     const double x2 =
-        (spin_second_moment + 2.0 * k * spin_if_retrigger * x + k * (k - 1) * q * x * x) / kept;
-    f.spins_mean = k / kept;
-    f.win_mean = k * x;
-    f.win_second_moment = k * x2 + k * (k - 1) * x * x;
+        (f.spin_second_moment + 2.0 * f.spin_times_added * x + f.added_factorial * x * x) / kept;
+    f.spin_value = x;
+    f.spins_mean = f.award_mean / kept;
+    f.win_mean = f.award_mean * x;
+    f.win_second_moment = f.award_mean * x2 + f.award_factorial * x * x;
+    SetWinByScatters(f, awards, kInfinity);
     return f;
+}
+
+// E[B F] = the sum over the award groups of E[B x 1{group}] times the win of its feature.
+double BaseTimesFeature(const WindowLaw& base, const SpinGroups& awards, const FeatureLaw& f) {
+    double sum = 0;
+    for (int g = 0; g < awards.count; ++g) {
+        const auto first = std::find(awards.group_of.begin(), awards.group_of.end(), g);
+        sum += base.mean_if_group[static_cast<std::size_t>(g)] *
+               f.win_by_scatters[static_cast<std::size_t>(first - awards.group_of.begin())];
+    }
+    return sum;
 }
 
 }  // namespace
@@ -195,21 +250,23 @@ ExactAnalysis AnalyseGame(const GameDefinition& def, const AnalysisProgress& pro
     const double free_work = StopCombinations(def.FsReelLen);
     const double base_share = base_work / (base_work + free_work);
 
+    const SpinGroups awards = GroupBySpins(def.Rules.FreeSpins);
+    const SpinGroups retriggers = GroupBySpins(def.Rules.Retrigger);
     const WindowLaw base =
-        EnumerateWindows(def.ReelStrip, def.ReelLen, automaton, BaseGameRules(def, automaton),
-                         throttle.Part(0.0, base_share));
-    const WindowLaw free =
-        EnumerateWindows(def.FsReelStrip, def.FsReelLen, automaton, FreeSpinRules(def, automaton),
-                         throttle.Part(base_share, 1.0 - base_share));
+        EnumerateWindows(def.ReelStrip, def.ReelLen, def.LineTable, automaton,
+                         BaseGameRules(def, automaton, awards), throttle.Part(0.0, base_share));
+    const WindowLaw free = EnumerateWindows(def.FsReelStrip, def.FsReelLen, def.LineTable,
+                                            automaton, FreeSpinRules(def, automaton, retriggers),
+                                            throttle.Part(base_share, 1.0 - base_share));
     ExactAnalysis a;
     a.rtp = ComputeExactReturn(def);
     SetBaseGame(a, base);
-    a.feature =
-        FeatureFromSpin(free.mean, free.second_moment, free.mean_if_trigger,
-                        static_cast<double>(free.triggers) / static_cast<double>(free.windows));
+    a.feature = FeatureOf(free, retriggers, base, awards);
+    a.base_win_times_feature = BaseTimesFeature(base, awards, a.feature);
     SetVolatility(a, static_cast<double>(base.triggers) / static_cast<double>(base.windows));
     a.combinations = PayingCombinations(
-        def, automaton, CountLineOutcomes(def.ReelStrip, def.ReelLen, automaton), base, a.feature);
+        def, automaton, CountLineOutcomes(def.ReelStrip, def.ReelLen, def.LineTable, automaton),
+        base, awards, a.feature);
     a.designed_rtp_note = DesignedRtpNote(def.GameRTP, a.rtp.total_percent);
     throttle.StopIfCancelled();  // a cancel that came after the last pair of columns
     throttle.Done();

@@ -38,17 +38,19 @@ enum OddsFlag : unsigned { kRarerThanAwardLimit = 1u, kRarerThanBasePatternLimit
 
 enum class CombinationKind {
     kLine,          // a run on a line (symbol 12 with count 0: a line that starts with a scatter)
-    kLineWithWild,  // a run of an ordinary symbol with a wild in it: it pays double
+    kLineWithWild,  // a run of an ordinary symbol with a wild in it: the wild multiplies it
     kJackpot,       // five wilds on a line
     kScatters,      // 2..5 scatters anywhere
-    kFeature,       // the free-spin feature of 3 or more scatters
+    kFeature,       // the free-spin feature of a scatter count, or of that count or more
 };
 
 // One paying combination of a base game.
 struct Combination {
     CombinationKind kind = CombinationKind::kLine;
     int symbol = 0;                // symbol code; the scatter's for scatters and the feature
-    int count = 0;                 // run length or scatters; 3 (3 or more) for the feature
+    int count = 0;                 // run length or scatters
+    bool or_more = false;          // the feature: its count or more scatters (every count that
+                                   // triggers brings the same spins)
     double pay = 0;                // credits of one paid game; the feature: its expected win
     double hits_per_game = 0;      // expected lines (scatter results, features) per paid game
     double one_in_games = 0;       // 1 / hits_per_game; infinite when it never comes
@@ -56,18 +58,27 @@ struct Combination {
     unsigned odds_flags = 0;       // OddsFlag bits
 };
 
-// The free-spin feature as a branching process. A spin wins S (x4 included) and retriggers with
-// probability q; one spin and all the spins it brings are worth X = S + R Y, Y the sum of 15
-// independent X, and a feature is the sum of 15 X. When 15 q >= 1 retriggers never die out on
-// average: the spins and, unless free spins never win, the win have no finite mean.
+// The free-spin feature as a branching process. A spin wins S (its multiplier included) and adds
+// R spins (the retrigger of its scatter count, 0 without one); one spin and all the spins it
+// brings are worth X = S + the sum of R independent X. A feature triggered with A spins (the
+// award of the base game's scatter count) is the sum of A independent X. When a spin adds
+// m = E[R] >= 1 spins on average, retriggers never die out: the spins and, unless free spins
+// never win, the win have no finite mean.
 struct FeatureLaw {
     double spin_mean = 0;              // E[S], credits
     double spin_second_moment = 0;     // E[S^2]
-    double spin_if_retrigger = 0;      // E[S R]
-    double retrigger_probability = 0;  // q
-    double spins_mean = 0;             // 15 / (1 - 15 q)
-    double win_mean = 0;               // E[F], credits
+    double spin_times_added = 0;       // E[S R]
+    double added_mean = 0;             // m = E[R]
+    double added_factorial = 0;        // E[R (R - 1)]
+    double retrigger_probability = 0;  // P(R > 0)
+    double award_mean = 0;             // E[A] over the features triggered
+    double award_factorial = 0;        // E[A (A - 1)] over the features triggered
+    double spin_value = 0;             // E[X], credits
+    double spins_mean = 0;             // E[A] / (1 - m)
+    double win_mean = 0;               // E[F], credits, over the features triggered
     double win_second_moment = 0;      // E[F^2]
+    // E[F] of a feature triggered by 0..5 scatters: its award times E[X]; 0 without an award.
+    std::array<double, kMaxScatters + 1> win_by_scatters{};
 };
 
 // The return a run of `games` games stays within, at each confidence level, in percent.
@@ -91,12 +102,13 @@ struct ExactAnalysis {
 
     // The base game's own win B (lines and scatters, without the feature it triggers): its
     // largest value in credits, its distribution over the bins of kWinBinTops (in bets), its
-    // mean and second moment and E[B x 1{trigger}] in credits.
+    // mean and second moment, and E[B F] with F the win of the feature it triggers (0 without
+    // one), in credits.
     std::int64_t max_base_win = 0;
     std::array<double, kWinBins> base_win_distribution{};
     double base_win_mean = 0;
     double base_win_second_moment = 0;
-    double base_win_if_trigger = 0;
+    double base_win_times_feature = 0;
 
     FeatureLaw feature;
     std::vector<Combination> combinations;  // lines, scatters, then the feature
@@ -116,9 +128,9 @@ class AnalysisCancelled : public std::runtime_error {
 };
 
 // The game must be one the reader accepts (reels of 2 to 101 positions holding symbol codes,
-// the built-in win lines); otherwise std::invalid_argument. When `cancel` is set (from any
-// thread) the analysis stops within milliseconds, also on reels of 101 positions, and throws
-// AnalysisCancelled.
+// win lines on rows 0..2, rules in range); otherwise std::invalid_argument. When `cancel` is set
+// (from any thread) the analysis stops within milliseconds, also on reels of 101 positions, and
+// throws AnalysisCancelled.
 ExactAnalysis AnalyseGame(const GameDefinition& def, const AnalysisProgress& progress = {},
                           const std::atomic<bool>* cancel = nullptr);
 

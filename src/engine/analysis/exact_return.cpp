@@ -6,6 +6,7 @@
 
 #include "engine/rules/feature_bound.h"
 #include "engine/rules/line_evaluator.h"
+#include "engine/rules/spin_awards.h"
 #include "engine/rules/stop_window.h"
 
 namespace kragmoor {
@@ -145,19 +146,31 @@ double ScatterWin(const std::array<double, 6>& odds, const GameDefinition& def, 
     return win;
 }
 
-double AtLeastThree(const std::array<double, 6>& odds) {
-    return odds[3] + odds[4] + odds[5];
+// The chance of each group of scatter counts that bring the same spins.
+std::array<double, SpinGroups::kMaxGroups> GroupOdds(const std::array<double, 6>& odds,
+                                                     const SpinGroups& groups) {
+    std::array<double, SpinGroups::kMaxGroups> chance{};
+    for (std::size_t n = kTriggerScatters; n <= kMaxScatters; ++n) {
+        const int g = groups.group_of[n];
+        if (g >= 0) chance[static_cast<std::size_t>(g)] += odds[n];
+    }
+    return chance;
 }
 
-// Each award brings 15 spins and each spin retriggers with probability q = C / W (C of the W
-// stop combinations retrigger), so the expected number of spins N solves N = 15 + 15 q N: it is
-// 15 W / (W - 15 C), taken from whole numbers so that a game near the bound keeps its digits,
-// and finite only while 15 q < 1.
-double SpinsPerFeature(const RetriggerCount& count) {
+double Sum(const std::array<double, SpinGroups::kMaxGroups>& chance) {
+    double sum = 0;
+    for (const double p : chance) sum += p;
+    return sum;
+}
+
+// A feature starts with A spins on average, and each spin adds spins S of the W stop combinations
+// together bring, so the expected number of spins N solves N = A + (S / W) N: it is
+// A W / (W - S), taken from whole numbers so that a game near the bound keeps its digits, and
+// finite only while S < W.
+double SpinsPerFeature(const RetriggerCount& count, double award) {
     if (!count.FeaturesEnd()) return std::numeric_limits<double>::infinity();
-    const std::uint64_t award = 15;
-    return static_cast<double>(award * count.windows) /
-           static_cast<double>(count.windows - award * count.retriggering);
+    return award * static_cast<double>(count.windows) /
+           static_cast<double>(count.windows - count.added_spins);
 }
 
 }  // namespace
@@ -171,9 +184,12 @@ ExactReturn ComputeExactReturn(const GameDefinition& def) {
     ExactReturn x;
     x.base_scatter_odds = ScatterOdds(base);
     const auto free_scatter_odds = ScatterOdds(free);
-    x.trigger_probability = AtLeastThree(x.base_scatter_odds);
-    x.retrigger_probability = AtLeastThree(free_scatter_odds);
-    x.free_spins_per_feature = SpinsPerFeature(CountRetriggers(def));
+    const SpinGroups awards = GroupBySpins(def.Rules.FreeSpins);
+    const auto award_odds = GroupOdds(x.base_scatter_odds, awards);
+    x.trigger_probability = Sum(award_odds);
+    x.retrigger_probability = Sum(GroupOdds(free_scatter_odds, GroupBySpins(def.Rules.Retrigger)));
+    const double award = MomentsGivenSpins(awards, award_odds, x.trigger_probability).mean;
+    x.free_spins_per_feature = SpinsPerFeature(CountRetriggers(def), award);
     const int multiplier = def.Rules.FreeSpinMultiplier;
     x.free_spin_win = multiplier * free_lines.free_spin_win +
                       ScatterWin(free_scatter_odds, def, kTotalBet * multiplier);

@@ -2,7 +2,7 @@
 // endless run with random stops converges on. Stops are uniform and independent per reel, so each
 // line's five symbols are independent with the strips' symbol frequencies, and the scatter count
 // is a sum of independent per-reel counts. A feature's free spins are independent too, so its
-// expected win is the expected number of spins (15 per award, retriggers included) times the
+// expected win is the expected number of spins (its award, retriggers included) times the
 // expected win of one spin.
 #pragma once
 
@@ -20,10 +20,11 @@ struct ExactReturn {
     double total_percent = 0;         // the return to player
 
     std::array<double, 6> base_scatter_odds{};  // P(0..5 scatters counted) in a base game
-    double trigger_probability = 0;             // P(3 or more scatters) in a base game
-    double retrigger_probability = 0;           // the same in a free spin
+    double trigger_probability = 0;             // P(a feature) in a base game
+    double retrigger_probability = 0;           // P(spins added) in a free spin
     double free_spins_per_feature = 0;          // infinite when retriggers never die out
-    double free_spin_win = 0;                   // expected credits of one free spin, x4 included
+    double free_spin_win = 0;                   // expected credits of one free spin, its
+                                                // multiplier included
     double win_events_per_game = 0;             // paying lines (and lines of five wilds) and
                                                 // scatter results of two or more
     double jackpot_lines_per_game = 0;          // lines of five wilds per base game

@@ -8,9 +8,9 @@ namespace {
 
 class LineCounter {
   public:
-    LineCounter(const std::int16_t (&strip)[kMaxPositions][kReels],
-                const std::int16_t (&last)[kReels], const LineAutomaton& automaton)
-        : automaton_(automaton) {
+    LineCounter(const ReelStrips& strip, const ReelLengths& last, const LineRows& lines,
+                const LineAutomaton& automaton)
+        : lines_(lines), automaton_(automaton) {
         for (int r = 0; r < kReels; ++r) {
             for (int stop = 0; stop <= last[r]; ++stop) {
                 const auto column = WindowColumn(strip, r, stop, last[r]);
@@ -31,7 +31,7 @@ class LineCounter {
     // decides every line.
     template <int reel>
     void Walk(int line, std::int16_t state, std::uint64_t weight) {
-        const auto& shows = shows_[reel][kLineRows[line][reel]];
+        const auto& shows = shows_[reel][lines_[line][reel]];
         for (int symbol = 0; symbol < kSymbols; ++symbol) {
             if (shows[symbol] == 0) continue;
             const std::uint64_t w = weight * shows[symbol];
@@ -46,6 +46,7 @@ class LineCounter {
         }
     }
 
+    const LineRows& lines_;
     const LineAutomaton& automaton_;
     std::uint64_t shows_[kReels][kRows][kSymbols] = {};  // stops showing a symbol in a row
     std::uint64_t stops_after_[kReels + 1] = {};         // stop combinations of reels r..4
@@ -54,10 +55,11 @@ class LineCounter {
 
 }  // namespace
 
-std::array<std::uint64_t, LineAutomaton::kCodes> CountLineOutcomes(
-    const std::int16_t (&strip)[kMaxPositions][kReels], const std::int16_t (&last)[kReels],
-    const LineAutomaton& automaton) {
-    LineCounter counter(strip, last, automaton);
+std::array<std::uint64_t, LineAutomaton::kCodes> CountLineOutcomes(const ReelStrips& strip,
+                                                                   const ReelLengths& last,
+                                                                   const LineRows& lines,
+                                                                   const LineAutomaton& automaton) {
+    LineCounter counter(strip, last, lines, automaton);
     for (int line = 0; line < kLines; ++line) counter.Count(line);
     return counter.Counts();
 }

@@ -13,9 +13,11 @@ namespace kragmoor {
 
 // For each result code, the number of (window, line) pairs over every stop combination of the
 // strips (strip[position][reel], reel r holding positions 0..last[r]) in which one of the 20
-// lines shows that result. Divided by the number of windows: the result's lines per game.
-std::array<std::uint64_t, LineAutomaton::kCodes> CountLineOutcomes(
-    const std::int16_t (&strip)[kMaxPositions][kReels], const std::int16_t (&last)[kReels],
-    const LineAutomaton& automaton);
+// lines (their rows: `lines`) shows that result. Divided by the number of windows: the result's
+// lines per game.
+std::array<std::uint64_t, LineAutomaton::kCodes> CountLineOutcomes(const ReelStrips& strip,
+                                                                   const ReelLengths& last,
+                                                                   const LineRows& lines,
+                                                                   const LineAutomaton& automaton);
 
 }  // namespace kragmoor

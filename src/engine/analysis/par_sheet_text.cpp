@@ -169,7 +169,7 @@ double FeatureWinSd(const FeatureLaw& f) {
 }
 
 std::string CombinationCount(const Combination& c) {
-    return c.kind == CombinationKind::kFeature ? "3+" : std::to_string(c.count);
+    return std::to_string(c.count) + (c.or_more ? "+" : "");
 }
 
 std::string CreditsText(double credits) {

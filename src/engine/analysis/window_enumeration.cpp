@@ -42,19 +42,19 @@ int BinOf(std::int64_t win) {
 struct Sums {
     Int128 win = 0;
     Int128 square = 0;
-    Int128 trigger_win = 0;
+    std::array<Int128, SpinGroups::kMaxGroups> group_win{};
     std::uint64_t hits = 0;
-    std::uint64_t triggers = 0;
+    std::array<std::uint64_t, SpinGroups::kMaxGroups> group_windows{};
     std::array<std::uint64_t, kWinBins> bins{};
     std::int64_t max = std::numeric_limits<std::int64_t>::min();
 
-    void Add(std::int64_t v, bool hit, bool trigger, std::uint64_t weight) {
+    void Add(std::int64_t v, bool hit, int group, std::uint64_t weight) {
         const Int128 w = weight;
         win += w * v;
         square += w * v * v;
-        if (trigger) {
-            triggers += weight;
-            trigger_win += w * v;
+        if (group >= 0) {
+            group_windows[static_cast<std::size_t>(group)] += weight;
+            group_win[static_cast<std::size_t>(group)] += w * v;
         }
         if (hit) hits += weight;
         bins[static_cast<std::size_t>(BinOf(v))] += weight;
@@ -68,9 +68,11 @@ struct Sums {
         const Int128 a = v;
         win += w * (a * t.weight + t.win_sum);
         square += w * (a * a * t.weight + 2 * a * t.win_sum + t.square_sum);
-        trigger_win += w * (a * t.trigger_weight + t.trigger_win_sum);
+        for (std::size_t g = 0; g < group_win.size(); ++g) {
+            group_win[g] += w * (a * t.group_weight[g] + t.group_win_sum[g]);
+            group_windows[g] += weight * t.group_weight[g];
+        }
         hits += weight * (hit ? t.weight : t.hit_weight);
-        triggers += weight * t.trigger_weight;
         std::uint64_t below = 0;  // the tail's weight up to the previous bin's top
         for (std::size_t b = 0; b < kWinBinTops.size(); ++b) {
             const std::int64_t top = static_cast<std::int64_t>(kWinBinTops[b]) * kTotalBet - v;
@@ -99,10 +101,9 @@ struct Node {
 
 class Enumerator {
   public:
-    Enumerator(const std::int16_t (&strip)[kMaxPositions][kReels],
-               const std::int16_t (&last)[kReels], const LineAutomaton& automaton,
-               const WindowRules& rules)
-        : automaton_(automaton), rules_(rules) {
+    Enumerator(const ReelStrips& strip, const ReelLengths& last, const LineRows& lines,
+               const LineAutomaton& automaton, const WindowRules& rules)
+        : lines_(lines), automaton_(automaton), rules_(rules) {
         for (int r = 0; r < kReels; ++r) columns_[r] = DistinctColumns(strip, r, last[r]);
         // Stop combinations of reels r..4 by the scatters they show, counted up to the cap.
         scatters_from_[kReels][0] = 1;
@@ -147,7 +148,7 @@ class Enumerator {
         for (int i = 0; i < node.running; ++i) {
             const int line = node.line[i];
             const std::int16_t next =
-                automaton_.Next(node.state[i], column.symbol[kLineRows[line][reel]]);
+                automaton_.Next(node.state[i], column.symbol[lines_[line][reel]]);
             if (LineAutomaton::Decided(next)) {
                 const auto code = static_cast<std::size_t>(LineAutomaton::CodeOf(next));
                 child.win += rules_.line_win[code];
@@ -166,7 +167,7 @@ class Enumerator {
         if (reel == kWalkedReels) {
             std::array<OpenLine, kLines> open;
             for (int i = 0; i < node.running; ++i) {
-                open[static_cast<std::size_t>(i)] = {node.state[i], kLineRows[node.line[i]][reel]};
+                open[static_cast<std::size_t>(i)] = {node.state[i], lines_[node.line[i]][reel]};
             }
             const Tail& tail = tails_.Of(open.data(), node.running, node.scatters);
             return sums_.Add(node.win, node.hit, node.weight, tail);
@@ -181,7 +182,7 @@ class Enumerator {
             if (combinations == 0) continue;
             const auto n = static_cast<std::size_t>(std::min(node.scatters + j, kMaxScatters));
             sums_.Add(node.win + rules_.scatter_win[n], node.hit || rules_.scatter_hit[n],
-                      n >= kTriggerScatters, node.weight * combinations);
+                      rules_.spin_group[n], node.weight * combinations);
         }
     }
 
@@ -195,14 +196,18 @@ class Enumerator {
         };
         law.mean = per_window(sums_.win);
         law.second_moment = per_window(sums_.square);
-        law.mean_if_trigger = per_window(sums_.trigger_win);
+        for (std::size_t g = 0; g < law.group_windows.size(); ++g) {
+            law.group_windows[g] = sums_.group_windows[g];
+            law.mean_if_group[g] = per_window(sums_.group_win[g]);
+            law.triggers += sums_.group_windows[g];
+        }
         law.hits = sums_.hits;
-        law.triggers = sums_.triggers;
         law.bins = sums_.bins;
         law.max_win = sums_.max;
         return law;
     }
 
+    const LineRows& lines_;
     const LineAutomaton& automaton_;
     const WindowRules& rules_;
     std::array<std::vector<ColumnGroup>, kReels> columns_;
@@ -213,10 +218,10 @@ class Enumerator {
 
 }  // namespace
 
-WindowLaw EnumerateWindows(const std::int16_t (&strip)[kMaxPositions][kReels],
-                           const std::int16_t (&last)[kReels], const LineAutomaton& automaton,
-                           const WindowRules& rules, const std::function<void(double)>& progress) {
-    return Enumerator(strip, last, automaton, rules).Run(progress);
+WindowLaw EnumerateWindows(const ReelStrips& strip, const ReelLengths& last, const LineRows& lines,
+                           const LineAutomaton& automaton, const WindowRules& rules,
+                           const std::function<void(double)>& progress) {
+    return Enumerator(strip, last, lines, automaton, rules).Run(progress);
 }
 
 }  // namespace kragmoor

@@ -49,7 +49,7 @@ Tail TailTable::Build(const Key& key) const {
         }
         const auto n = static_cast<std::size_t>(std::min(key.scatters + c.scatters, kMaxScatters));
         entries.push_back({win + rules_.scatter_win[n], hit || rules_.scatter_hit[n],
-                           n >= kTriggerScatters, c.stops});
+                           rules_.spin_group[n], c.stops});
     }
     return Summarize(entries);
 }
@@ -64,9 +64,10 @@ Tail TailTable::Summarize(std::vector<Entry>& entries) {
         t.win_sum += w * e.win;
         t.square_sum += w * e.win * e.win;
         if (e.hit) t.hit_weight += e.weight;
-        if (e.trigger) {
-            t.trigger_weight += e.weight;
-            t.trigger_win_sum += w * e.win;
+        if (e.group >= 0) {
+            const auto g = static_cast<std::size_t>(e.group);
+            t.group_weight[g] += e.weight;
+            t.group_win_sum[g] += w * e.win;
         }
         if (t.wins.empty() || t.wins.back() != e.win) {
             t.wins.push_back(e.win);

@@ -33,14 +33,15 @@ struct OpenLine {
 };
 
 // The law of what the last reel adds: the win (with its weight in stops of the reel), whether it
-// wins something, whether the window triggers.
+// wins something, which spins the window's scatters bring.
 struct Tail {
-    std::uint64_t weight = 0;          // stops of reel 4
-    std::uint64_t hit_weight = 0;      // ... that win something
-    std::uint64_t trigger_weight = 0;  // ... that make 3 or more scatters
-    Int128 win_sum = 0;                // weighted sums of the added win,
-    Int128 square_sum = 0;             // of its square,
-    Int128 trigger_win_sum = 0;        // of the added win where the window triggers
+    std::uint64_t weight = 0;                                          // stops of reel 4
+    std::uint64_t hit_weight = 0;                                      // ... that win something
+    std::array<std::uint64_t, SpinGroups::kMaxGroups> group_weight{};  // ... that bring group
+                                                                       // g's spins
+    Int128 win_sum = 0;                                          // weighted sums of the added win,
+    Int128 square_sum = 0;                                       // of its square,
+    std::array<Int128, SpinGroups::kMaxGroups> group_win_sum{};  // of the added win per group
     std::int64_t max_win = 0;
     std::vector<std::int64_t> wins;           // the distinct added wins, ascending,
     std::vector<std::uint64_t> weight_up_to;  // and the weight of the wins up to each
@@ -58,7 +59,7 @@ class TailTable {
     struct Entry {
         std::int64_t win;
         bool hit;
-        bool trigger;
+        int group;  // the spin group, -1 for none
         std::uint64_t weight;
     };
     // Open lines sorted by state and row, and the scatters so far (at most 5 matter).

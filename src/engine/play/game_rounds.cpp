@@ -8,16 +8,27 @@ namespace kragmoor {
 
 namespace {
 
+using Columns = const StripColumns::Column* const (&)[kReels];
+
 // The codes of the 20 lines of a window, all looked up before any is booked. A line's key adds
-// its row's share of every reel; the win lines are built in, so the rows are constants.
+// its row's share of every reel. The built-in lines' rows are constants the compiler folds in.
 template <std::size_t... L>
-inline void LineCodes(const LineCodeTable& table,
-                      const StripColumns::Column* const (&column)[kReels],
-                      std::uint8_t (&codes)[kLines], std::index_sequence<L...>) {
+inline void BuiltInLineCodes(const LineCodeTable& table, Columns column,
+                             std::uint8_t (&codes)[kLines], std::index_sequence<L...>) {
     ((codes[L] = table.Code(column[0]->key[kLineRows[L][0]] + column[1]->key[kLineRows[L][1]] +
                             column[2]->key[kLineRows[L][2]] + column[3]->key[kLineRows[L][3]] +
                             column[4]->key[kLineRows[L][4]])),
      ...);
+}
+
+inline void DefinedLineCodes(const LineCodeTable& table, Columns column, const LineRows& rows,
+                             std::uint8_t (&codes)[kLines]) {
+    for (int line = 0; line < kLines; ++line) {
+        const std::int16_t(&row)[kReels] = rows[line];
+        codes[line] =
+            table.Code(column[0]->key[row[0]] + column[1]->key[row[1]] + column[2]->key[row[2]] +
+                       column[3]->key[row[3]] + column[4]->key[row[4]]);
+    }
 }
 
 // The columns the five stops show and the codes of the 20 lines they make.
@@ -26,10 +37,14 @@ struct WindowLookup {
     std::uint8_t codes[kLines];
 };
 
-inline void LookUp(const LineCodeTable& table, const StripColumns& columns,
+inline void LookUp(const GameTables& tables, const StripColumns& columns,
                    const std::int16_t (&stops)[kReels], WindowLookup& w) {
     for (int r = 0; r < kReels; ++r) w.column[r] = &columns.reel[r][stops[r]];
-    LineCodes(table, w.column, w.codes, std::make_index_sequence<kLines>());
+    if (tables.built_in_lines) [[likely]] {
+        BuiltInLineCodes(tables.codes, w.column, w.codes, std::make_index_sequence<kLines>());
+    } else {
+        DefinedLineCodes(tables.codes, w.column, tables.definition.LineTable, w.codes);
+    }
 }
 
 // The window the stops show, from the columns looked up.
@@ -186,7 +201,7 @@ void GameRounds::PlayBaseGame() {
         observer_.ReelsStopped(st.ReelStop);
     const LineCodeTable& codes = tables.codes;
     WindowLookup w;
-    LookUp(codes, tables.base_columns, st.ReelStop, w);
+    LookUp(tables, tables.base_columns, st.ReelStop, w);
     FillWindow(w, st.Window);
     DecideShown(st);
 
@@ -248,7 +263,7 @@ void GameRounds::PlayFreeSpin() {
         observer_.ReelsStopped(st.FsReelStop);
     const LineCodeTable& codes = tables.codes;
     WindowLookup w;
-    LookUp(codes, tables.free_columns, st.FsReelStop, w);
+    LookUp(tables, tables.free_columns, st.FsReelStop, w);
     FillWindow(w, st.Window);
     DecideShown(st);
 

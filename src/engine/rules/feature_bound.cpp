@@ -1,13 +1,23 @@
 #include "engine/rules/feature_bound.h"
 
-#include <array>
 #include <cstdio>
 #include <memory>
 
 #include "engine/rules/line_codes.h"
+#include "engine/rules/spin_awards.h"
 #include "model/definition_reader.h"
 
 namespace kragmoor {
+
+namespace {
+
+std::string TwoDecimals(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+}  // namespace
 
 RetriggerCount CountRetriggers(const GameDefinition& def) {
     // The columns the game itself plays, so that the scatters are counted as a free spin counts
@@ -31,20 +41,35 @@ RetriggerCount CountRetriggers(const GameDefinition& def) {
     }
     RetriggerCount count;
     count.windows = windows;
-    for (std::size_t n = kTriggerScatters; n < ways.size(); ++n) count.retriggering += ways[n];
+    for (std::size_t n = 0; n < ways.size(); ++n)
+        count.by_scatters[std::min<std::size_t>(n, kMaxScatters)] += ways[n];
+    for (std::size_t n = kTriggerScatters; n <= kMaxScatters; ++n) {
+        const auto spins = static_cast<std::uint64_t>(def.Rules.Retrigger[n]);
+        if (spins == 0) continue;
+        count.retriggering += count.by_scatters[n];
+        count.added_spins += count.by_scatters[n] * spins;
+    }
     return count;
 }
 
 void CheckFeaturesEnd(const GameDefinition& def, const std::string& file) {
     const RetriggerCount count = CountRetriggers(def);
     if (count.FeaturesEnd()) return;
-    char once_in[32];
-    std::snprintf(once_in, sizeof once_in, "%.2f",
-                  static_cast<double>(count.windows) / static_cast<double>(count.retriggering));
-    throw DefinitionError(file, 0,
-                          std::string("free-spins reels: the free spins retrigger once in ") +
-                              once_in +
-                              " spins, so a feature never ends (15 \u00d7 chance \u2265 1)");
+    const SpinGroups groups = GroupBySpins(def.Rules.Retrigger);
+    std::string why;
+    if (groups.count == 1) {
+        why = "the free spins retrigger once in " +
+              TwoDecimals(static_cast<double>(count.windows) /
+                          static_cast<double>(count.retriggering)) +
+              " spins, so a feature never ends (" + std::to_string(groups.spins[0]) +
+              " \u00d7 chance \u2265 1)";
+    } else {
+        why = "a free spin adds " +
+              TwoDecimals(static_cast<double>(count.added_spins) /
+                          static_cast<double>(count.windows)) +
+              " spins on average, so a feature never ends (spins added \u2265 1)";
+    }
+    throw DefinitionError(file, 0, "free-spins reels: " + why);
 }
 
 }  // namespace kragmoor

@@ -12,7 +12,7 @@ namespace kragmoor {
 
 // Refuses, with a std::invalid_argument naming the problem, a definition the reader would not
 // give: every reel 2 to 101 positions long and holding symbol codes 0..12 up to its last
-// position, and the built-in win lines.
+// position, win lines on rows 0..2 and rules within their ranges.
 void CheckPlayable(const GameDefinition& def);
 
 struct GameTables {
@@ -21,6 +21,7 @@ struct GameTables {
     explicit GameTables(const GameDefinition& def);  // checks `def` too
 
     GameDefinition definition;
+    bool built_in_lines;  // the definition plays the built-in win lines
     LineCodeTable codes;
     StripColumns base_columns;
     StripColumns free_columns;
