@@ -1,5 +1,6 @@
 #include "ui/layout/line_geometry.h"
 
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -8,18 +9,6 @@
 namespace kragmoor {
 
 namespace {
-
-// Drawing code of each line on each reel: how the line passes through its cell, from where it
-// comes on the previous reel to where it goes on the next (kShapes below draws each code).
-constexpr std::int16_t kLineShapes[kLines][kReels] = {
-    {22, 22, 22, 22, 22},    {22, 22, 22, 22, 22},      {22, 22, 22, 22, 22},
-    {23, 13, 11, 31, 32},    {21, 31, 33, 13, 12},      {22, 23, 13, 12, 22},
-    {22, 21, 31, 32, 22},    {21, 33, 13, 11, 32},      {23, 11, 31, 33, 12},
-    {21, 32, 23, 11, 32},    {23, 12, 21, 33, 12},      {23, 11, 32, 23, 12},
-    {21, 33, 12, 21, 32},    {113, 131, 313, 131, 311}, {331, 313, 131, 313, 133},
-    {21, 213, 131, 312, 12}, {23, 231, 313, 132, 32},   {23, 12, 22, 21, 32},
-    {21, 32, 22, 23, 12},    {113, 133, 22, 331, 311},
-};
 
 constexpr Rgb kLineColours[kLines] = {
     {15, 15, 15},    {15, 15, 15},  {15, 15, 15},   {255, 0, 0},    {192, 64, 64},
@@ -74,6 +63,21 @@ void CheckLine(int line) {
     }
 }
 
+// How a line passes through its cell on `reel`, from the previous reel's row to the next one's
+// (rows counted 1..3 here). Neighbours at most a row away give a two-digit code ab: a for the
+// previous reel, b for the next, each 1 (a row above), 2 (the same row, and where there is no
+// neighbour) or 3 (a row below). A neighbour two rows away gives the three rows pqr themselves,
+// a missing neighbour taking this cell's row.
+int ShapeCode(const std::int16_t (&rows)[kReels], int reel) {
+    const int here = rows[reel] + 1;
+    const int before = reel > 0 ? rows[reel - 1] + 1 : here;
+    const int after = reel < kReels - 1 ? rows[reel + 1] + 1 : here;
+    if (std::abs(before - here) == 2 || std::abs(after - here) == 2) {
+        return 100 * before + 10 * here + after;
+    }
+    return 10 * (2 + before - here) + (2 + after - here);
+}
+
 }  // namespace
 
 Rgb LineColour(int line) {
@@ -81,12 +85,15 @@ Rgb LineColour(int line) {
     return kLineColours[line];
 }
 
-LineSegments LineGeometry(int line, double w, double h) {
-    CheckLine(line);
+LineSegments LineGeometry(const std::int16_t (&rows)[kReels], double w, double h) {
+    for (const std::int16_t row : rows) {
+        if (row < 0 || row >= kRows)
+            throw std::out_of_range("Error Line Row " + std::to_string(row));
+    }
     LineSegments out;
     for (int reel = 0; reel < kReels; ++reel) {
-        const int cell = kLineRows[line][reel] * kReels + reel;
-        const int code = kLineShapes[line][reel];
+        const int cell = rows[reel] * kReels + reel;
+        const int code = ShapeCode(rows, reel);
         for (const Shape& shape : kShapes) {
             if (shape.code != code) continue;
             for (int k = 0; k < shape.count; ++k) {

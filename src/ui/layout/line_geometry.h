@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/game_constants.h"
+
 namespace kragmoor {
 
 struct Rgb {
@@ -26,7 +28,8 @@ struct LineSegments {
 // The colour of line 0..19.
 Rgb LineColour(int line);
 
-// The segments of line 0..19 for cells of w x h pixels.
-LineSegments LineGeometry(int line, double w, double h);
+// The segments of a line that crosses rows `rows` (0..2) on reels 0..4, for cells of w x h
+// pixels.
+LineSegments LineGeometry(const std::int16_t (&rows)[kReels], double w, double h);
 
 }  // namespace kragmoor

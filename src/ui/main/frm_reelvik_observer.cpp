@@ -43,7 +43,8 @@ void frmReelvik::LineWon(const LineWin& win) {
     const double w = image_list_.Width();
     const double h = image_list_.Height();
     const QColor colour = ToQColor(LineColour(win.line));
-    const LineSegments segments = LineGeometry(win.line, w, h);
+    const LineSegments segments =
+        LineGeometry(session_.definition.LineTable[static_cast<std::size_t>(win.line)], w, h);
     for (int i = 0; i < segments.count; ++i) {
         const CellSegment& s = segments.segment[static_cast<std::size_t>(i)];
         display_.AddSegment(s.cell, QLineF(s.x0, s.y0, s.x1, s.y1), colour);
