@@ -59,22 +59,38 @@ TEST(LineRules, KnownLines) {
     }
 }
 
-// All 13^5 lines, two paytables (the second's leading wilds beat doubled symbols).
+// Another game's wild multiplies by its own factor, once, and by 1 only substitutes; the
+// leading wilds compare with the multiplied win.
+TEST(LineRules, TheWildMultipliesByTheGamesFactor) {
+    const GameDefinition def = test::SmallGame();
+    EXPECT_EQ(EvaluateLineSymbols({W, 5, W, 5, 2}, def.PayTable, 3),
+              (LineOutcome{5, 4, 3 * P(5, 4)}));
+    EXPECT_EQ(EvaluateLineSymbols({W, 5, W, 5, 2}, def.PayTable, 1), (LineOutcome{5, 4, P(5, 4)}));
+    EXPECT_EQ(EvaluateLineSymbols({5, 5, 5, 2, W}, def.PayTable, 10), (LineOutcome{5, 3, P(5, 3)}));
+    // W W 4 4 2: four 4s pay 441 x1, two wilds 1121; x3 the 4s' 1323 beat them.
+    EXPECT_EQ(EvaluateLineSymbols({W, W, 4, 4, 2}, def.PayTable, 1), (LineOutcome{W, 2, P(W, 2)}));
+    EXPECT_EQ(EvaluateLineSymbols({W, W, 4, 4, 2}, def.PayTable, 3),
+              (LineOutcome{4, 4, 3 * P(4, 4)}));
+}
+
+// All 13^5 lines, two paytables (the second's leading wilds beat multiplied symbols) and three
+// wild multipliers.
 TEST(LineRules, CodeTableEqualsTheRulesOnEveryLine) {
     GameDefinition def = test::SmallGame();
-    for (int variant = 0; variant < 2; ++variant) {
+    for (int variant = 0; variant < 3; ++variant) {
+        const std::int32_t wild_multiplier = variant == 2 ? 1 : 2 + variant;
         if (variant == 1) {
             for (int n = 0; n < kRunLengths; ++n)
                 def.PayTable[W][n] = static_cast<std::int16_t>(900 * n);
             def.PayTable[3][5] = -5;
         }
-        const LineCodeTable table(def.PayTable, 2);
+        const LineCodeTable table(def.PayTable, wild_multiplier);
         int mismatches = 0;
         for (int code = 0; code < kSymbols * kSymbols * kSymbols * kSymbols * kSymbols; ++code) {
             Line s{};
             for (int r = 0, rest = code; r < kReels; ++r, rest /= kSymbols)
                 s[static_cast<std::size_t>(r)] = static_cast<std::int16_t>(rest % kSymbols);
-            const LineOutcome want = EvaluateLineSymbols(s, def.PayTable, 2);
+            const LineOutcome want = EvaluateLineSymbols(s, def.PayTable, wild_multiplier);
             const CodeOutcome& got = table.Outcome(table.Code(LineCodeTable::Key(s)));
             const bool jackpot = want.symbol == W && want.count == 5;
             if ((want != LineOutcome{got.symbol, got.count, got.win} || got.jackpot != jackpot) &&

@@ -51,6 +51,13 @@ TEST(GameText, AFeatureIsAwardedAndEachFreeSpinEndsWithItsWinSoFar) {
               "4 SCATTERS = New 15 Free Spins At x4\r\n"
               "_________________\r\n"
               "Free Spin win = 1 234 567\r\n");
+    // Another game's rules: the award and the multiplier are its own.
+    text.GameShown({.round = Round::BaseGame});
+    text.FreeSpinsAwarded({Round::BaseGame, 5, 20, 3});
+    EXPECT_EQ(text.Text(), "5 SCATTERS = 20 Free Spins At x3\r\n");
+    text.GameShown({.round = Round::FreeSpin});
+    text.FreeSpinsAwarded({Round::FreeSpin, 3, 4, 3});
+    EXPECT_EQ(text.Text(), "3 SCATTERS = New 4 Free Spins At x3\r\n");
 }
 
 // A run that Auto Stop ends inside a game shows the rest of it after the text already there.
