@@ -72,5 +72,47 @@ TEST(FeatureBound, RetriggersAreCountedOverEveryStopCombination) {
     }
 }
 
+// Another game's retriggers: the spins added by each scatter count, against the bound m < 1. One
+// scatter on each of reels of 5, 9 and 9 positions: 27 of 405 windows show exactly three.
+TEST(FeatureBound, TheSpinsAddedByEachScatterCountAreWhatCounts) {
+    struct RuleCase {
+        const char* name;
+        GameRules::SpinsByScatters retrigger;
+        double spins;         // a feature of 10 spins, on average
+        const char* refusal;  // the refusal's reason, after "free-spins reels: "
+    };
+    const RuleCase cases[] = {
+        {"no retrigger", {0, 0, 0, 0, 0, 0}, 10, nullptr},
+        {"14 of three", {0, 0, 0, 14, 99, 99}, 10.0 * 405 / (405 - 14 * 27), nullptr},
+        {"16 of three",
+         {0, 0, 0, 16, 0, 0},
+         kEndless,
+         "the free spins retrigger once in 15.00 spins, so a feature never ends (16 \u00d7 "
+         "chance \u2265 1)"},
+        {"16 of three, 1 of more",
+         {0, 0, 0, 16, 1, 1},
+         kEndless,
+         "a free spin adds 1.07 spins on average, so a feature never ends (spins added \u2265 "
+         "1)"},
+    };
+    for (const RuleCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameDefinition def = test::SmallGame();
+        test::SetStrip(def, 0, Reel(5, {0}), true);
+        test::SetStrip(def, 1, Reel(9, {0}), true);
+        test::SetStrip(def, 2, Reel(9, {0}), true);
+        def.Rules.FreeSpins = {0, 0, 0, 10, 10, 10};
+        def.Rules.Retrigger = c.retrigger;
+        EXPECT_EQ(ComputeExactReturn(def).free_spins_per_feature, c.spins);
+        try {
+            CheckFeaturesEnd(def, "ReelSetup.ini");
+            EXPECT_EQ(c.refusal, nullptr) << "accepted";
+        } catch (const DefinitionError& e) {
+            EXPECT_EQ(e.what(), "ReelSetup.ini: free-spins reels: " +
+                                    std::string(c.refusal ? c.refusal : "?"));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kragmoor
