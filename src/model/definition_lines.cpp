@@ -41,6 +41,22 @@ std::string Folded(std::string_view s) {
 
 }  // namespace
 
+bool ReadsAsHeader(std::string_view line, std::string_view header) {
+    return Folded(line) == Folded(header);
+}
+
+bool SplitRowFields(std::string_view row, int count, std::string_view* fields) {
+    std::size_t cursor = 0;
+    for (int i = 0; i < count; ++i) {
+        const std::size_t comma = row.find(',', cursor);
+        if (comma == std::string_view::npos) return false;
+        fields[i] = row.substr(cursor, comma - cursor);
+        cursor = row.find_first_not_of(", ", comma);
+        if (cursor == std::string_view::npos) cursor = row.size();
+    }
+    return true;
+}
+
 std::vector<std::string_view> SplitDefinitionLines(std::string_view content,
                                                    const std::string& file) {
     if (content.substr(0, 3) == "\xEF\xBB\xBF") content.remove_prefix(3);
@@ -94,9 +110,8 @@ int LineCursor::SkipToPrefix(std::string_view prefix, std::string_view what) {
 }
 
 std::string LineCursor::NearMiss(std::string_view header, std::size_t from) const {
-    const std::string wanted = Folded(header);
     for (std::size_t i = from; i < lines_.size(); ++i) {
-        if (Folded(lines_[i]) == wanted) {
+        if (ReadsAsHeader(lines_[i], header)) {
             return " (line " + std::to_string(i + 1) + " reads \"" + std::string(lines_[i]) +
                    "\": section headers must be written exactly)";
         }

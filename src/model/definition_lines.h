@@ -16,6 +16,15 @@ namespace kragmoor {
 std::vector<std::string_view> SplitDefinitionLines(std::string_view content,
                                                    const std::string& file);
 
+// True when `line` would be `header` if it were written exactly: the same once blanks are dropped
+// and letter case is ignored ("Reel  strip" for "REEL STRIP").
+bool ReadsAsHeader(std::string_view line, std::string_view header);
+
+// Splits a row into `count` fields, each ended by a comma; after a comma any run of blanks and
+// commas is skipped, so that padding and doubled commas never make an empty field. False when
+// the row runs out before the last comma.
+bool SplitRowFields(std::string_view row, int count, std::string_view* fields);
+
 class LineCursor {
   public:
     LineCursor(const std::vector<std::string_view>& lines, const std::string& file)
@@ -43,6 +52,9 @@ class LineCursor {
 
     // Starts again at the first line.
     void Rewind() { next_ = 0; }
+
+    // Reads on from the line after `line_number`, a line read before.
+    void Seek(int line_number) { next_ = static_cast<std::size_t>(line_number); }
 
     [[noreturn]] void Fail(int line, const std::string& expected) const;
 

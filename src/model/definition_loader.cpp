@@ -23,21 +23,6 @@ std::int16_t SymbolCode(const GameDefinition& def, std::string_view name) {
     return kGap;  // not a symbol name: the reel has ended
 }
 
-// Splits a row into `count` fields, each ended by a comma; after a comma any run of blanks and
-// commas is skipped, so that padding and doubled commas never make an empty field. False when
-// the row runs out before the last comma.
-bool SplitRowFields(std::string_view row, int count, std::string_view* fields) {
-    std::size_t cursor = 0;
-    for (int i = 0; i < count; ++i) {
-        const std::size_t comma = row.find(',', cursor);
-        if (comma == std::string_view::npos) return false;
-        fields[i] = row.substr(cursor, comma - cursor);
-        cursor = row.find_first_not_of(", ", comma);
-        if (cursor == std::string_view::npos) cursor = row.size();
-    }
-    return true;
-}
-
 // The fields of the next row, or a refusal that says where and what was expected there.
 void NextRowFields(LineCursor& cursor, const std::string& where, const char* row_kind, int count,
                    std::string_view* fields) {
@@ -105,7 +90,7 @@ void LoadPaytable(LineCursor& cursor, GameDefinition& def) {
 
 }  // namespace
 
-void LoadStripsAndPaytable(LineCursor& cursor, int reel_strip_header_line, GameDefinition& def) {
+int LoadStripsAndPaytable(LineCursor& cursor, int reel_strip_header_line, GameDefinition& def) {
     cursor.Rewind();
     const int header_line = cursor.SkipTo("REEL STRIP");
     if (header_line != reel_strip_header_line) {
@@ -118,7 +103,9 @@ void LoadStripsAndPaytable(LineCursor& cursor, int reel_strip_header_line, GameD
     LoadStripRows(cursor, def, {"base-game", def.ReelMaxIndex, def.ReelStrip, def.ReelLen});
     cursor.SkipTo("FREE SPINS REEL STRIP");
     LoadStripRows(cursor, def, {"free-spins", def.FsReelMaxIndex, def.FsReelStrip, def.FsReelLen});
+    const int last_free_row = cursor.LineNumber();
     LoadPaytable(cursor, def);
+    return last_free_row;
 }
 
 }  // namespace kragmoor

@@ -8,7 +8,9 @@
 #include "model/definition_lines.h"
 #include "model/definition_loader.h"
 #include "model/output_file.h"
+#include "model/rules_section.h"
 #include "model/startup_pass.h"
+#include "model/win_line_rows.h"
 
 namespace kragmoor {
 
@@ -52,14 +54,6 @@ std::string ReadWholeFile(const std::filesystem::path& path, const std::string& 
     return content;
 }
 
-void FillBuiltInLines(GameDefinition& def) {
-    for (int line = 0; line < kLines; ++line) {
-        for (int reel = 0; reel < kReels; ++reel) {
-            def.LineTable[line][reel] = kLineRows[line][reel];
-        }
-    }
-}
-
 // The definition in `content`, named `file_name` in errors.
 GameDefinition ParseDefinition(std::string_view content, const std::string& file_name) {
     const std::vector<std::string_view> lines = SplitDefinitionLines(content, file_name);
@@ -73,10 +67,11 @@ GameDefinition ParseDefinition(std::string_view content, const std::string& file
     def.ReelMaxIndex = startup.ReelMaxIndex;
     def.FsReelMaxIndex = startup.FsReelMaxIndex;
     def.SymbolName = startup.SymbolName;
-    LoadStripsAndPaytable(cursor, startup.reel_strip_header_line, def);
+    const int last_free_row = LoadStripsAndPaytable(cursor, startup.reel_strip_header_line, def);
+    ReadRulesSection(cursor, def);
+    FillLineTable(cursor, last_free_row, def);
     def.CycleGames = kCycleGames;
     def.ReportFileName = "Temp1.txt";
-    FillBuiltInLines(def);
     return def;
 }
 

@@ -1,6 +1,7 @@
 // Reads a game definition file (ReelSetup.ini, or a description report Temp1.txt, which has the
 // same layout) into a GameDefinition: the start-up pass (version, designed RTP, seed, extent of
-// the two strip sections, symbol names) and then the loader (strips, paytable, win lines).
+// the two strip sections, symbol names), the loader (strips, paytable), the GAME RULES section
+// and the win lines.
 //
 // The whole file is read and checked before anything else happens, so that a definition that
 // cannot be read is refused before any file is written or deleted.
@@ -23,9 +24,9 @@ class DefinitionError : public std::runtime_error {
 };
 
 // Reads and checks the definition and fills every definition field, those the loader sets by
-// itself included: CycleGames = 100000000, ReportFileName = "Temp1.txt" and LineTable from the
-// built-in lines. The Seed is returned as written; a negative seed is resolved later, at
-// start-up. Throws DefinitionError.
+// itself included: CycleGames = 100000000 and ReportFileName = "Temp1.txt"; LineTable holds the
+// built-in lines unless the GAME RULES section asks for the definition's own. The Seed is
+// returned as written; a negative seed is resolved later, at start-up. Throws DefinitionError.
 GameDefinition ReadDefinition(const std::filesystem::path& file);
 
 }  // namespace kragmoor

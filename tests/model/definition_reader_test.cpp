@@ -8,55 +8,17 @@
 #include <string_view>
 #include <tuple>
 
-#include "definition_text.h"
+#include "definition_files.h"
 
 namespace kragmoor {
 namespace {
 
-using namespace test;  // the small game's lines and helpers
+using namespace test;  // the small game's lines, read and refused
 using Ints = std::vector<int>;
 
 template <std::size_t N>
 Ints Row(const std::int16_t (&values)[N]) {
     return Ints(std::begin(values), std::end(values));
-}
-
-// The small game as a file, with `count` lines from line `first` on replaced by `with`.
-constexpr int kToTheEnd = 99;
-std::string Edited(int first, const std::vector<std::string>& with, int count = 1) {
-    auto lines = SmallGameLines();
-    const auto at = lines.begin() + first - 1;
-    const auto end = at + std::min<std::ptrdiff_t>(count, lines.end() - at);
-    lines.insert(lines.erase(at, end), with.begin(), with.end());
-    return Join(lines);
-}
-
-// `content` read as the file ReelSetup.ini of a directory of its own.
-GameDefinition Read(const std::string& content) {
-    const TempDir dir;
-    WriteFile(dir / "ReelSetup.ini", content);
-    return ReadDefinition(dir / "ReelSetup.ini");
-}
-
-// The message of the refusal to read `file`, or "accepted".
-std::string Refusal(const std::filesystem::path& file) {
-    try {
-        ReadDefinition(file);
-    } catch (const DefinitionError& e) {
-        return e.what();
-    }
-    return "accepted";
-}
-
-// The line and what was expected there ("12: what"; 0 for the file as a whole), or "accepted".
-std::string Refusal(const std::string& content) {
-    const TempDir dir;
-    WriteFile(dir / "ReelSetup.ini", content);
-    const std::string message = Refusal(dir / "ReelSetup.ini"),
-                      name = (dir / "ReelSetup.ini").string();
-    if (!message.starts_with(name)) return message;
-    const std::string_view after = std::string_view(message).substr(name.size());
-    return after.starts_with(": ") ? "0" + std::string(after) : std::string(after.substr(1));
 }
 
 // Everything a file may do differently from the reference layout, in one file, read alike with

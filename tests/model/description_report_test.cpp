@@ -9,7 +9,7 @@
 #include <sstream>
 #include <tuple>
 
-#include "definition_text.h"
+#include "definition_files.h"
 #include "model/config.h"
 #include "model/definition_reader.h"
 
@@ -24,18 +24,6 @@ std::tm LoadTime() {
     return t;
 }
 
-// Everything a definition file sets (the rest is built in).
-void ExpectSameGame(const GameDefinition& a, const GameDefinition& b) {
-    const auto Same = [](const auto& x, const auto& y) { return !std::memcmp(&x, &y, sizeof x); };
-    EXPECT_EQ(
-        std::tie(a.GameVersion, a.GameRTP, a.Seed, a.SymbolName, a.ReelMaxIndex, a.FsReelMaxIndex),
-        std::tie(b.GameVersion, b.GameRTP, b.Seed, b.SymbolName, b.ReelMaxIndex, b.FsReelMaxIndex));
-    EXPECT_TRUE(Same(a.ReelStrip, b.ReelStrip) && Same(a.ReelLen, b.ReelLen) &&
-                Same(a.FsReelStrip, b.FsReelStrip) && Same(a.FsReelLen, b.FsReelLen) &&
-                Same(a.PayTable, b.PayTable))
-        << "strips or paytable";
-}
-
 // The reference game; reels of different lengths, gap fields in the middle of a column, decimal
 // pays, a name that begins with a digit and an RTP of 96 %; and each input the fuzzer once found a
 // fault with, either refused with a message or read into a game that reads back.
@@ -46,7 +34,9 @@ TEST(DescriptionReportTest, ReadsBackAsTheSameGame) {
     At(lines, kFirstBaseRow + 1) = "S5,S6,7s,S8,S9, _";
     lines.insert(lines.begin() + kFirstBaseRow + 2, "S1,nothing,S1,S1,S1, _");
     std::vector<std::pair<std::string, std::string>> inputs = {
-        {"reference", ReadFile(TestData("g0/ReelSetup.ini"))}, {"small", Join(lines)}};
+        {"reference", ReadFile(TestData("g0/ReelSetup.ini"))},
+        {"small", Join(lines)},
+    };
     for (const auto& entry :
          std::filesystem::directory_iterator(SourceFile("tests/model/fuzz_regressions"))) {
         inputs.emplace_back(entry.path().filename().string(), ReadFile(entry.path()));
