@@ -61,11 +61,26 @@ void PaytableRows(std::string& out, const GameDefinition& def) {
     }
 }
 
+std::string SpinsText(const GameRules::SpinsByScatters& spins) {
+    return text::Decimal(spins[3]) + ", " + text::Decimal(spins[4]) + ", " +
+           text::Decimal(spins[5]);
+}
+
+// The section as the reader takes it, every key written with its value, defaults included.
+void RulesSection(std::string& out, const GameRules& rules) {
+    Line(out, "GAME RULES");
+    Line(out, "WILD MULTIPLIER = " + text::Decimal(rules.WildMultiplier));
+    Line(out, "FREE SPINS = " + SpinsText(rules.FreeSpins));
+    Line(out, "FREE SPINS MULTIPLIER = " + text::Decimal(rules.FreeSpinMultiplier));
+    Line(out, "RETRIGGER = " + SpinsText(rules.Retrigger));
+    Line(out, rules.LinesFromDefinition ? "WIN LINES = DEFINITION" : "WIN LINES = BUILT IN");
+}
+
 // The whole report text.
 std::string DescriptionReport(const GameDefinition& def, const std::tm& load_time) {
     std::string out;
     const auto rows = static_cast<std::size_t>(def.ReelMaxIndex + def.FsReelMaxIndex + 2);
-    out.reserve(1024 + 60 * rows + 40 * kLines + 50 * kSymbols);
+    out.reserve(1200 + 60 * rows + 40 * kLines + 50 * kSymbols);
     Line(out, std::string("  Company: ") + config::kStudioWeb);
     Line(out, std::string("Game Name: ") + config::kGameName);
     Line(out, "  Version: " + def.GameVersion);
@@ -86,6 +101,7 @@ std::string DescriptionReport(const GameDefinition& def, const std::tm& load_tim
     WinLineRows(out, def);
     Line(out, "PAYTABLE DESCRIPTION");
     PaytableRows(out, def);
+    if (def.HasRulesSection) RulesSection(out, def.Rules);
     return out;
 }
 

@@ -1,6 +1,7 @@
 // The game description report Temp1.txt: a header with the game's identity, RTP and load time,
 // then the seed, both strip sections, the win lines and the paytable as the program holds them,
-// in the layout of the definition file itself, so that a report reads back as a definition.
+// and the GAME RULES section when the definition has one (every key written, defaults filled
+// in), in the layout of the definition file itself, so that a report reads back as a definition.
 #pragma once
 
 #include <ctime>

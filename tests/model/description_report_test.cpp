@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <iomanip>
 #include <sstream>
@@ -24,9 +25,30 @@ std::tm LoadTime() {
     return t;
 }
 
-// The reference game; reels of different lengths, gap fields in the middle of a column, decimal
-// pays, a name that begins with a digit and an RTP of 96 %; and each input the fuzzer once found a
-// fault with, either refused with a message or read into a game that reads back.
+// The reference game's strips and paytable played by rules of its own on lines of its own: the
+// first three rows given, the others the built-in lines from the fourth on.
+std::string RuledReference() {
+    auto lines = Lines(ReadFile(TestData("g0/ReelSetup.ini")));
+    const auto header = std::find(lines.begin(), lines.end(), "WIN LINE DESCRIPTION");
+    const std::vector<std::string> rows = {"0,1,0,1,0, _ Line1", " 2 , 1 , 2 , 1 , 2 ,",
+                                           "1,  1,  1,  1,  1,   _ Line3"};
+    std::copy(rows.begin(), rows.end(), header + 1);
+    lines.insert(lines.end(),
+                 {"GAME RULES", "RETRIGGER = 4, 6, 10", "WIN LINES = DEFINITION",
+                  "FREE SPINS MULTIPLIER = 2", "FREE SPINS=8,12,20", "WILD MULTIPLIER = 3"});
+    return Join(lines);
+}
+
+// The save block of the reference run's report, from the blank line that begins it.
+std::string SaveBlock() {
+    const std::string report = ReadFile(TestData("g0/random-30000/Temp1.txt"));
+    return report.substr(report.find("\r\n\r\n-----") + 2);
+}
+
+// The reference game, also with rules and lines of its own; reels of different lengths, gap fields
+// in the middle of a column, decimal pays, a name that begins with a digit and an RTP of 96 %; and
+// each input the fuzzer once found a fault with, either refused with a message or read into a game
+// that reads back, a save block after it as every save leaves it.
 TEST(DescriptionReportTest, ReadsBackAsTheSameGame) {
     auto lines = SmallGameLines();
     At(lines, kRtpLine) = " Game RTP: 96,00 %";
@@ -36,7 +58,7 @@ TEST(DescriptionReportTest, ReadsBackAsTheSameGame) {
     std::vector<std::pair<std::string, std::string>> inputs = {
         {"reference", ReadFile(TestData("g0/ReelSetup.ini"))},
         {"small", Join(lines)},
-    };
+        {"ruled", RuledReference()}};
     for (const auto& entry :
          std::filesystem::directory_iterator(SourceFile("tests/model/fuzz_regressions"))) {
         inputs.emplace_back(entry.path().filename().string(), ReadFile(entry.path()));
@@ -50,10 +72,11 @@ TEST(DescriptionReportTest, ReadsBackAsTheSameGame) {
         try {
             def = ReadDefinition(dir / "ReelSetup.ini");
         } catch (const DefinitionError&) {
-            EXPECT_TRUE(name != "reference" && name != "small");
+            EXPECT_TRUE(name != "reference" && name != "small" && name != "ruled");
             continue;
         }
         ASSERT_TRUE(WriteDescriptionReport(def, LoadTime(), dir / "Temp1.txt"));
+        WriteFile(dir / "Temp1.txt", ReadFile(dir / "Temp1.txt") + SaveBlock());
         GameDefinition again;
         ASSERT_NO_THROW(again = ReadDefinition(dir / "Temp1.txt"));
         ExpectSameGame(def, again);
@@ -64,6 +87,37 @@ TEST(DescriptionReportTest, ReadsBackAsTheSameGame) {
                   std::string("  Company: ") + config::kStudioWeb +
                       "     Date: 03.04.2026  09:05:07    Email: " + config::kDesignerEmail +
                       "      Web: " + config::kDesignerWeb);
+    }
+}
+
+// The section's keys in their order, each with its value, defaults filled in and lists of three,
+// after the paytable and before any save block; the rows of the lines played.
+TEST(DescriptionReportTest, EchoesTheRulesSectionNormalised) {
+    const std::vector<std::string> ruled_section = {
+        "WILD MULTIPLIER = 3", "FREE SPINS = 8, 12, 20", "FREE SPINS MULTIPLIER = 2",
+        "RETRIGGER = 4, 6, 10", "WIN LINES = DEFINITION"};
+    const std::vector<std::string> default_section = {
+        "WILD MULTIPLIER = 2", "FREE SPINS = 15, 15, 15", "FREE SPINS MULTIPLIER = 4",
+        "RETRIGGER = 15, 15, 15", "WIN LINES = BUILT IN"};
+    const std::string reference = ReadFile(TestData("g0/ReelSetup.ini"));
+    const std::vector<std::tuple<std::string, std::vector<std::string>, std::string>> cases = {
+        {RuledReference(), ruled_section,
+         "0,  1,  0,  1,  0,   _ Line1\r\n2,  1,  2,  1,  2,   _ Line2\r\n1,  1,  1,  1,  1,   _ "
+         "Line3\r\n0,  1,  2,  1,  0,   _ Line4\r\n"},
+        {reference + "GAME RULES\r\nWIN LINES = BUILT IN\r\n", default_section,
+         "1,  1,  1,  1,  1,   _ Line1\r\n0,  0,  0,  0,  0,   _ Line2\r\n"}};
+    for (const auto& [definition, section, first_rows] : cases) {
+        const TempDir dir;
+        WriteFile(dir / "ReelSetup.ini", definition);
+        const GameDefinition def = ReadDefinition(dir / "ReelSetup.ini");
+        ASSERT_TRUE(WriteDescriptionReport(def, LoadTime(), dir / "Temp1.txt"));
+        const std::string report = ReadFile(dir / "Temp1.txt");
+        const std::size_t scatter_row = report.find("\r\n Scatter,   0,     1,     4,");
+        ASSERT_NE(scatter_row, std::string::npos);
+        std::string echo = "GAME RULES\r\n";
+        for (const std::string& line : section) echo += line + "\r\n";
+        EXPECT_EQ(report.substr(report.find("\r\n", scatter_row + 2) + 2), echo);
+        EXPECT_NE(report.find("WIN LINE DESCRIPTION\r\n" + first_rows), std::string::npos);
     }
 }
 
