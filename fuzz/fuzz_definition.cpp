@@ -39,6 +39,20 @@ void CheckInvariants(const kragmoor::GameDefinition& def) {
             Check(def.SymbolName[static_cast<std::size_t>(i)] !=
                   def.SymbolName[static_cast<std::size_t>(j)]);
     }
+    const GameRules& rules = def.Rules;
+    Check(rules.WildMultiplier >= 1 && rules.WildMultiplier <= kMaxWildMultiplier);
+    Check(rules.FreeSpinMultiplier >= 1 && rules.FreeSpinMultiplier <= kMaxFreeSpinMultiplier);
+    for (int n = 0; n <= kMaxScatters; ++n) {
+        const std::int32_t most = n < kTriggerScatters ? 0 : kMaxSpinsPerAward;
+        const auto i = static_cast<std::size_t>(n);
+        Check(rules.FreeSpins[i] >= 0 && rules.FreeSpins[i] <= most);
+        Check(rules.Retrigger[i] >= 0 && rules.Retrigger[i] <= most);
+    }
+    Check(def.HasRulesSection || rules == GameRules{});
+    for (int line = 0; line < kLines; ++line) {
+        for (int r = 0; r < kReels; ++r)
+            Check(def.LineTable[line][r] >= 0 && def.LineTable[line][r] < kRows);
+    }
 }
 
 // A directory for this process's files, made at the first input.
@@ -91,5 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int n = 1; n < kragmoor::kRunLengths; ++n)
             Check(again.PayTable[s][n] == def.PayTable[s][n]);
     }
+    Check(std::memcmp(again.LineTable, def.LineTable, sizeof def.LineTable) == 0);
+    Check(again.Rules == def.Rules && again.HasRulesSection == def.HasRulesSection);
     return 0;
 }
