@@ -20,7 +20,7 @@ std::string WithSection(const std::vector<std::string>& section) {
     return Join(SmallGameLines()) + Join(section);
 }
 
-// The small game's win-line header followed by `rows`.
+// The small game with `rows` after its win-line header and `section` after its paytable.
 std::string WithLineRows(const std::vector<std::string>& rows,
                          const std::vector<std::string>& section) {
     auto lines = SmallGameLines();
