@@ -72,4 +72,24 @@ std::string Join(const std::vector<std::string>& lines, const char* end) {
     return s;
 }
 
+std::string RunFilesDiffer(const std::filesystem::path& want, const std::filesystem::path& got) {
+    for (const char* name :
+         {"Temp1.txt", "Jackpot.txt", "FreeSpins.txt", "Percent_10000.txt", "empty.txt"}) {
+        const auto want_lines = Lines(ReadFile(want / name));
+        auto got_lines = Lines(ReadFile(got / name));
+        if (std::string(name) == "Temp1.txt" && got_lines.size() > 8) {
+            for (std::size_t i : {0, 4, 7, 8}) got_lines[i] = want_lines.at(i);
+        }
+        if (want_lines == got_lines) continue;
+        std::size_t i = 0;
+        while (i < want_lines.size() && i < got_lines.size() && want_lines[i] == got_lines[i]) ++i;
+        const auto at = [i](const std::vector<std::string>& lines) {
+            return i < lines.size() ? "\"" + lines[i] + "\"" : std::string("the end");
+        };
+        return std::string(name) + " line " + std::to_string(i + 1) + ": want " + at(want_lines) +
+               ", got " + at(got_lines);
+    }
+    return {};
+}
+
 }  // namespace kragmoor::test

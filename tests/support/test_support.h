@@ -43,4 +43,9 @@ std::vector<std::string> Lines(const std::string& text);
 std::vector<std::string> OutputLines(const std::string& text);  // lines ended by LF
 std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n");
 
+// The five files a run leaves in `got` against a reference run's in `want`, byte for byte but
+// for the four lines of Temp1.txt that carry configuration values or the load time: "" when they
+// agree, otherwise the first file that differs and its first differing line.
+std::string RunFilesDiffer(const std::filesystem::path& want, const std::filesystem::path& got);
+
 }  // namespace kragmoor::test
