@@ -176,6 +176,10 @@ Valuation Value(const GameDefinition& def) {
     return v;
 }
 
+GameDefinition ReadCinderbrae() {
+    return ReadDefinition(SourceFile("games/cinderbrae/ReelSetup.ini"));
+}
+
 struct Bundled {
     GameDefinition def;
     Valuation own;
@@ -185,7 +189,7 @@ struct Bundled {
 // One enumeration for every test of the file.
 const Bundled& Cinderbrae() {
     static const Bundled game = [] {
-        Bundled g{ReadDefinition(SourceFile("games/cinderbrae/ReelSetup.ini")), {}, {}};
+        Bundled g{ReadCinderbrae(), {}, {}};
         g.own = Value(g.def);
         g.product = AnalyseGame(g.def);
         return g;
@@ -195,6 +199,17 @@ const Bundled& Cinderbrae() {
 
 void ExpectRelative(double actual, double expected, double tolerance, const char* what) {
     EXPECT_NEAR(actual, expected, tolerance * std::abs(expected)) << what;
+}
+
+TEST(BundledRulesGame, ReadsAsTheGameItsHeaderDescribes) {
+    const GameDefinition def = ReadCinderbrae();
+    EXPECT_EQ(def.GameVersion, "1.0 Cinderbrae");
+    const GameRules& rules = def.Rules;
+    EXPECT_EQ(rules.WildMultiplier, 1);
+    EXPECT_EQ(rules.FreeSpins, (GameRules::SpinsByScatters{0, 0, 0, 10, 10, 10}));
+    EXPECT_EQ(rules.Retrigger, (GameRules::SpinsByScatters{0, 0, 0, 5, 10, 20}));
+    EXPECT_EQ(rules.FreeSpinMultiplier, 3);
+    EXPECT_TRUE(rules.LinesFromDefinition);
 }
 
 TEST(BundledRulesGame, ReturnAndItsPartsAreTheEnumerations) {
@@ -210,6 +225,8 @@ TEST(BundledRulesGame, ReturnAndItsPartsAreTheEnumerations) {
     ExpectRelative(rtp.free_spin_win, own.free_spin_win, 1e-12, "free spin");
     for (std::size_t n = 0; n <= kMaxScatters; ++n)
         EXPECT_NEAR(rtp.base_scatter_odds[n], own.base_scatters[n], 1e-12) << n << " scatters";
+    // The header states the return to the hundredth.
+    EXPECT_NEAR(def.GameRTP, std::round(own.total * 100) / 100, 1e-4);
 }
 
 TEST(BundledRulesGame, HitFrequencyAndSpreadAreTheEnumerations) {
