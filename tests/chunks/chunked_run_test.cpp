@@ -130,6 +130,15 @@ TEST(ChunkedRun, OdometerChunksPlayTheSingleStreamsBaseGames) {
     ExpectSameRun(run("3"), two);
 }
 
+// A game with its own rules and lines (the second bundled game, whose features bring 10 spins and
+// retriggers 5, 10 or 20) plays alike at every thread count.
+TEST(ChunkedRun, AGameWithItsOwnRulesPlaysAlikeAtEveryThreadCount) {
+    const std::string game = ReadFile(SourceFile("games/cinderbrae/ReelSetup.ini"));
+    const Outcome two = Played(game, {"--games", "2500000", "--threads", "2"});
+    EXPECT_GT(two["free_games"], 15000);
+    ExpectSameRun(Played(game, {"--games", "2500000", "--threads", "3"}), two);
+}
+
 // A log that cannot be written, a chunk's or the run's own, ends the run with its name and the
 // system's reason; the chunks' files are removed all the same, and what was played is saved.
 TEST(ChunkedRun, ALogOnAFullDiskEndsTheRunAndIsNamed) {

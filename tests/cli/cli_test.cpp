@@ -107,8 +107,9 @@ TEST(CliTest, LoadModeWritesTheReportAndEmptyLogsAndDescribesTheGame) {
 }
 
 // Games refused before anything is written, whatever the count: a definition that cannot be
-// read, a missing one, and free spins that retrigger once in 15 spins or more often (features that
-// never end). Exit code 1 and the message, naming the file.
+// read (its header lines, or its game rules), a missing one, and free spins that retrigger once
+// in 15 spins or more often (features that never end). Exit code 1 and the message, naming the
+// file.
 TEST(CliTest, GamesThatCannotBePlayedAreRefusedBeforeAnythingIsWritten) {
     const auto never_ends = [](const std::string& once_in) {
         return ": free-spins reels: the free spins retrigger once in " + once_in +
@@ -118,6 +119,9 @@ TEST(CliTest, GamesThatCannotBePlayedAreRefusedBeforeAnythingIsWritten) {
         {"SEED = 42x",
          ":12: seed line: expected \"SEED = \" followed by a whole number from -2147483648 to "
          "2147483647\n"},
+        {"WILD MULTIPLIER = 11",
+         ":100: GAME RULES section: WILD MULTIPLIER = \"11\": expected a whole number from 1 to "
+         "10\n"},
         {"missing", ": no such file: expected the game definition here\n"},
         {"endless", never_ends("1.00")},
         {"at-bound", never_ends("15.00")}};
@@ -127,6 +131,10 @@ TEST(CliTest, GamesThatCannotBePlayedAreRefusedBeforeAnythingIsWritten) {
             const TempDir dir;
             if (game.starts_with("SEED")) {
                 CopyReferenceGame(dir, "SEED = 4242", game);
+            } else if (game.starts_with("WILD")) {
+                const std::string last_row =
+                    " Scatter,   0,     1,     4,     20,    100,    _\r\n";
+                CopyReferenceGame(dir, last_row, last_row + "GAME RULES\r\n" + game + "\r\n");
             } else if (game != "missing") {
                 CopyFeatureBoundGame(dir, game);
             }

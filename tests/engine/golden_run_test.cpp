@@ -40,6 +40,30 @@ TEST_P(GoldenRun, EveryFileMatchesTheReference) {
     EXPECT_EQ(test::RunFilesDiffer(game / ref.folder, dir.path()), "");
 }
 
+// A GAME RULES section that spells out today's rules plays the same game: the same files, but
+// for the section the report echoes.
+TEST(GoldenRun, TodaysRulesSpelledOutPlayTheSameRun) {
+    const std::filesystem::path game = test::TestData("g0");
+    const std::string section =
+        "GAME RULES\r\nWILD MULTIPLIER = 2\r\nFREE SPINS = 15, 15, 15\r\n"
+        "FREE SPINS MULTIPLIER = 4\r\nRETRIGGER = 15, 15, 15\r\nWIN LINES = BUILT IN\r\n";
+    test::TempDir dir;
+    test::WriteFile(dir / "ReelSetup.ini",
+                    test::ReadFile(game / "ReelSetup.ini") +
+                        "GAME RULES\r\n  RETRIGGER=15\r\nWIN LINES = BUILT IN\r\n\r\n"
+                        "FREE SPINS MULTIPLIER = 4\r\nFREE SPINS = 15\r\nWILD MULTIPLIER = 2\r\n");
+    Session session = OpenSession(dir.path(), {});
+    Simulator control(session);
+    HeadlessRun(control, 30000).Play();
+    ASSERT_TRUE(control.Save());
+    control.Exit();
+    std::string report = test::ReadFile(dir / "Temp1.txt");
+    const std::size_t at = report.find(section);
+    ASSERT_NE(at, std::string::npos) << "the section echoed after the paytable";
+    test::WriteFile(dir / "Temp1.txt", report.erase(at, section.size()));
+    EXPECT_EQ(test::RunFilesDiffer(game / "random-30000", dir.path()), "");
+}
+
 INSTANTIATE_TEST_SUITE_P(ReferenceGames, GoldenRun,
                          ::testing::Values(Reference{"g0", "random-30000", 30000, false},
                                            Reference{"g0", "sequential-3000", 3000, true},

@@ -333,6 +333,28 @@ class MainWindowTest : public QObject {
         for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!w->isVisible());
     }
 
+    // The reference run of a game with its own rules and lines, played in the window: Run,
+    // stopped at the yield after game 30000, then Save and Exit leave the independent model's
+    // files.
+    void aGameWithItsOwnRulesLeavesTheReferenceRun() {
+        WindowFixture f(test::ReadFile(test::TestData("rules/ReelSetup.ini")));
+        struct StopAtYield : RunObserver {
+            explicit StopAtYield(Simulator& s) : sim(s) {}
+            void Yield() override {
+                if (sim.State().Games >= 30000 && sim.Running()) sim.StartOrStop();
+            }
+            Simulator& sim;
+        } stop(f.Engine());
+        f.Engine().AddObserver(&stop);
+        f.Button("cmdAUTO")->click();
+        f.Engine().RemoveObserver(&stop);
+        QCOMPARE(f.State().Games, std::int64_t{30000});
+        f.Button("cmdSave")->click();
+        f.Button("cmdExit")->click();
+        QCOMPARE(test::RunFilesDiffer(test::TestData("rules/random-30000"), f.dir.path()),
+                 std::string());
+    }
+
     void goodDefinitionOpensTheWindow() {
         TempDir dir;
         test::CopyReferenceGame(dir);
