@@ -34,8 +34,10 @@ std::string Triple(const std::array<double, 3>& values) {
            JsonNumber(values[2]) + "]";
 }
 
-const char* KindName(CombinationKind kind) {
-    switch (kind) {
+// The feature of "count or more" scatters is "feature"; a feature row of one count, where the
+// counts award different spins, "feature_by_scatters".
+const char* KindName(const Combination& c) {
+    switch (c.kind) {
         case CombinationKind::kLine:
             return "line";
         case CombinationKind::kLineWithWild:
@@ -47,7 +49,7 @@ const char* KindName(CombinationKind kind) {
         case CombinationKind::kFeature:
             break;
     }
-    return "feature";
+    return c.or_more ? "feature" : "feature_by_scatters";
 }
 
 std::string Distribution(const ExactAnalysis& a) {
@@ -73,9 +75,8 @@ std::string Combinations(const GameDefinition& def, const ExactAnalysis& a) {
     std::vector<std::string> rows;
     for (const Combination& c : a.combinations) {
         rows.push_back("{\"symbol\": " + String(CombinationLabel(def, c)) + ", \"kind\": \"" +
-                       KindName(c.kind) + "\", \"count\": " + text::Decimal(c.count) +
-                       ", \"pay\": " + JsonNumber(c.pay) +
-                       ", \"hits_per_game\": " + JsonNumber(c.hits_per_game) +
+                       KindName(c) + "\", \"count\": " + text::Decimal(c.count) + ", \"pay\": " +
+                       JsonNumber(c.pay) + ", \"hits_per_game\": " + JsonNumber(c.hits_per_game) +
                        ", \"one_in_games\": " + JsonNumber(c.one_in_games) +
                        ", \"rtp_share_percent\": " + JsonNumber(c.rtp_share_percent) +
                        ", \"odds_flag\": " + String(OddsFlagText(c.odds_flags)) + "}");
