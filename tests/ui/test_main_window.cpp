@@ -355,6 +355,21 @@ class MainWindowTest : public QObject {
                  std::string());
     }
 
+    // The par sheet's button reads "Par" and is as large as the five on its row, inside the
+    // window and over no other control.
+    void theParButtonIsOneLikeTheFive() {
+        WindowFixture f;
+        const QPushButton* par = f.Button("cmdParSheet");
+        QCOMPARE(par->text(), QStringLiteral("Par"));
+        QCOMPARE(par->size(), f.Button("cmdAdd")->size());
+        QCOMPARE(par->y(), f.Button("cmdAdd")->y());
+        QVERIFY(f.Window().rect().contains(par->geometry()));
+        for (const QWidget* w : f.Window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w != par && !w->isHidden())
+                QVERIFY2(!w->geometry().intersects(par->geometry()), qPrintable(w->objectName()));
+        }
+    }
+
     void goodDefinitionOpensTheWindow() {
         TempDir dir;
         test::CopyReferenceGame(dir);

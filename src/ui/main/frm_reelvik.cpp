@@ -9,9 +9,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <optional>
+#include <vector>
 
 #include "ui/about/frm_about_math.h"
+#include "ui/layout/window_placement.h"
 #include "ui/main/credit_entry.h"
 #include "ui/main/reel_window.h"
 #include "ui/stats/exact_analysis_job.h"
@@ -41,6 +45,31 @@ void ShowOnTop(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+PixelRect ToPixels(const QRect& r) {
+    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+}
+
+// A window opens clear of the others where the screen's work area has room: of all of them, or
+// else of the main window and the chart (over the hit table); otherwise where it stands.
+void PlaceClearOfOthers(QWidget& window, const QWidget& main) {
+    const QScreen* screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    std::vector<PixelRect> all, main_and_chart;
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == &window || !w->isVisible()) continue;
+        all.push_back(ToPixels(w->frameGeometry()));
+        if (w == &main || w->objectName() == QStringLiteral("frmSlotChart"))
+            main_and_chart.push_back(all.back());
+    }
+    const PixelRect area = ToPixels(screen->availableGeometry());
+    const PixelSize wanted{window.width(), window.height()}, least{480, 300};
+    std::optional<PixelRect> place = PlaceClear(area, all, wanted, least);
+    if (!place) place = PlaceClear(area, main_and_chart, wanted, least);
+    if (!place) return;
+    window.move(place->left, place->top);
+    window.resize(place->Width(), place->Height());
 }
 
 }  // namespace
@@ -129,7 +158,10 @@ void frmReelvik::ShowAbout() {
 
 void frmReelvik::ShowParSheet() {
     if (exiting_) return;
-    if (!par_sheet_) par_sheet_ = new frmParSheet(engine_.Definition(), *analysis_, nullptr);
+    if (!par_sheet_) {
+        par_sheet_ = new frmParSheet(engine_.Definition(), *analysis_, nullptr);
+        PlaceClearOfOthers(*par_sheet_, *this);
+    }
     ShowOnTop(par_sheet_);
 }
 

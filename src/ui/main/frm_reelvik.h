@@ -44,7 +44,10 @@ class frmReelvik : public QWidget, private RunObserver {
     Q_OBJECT
   public:
     // The client area, 10140 x 9450 twips.
-    static constexpr int kClientWidth = 10140 / kTwipsPerPixel;
+    // The designed client area, 10140 x 9450 twips, and the column at its right that holds the
+    // par sheet's button.
+    static constexpr int kDesignWidth = 10140;
+    static constexpr int kClientWidth = (kDesignWidth + 600) / kTwipsPerPixel;
     static constexpr int kClientHeight = 9450 / kTwipsPerPixel;
 
     // Takes the opened session (definition, logs, start state) and prepares the window as the

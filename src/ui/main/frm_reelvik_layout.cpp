@@ -124,18 +124,13 @@ void frmReelvik::BuildControls() {
     setTabOrder(cmdAdd, cmdExit);
 }
 
-// Not a control of the window design: a narrow button in the free strip between the symbol
-// window's band and the right edge, so that no designed control moves.
+// Not a control of the window design, whose every place is taken: a button like the five at
+// the bottom, in a column of its own added at the window's right edge, so that no designed
+// control moves.
 void frmReelvik::BuildParSheetButton() {
-    cmdParSheet = new QPushButton(QStringLiteral("P\na\nr"), this);
-    cmdParSheet->setObjectName(QStringLiteral("cmdParSheet"));
+    cmdParSheet = MakeButton("cmdParSheet", QStringLiteral("Par"), {kDesignWidth, 8760, 495, 615});
     cmdParSheet->setToolTip(QStringLiteral(" Par sheet (Ctrl+P) "));
-    QFont f = font();
-    f.setPixelSize(9);
-    cmdParSheet->setFont(f);
     cmdParSheet->setFocusPolicy(Qt::NoFocus);  // the tab order stays the design's
-    const int left = Px(200) + kReels * image_list_.Width();
-    cmdParSheet->setGeometry(left + 1, Px(60), kClientWidth - left - 2, ReelWindow::kBand);
 }
 
 // The five buttons at the bottom left, the reel buttons above them and the two option boxes.
