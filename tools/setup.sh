@@ -7,7 +7,9 @@ cd "$(dirname "$0")/.."
 preset=${1:-release}
 shift || true
 
-packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev "$@")
+# dpkg-dev and desktop-file-utils: cpack's dependency list and the package's check.
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+          dpkg-dev desktop-file-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
