@@ -10,6 +10,11 @@ static_assert(std::atomic<bool>::is_always_lock_free);
 
 extern "C" void CatchInterrupt(int) {
     interrupted.store(true);
+#ifdef _WIN32
+    // Windows' C runtime gives SIGINT back to its default, which ends the process, before it calls
+    // a handler: a second Ctrl+C must find this one again.
+    std::signal(SIGINT, CatchInterrupt);
+#endif
 }
 
 }  // namespace

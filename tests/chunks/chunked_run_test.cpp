@@ -142,7 +142,7 @@ TEST(ChunkedRun, AGameWithItsOwnRulesPlaysAlikeAtEveryThreadCount) {
 // A log that cannot be written, a chunk's or the run's own, ends the run with its name and the
 // system's reason; the chunks' files are removed all the same, and what was played is saved.
 TEST(ChunkedRun, ALogOnAFullDiskEndsTheRunAndIsNamed) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    if (!HasFullDevice()) GTEST_SKIP() << "no /dev/full";
     for (const std::string file : {"FreeSpins.txt.part1", "FreeSpins.txt"}) {
         const TempDir dir;
         WriteFile(dir / "ReelSetup.ini", Bundled());

@@ -2,7 +2,9 @@
 // of its own.
 #pragma once
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -72,14 +74,43 @@ inline std::string Row(const std::string& summary, const std::string& label,
     return "<no row " + label + ">";
 }
 
-// Runs the built kragmoor-sim with `args` (already quoted for the shell) in `dir`.
+// The exit code of the command std::system ran: POSIX gives a wait status, Windows the code itself.
+inline int ExitCode(int status) {
+#ifdef _WIN32
+    return status;
+#else
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
+// What a program wrote to a redirected standard stream. Windows writes the C runtime's text mode,
+// CR LF, where POSIX writes LF: the text is the same.
+inline std::string RedirectedText(const std::filesystem::path& file) {
+    std::string text = ReadFile(file);
+#ifdef _WIN32
+    std::string lf;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lf += text[i];
+    }
+    text = lf;
+#endif
+    return text;
+}
+
+// Runs the built kragmoor-sim with `args` (already quoted for the shell) in `dir`. Windows' shell
+// changes the drive only with /d, and takes the program's path from the drive it starts on.
 inline RunResult RunSim(const TempDir& dir, const std::string& args) {
     const std::filesystem::path out = dir.path().string() + ".out",
                                 err = dir.path().string() + ".err";
-    const std::string command = "cd \"" + dir.path().string() + "\" && \"" KRAGMOOR_SIM "\" " +
-                                args + " >\"" + out.string() + "\" 2>\"" + err.string() + "\"";
+#ifdef _WIN32
+    const std::string cd = "cd /d \"", sim = std::filesystem::absolute(KRAGMOOR_SIM).string();
+#else
+    const std::string cd = "cd \"", sim = KRAGMOOR_SIM;
+#endif
+    const std::string command = cd + dir.path().string() + "\" && \"" + sim + "\" " + args +
+                                " >\"" + out.string() + "\" 2>\"" + err.string() + "\"";
     const int status = std::system(command.c_str());
-    RunResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+    RunResult result{ExitCode(status), RedirectedText(out), RedirectedText(err)};
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return result;

@@ -121,7 +121,7 @@ TEST(RunTest, AFileThatCannotBeWrittenStopsTheRunAndIsNamed) {
     // The file, and whether a directory stands in its place (or else it lies on a full disk).
     std::vector<std::pair<std::string, bool>> cases = {{"empty.txt", true},
                                                        {"FreeSpins.txt", true}};
-    if (std::filesystem::exists("/dev/full")) {
+    if (HasFullDevice()) {
         cases.insert(cases.end(), {{"Temp1.txt", false}, {"FreeSpins.txt", false}});
     }
     for (const auto& [file, directory] : cases) {
@@ -133,7 +133,8 @@ TEST(RunTest, AFileThatCannotBeWrittenStopsTheRunAndIsNamed) {
         } else {
             std::filesystem::create_symlink("/dev/full", dir / file);
         }
-        const std::string reason = directory ? ": Is a directory\n" : ": No space left on device\n";
+        const std::string reason =
+            ": " + (directory ? DirectoryWriteReason() : "No space left on device") + "\n";
         const auto run = RunInProcess({dir.path().string(), "--games", "100000"});
         EXPECT_EQ(run.exit_code, 1);
         if (file == "Temp1.txt" || (directory && file != "empty.txt")) {

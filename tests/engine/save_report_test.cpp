@@ -89,7 +89,7 @@ TEST_F(SaveReport, ASaveDuringARunWritesTheTableAsLastRefreshed) {
 // Step mode: a log that fails only when it is closed is told at Exit (a run's failure: the
 // window's test, test_main_startup).
 TEST_F(SaveReport, ALogThatFailsAtItsCloseIsToldAtExit) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    if (!test::HasFullDevice()) GTEST_SKIP() << "no /dev/full";
     std::filesystem::create_symlink("/dev/full", dir.path() / "Jackpot.txt");
     for (int r = 0; r < kReels; ++r) test::SetStrip(def, r, "WWW");
     Start();

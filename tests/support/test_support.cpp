@@ -72,6 +72,22 @@ std::string Join(const std::vector<std::string>& lines, const char* end) {
     return s;
 }
 
+bool HasFullDevice() {
+#ifdef _WIN32
+    return false;  // Windows has no such device
+#else
+    return std::filesystem::exists("/dev/full");
+#endif
+}
+
+std::string DirectoryWriteReason() {
+#ifdef _WIN32
+    return "Permission denied";
+#else
+    return "Is a directory";
+#endif
+}
+
 std::string RunFilesDiffer(const std::filesystem::path& want, const std::filesystem::path& got) {
     for (const char* name :
          {"Temp1.txt", "Jackpot.txt", "FreeSpins.txt", "Percent_10000.txt", "empty.txt"}) {

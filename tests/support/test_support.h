@@ -43,6 +43,12 @@ std::vector<std::string> Lines(const std::string& text);
 std::vector<std::string> OutputLines(const std::string& text);  // lines ended by LF
 std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n");
 
+// Whether the system has /dev/full, the device on which every write fails for want of space.
+bool HasFullDevice();
+// The system's reason when a directory is opened as a file to write: Windows' C runtime refuses
+// it as it refuses a file it may not write.
+std::string DirectoryWriteReason();
+
 // The five files a run leaves in `got` against a reference run's in `want`, byte for byte but
 // for the four lines of Temp1.txt that carry configuration values or the load time: "" when they
 // agree, otherwise the first file that differs and its first differing line.
