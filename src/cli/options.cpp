@@ -49,13 +49,19 @@ bool IsOption(std::string_view arg, std::string_view name) {
                            arg[name.size()] == '=');
 }
 
+// Arguments are UTF-8 on every system (main() makes Windows' so): a path made from char8_t reads
+// them so, where one made from char would take Windows' code page.
+std::filesystem::path PathOf(std::string_view arg) {
+    return std::filesystem::path(std::u8string(arg.begin(), arg.end()));
+}
+
 bool AddDirectory(std::string_view arg, Options& o, bool& dir_given, std::string& error) {
     if (dir_given) {
         error =
             "one directory only, found \"" + o.dir.string() + "\" and \"" + std::string(arg) + "\"";
         return false;
     }
-    o.dir = std::filesystem::path(arg);
+    o.dir = PathOf(arg);
     dir_given = true;
     return true;
 }
@@ -93,7 +99,7 @@ bool ParseOne(const std::vector<std::string_view>& args, std::size_t& i, Options
             error = "--par needs a file name";
             return false;
         }
-        o.par = std::filesystem::path(value);
+        o.par = PathOf(value);
     } else if (IsOption(arg, "--selected-reel")) {
         std::int64_t reel = kReels - 1;
         if (!TakeWhole(args, i, "--selected-reel", kReels - 1, "a reel from 0 (leftmost) to 4",

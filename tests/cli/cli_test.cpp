@@ -106,6 +106,26 @@ TEST(CliTest, LoadModeWritesTheReportAndEmptyLogsAndDescribesTheGame) {
     }
 }
 
+// Names on the command line are UTF-8 whatever the system's code page: a folder and a par sheet
+// named in letters no one code page holds are found and written under those names.
+TEST(CliTest, FolderAndParSheetNamesAreUtf8) {
+    const TempDir dir;
+    const auto utf8 = [](const std::filesystem::path& path) {
+        const std::u8string name = path.u8string();
+        return std::string(name.begin(), name.end());
+    };
+    const std::filesystem::path game = dir / std::filesystem::path(u8"game Ω 游戏");
+    const std::filesystem::path par = dir / std::filesystem::path(u8"par Ω.csv");
+    std::filesystem::create_directory(game);
+    std::filesystem::copy_file(TestData("g0/ReelSetup.ini"), game / "ReelSetup.ini");
+    const auto load = RunInProcess({utf8(game), "--games", "0"});
+    EXPECT_EQ(load.exit_code, 0) << load.err;
+    EXPECT_TRUE(std::filesystem::exists(game / "Temp1.txt"));
+    const auto exact = RunInProcess({utf8(game), "--exact", "--par", utf8(par)});
+    EXPECT_EQ(exact.exit_code, 0) << exact.err;
+    EXPECT_EQ(dir.Files(), (Names{"game Ω 游戏", "par Ω.csv"}));
+}
+
 // Games refused before anything is written, whatever the count: a definition that cannot be
 // read (its header lines, or its game rules), a missing one, and free spins that retrigger once
 // in 15 spins or more often (features that never end). Exit code 1 and the message, naming the
