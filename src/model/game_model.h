@@ -47,7 +47,10 @@ struct RunState {
     std::int16_t ReelStop[kReels] = {};
     std::int16_t FsReelStop[kReels] = {};
     std::int16_t Window[kRows][kReels] = {};
-    std::int32_t LineOutcomes[kLines + 1][3] = {};  // symbol, run length, win; row 20 the scatters
+    // Symbol, run length and win of each line of the last game shown (a run's games that are not
+    // shown leave the lines' rows as they were, so that a game costs no stores it does not need);
+    // row 20 holds every game's scatters.
+    std::int32_t LineOutcomes[kLines + 1][3] = {};
     // Per line (row 20: the scatter outcome), run length and symbol: how often the outcome came,
     // and the credits it paid. A line's counts of its short runs, which nearly every game books,
     // lie side by side.

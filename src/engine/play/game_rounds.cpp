@@ -205,17 +205,29 @@ void GameRounds::PlayBaseGame() {
     FillWindow(w, st.Window);
     DecideShown(st);
 
+    // The run's totals are added up apart, so that they stay in registers while the lines'
+    // counters are written.
+    std::int64_t win = 0, events = 0;
     for (int line = 0; line < kLines; ++line) {
         const CodeOutcome& info = codes.Outcome(w.codes[line]);
-        StoreLineOutcome(st, line, info);
         CountLineOutcome(st, line, info);
         if (w.codes[line] == LineCodeTable::kJackpotCode) [[unlikely]] {
+            st.TotalWin += std::exchange(win, 0);  // whoever a jackpot tells sees the totals
+            st.WinEvents += std::exchange(events, 0);
             BaseJackpot(line, info);
         } else if (info.pays) {
             if (status_.Shown()) [[unlikely]]
                 ShowLineWin(line, info.win, info.count, info.symbol);
-            BookLineWin(st, line, info);
+            st.WinSum[line][info.count][info.symbol] += info.win;
+            win += info.win;
+            ++events;
         }
+    }
+    st.TotalWin += win;
+    st.WinEvents += events;
+    if (status_.Shown()) [[unlikely]] {
+        for (int line = 0; line < kLines; ++line)
+            StoreLineOutcome(st, line, codes.Outcome(w.codes[line]));
     }
 
     const int scatters = CountScatters(w);
