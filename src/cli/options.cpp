@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "engine/chunks/part_file.h"
 #include "engine/play/headless_run.h"
 #include "model/game_constants.h"
 
@@ -44,6 +45,30 @@ bool TakeWhole(const std::vector<std::string_view>& args, std::size_t& i, std::s
     return false;
 }
 
+// "--part I/P": part I (0-based) of P.
+bool TakePart(const std::vector<std::string_view>& args, std::size_t& i, Options& o,
+              std::string& error) {
+    std::string_view value;
+    if (!TakeValue(args, i, "--part", value, error)) return false;
+    const std::size_t slash = value.find('/');
+    if (slash != value.npos && ParseWhole(value.substr(0, slash), o.part) &&
+        ParseWhole(value.substr(slash + 1), o.parts) && o.parts >= 1 && o.parts <= kMaxParts &&
+        o.part < o.parts) {
+        return true;
+    }
+    error = "--part needs I/P, part I (0-based) of P parts with 0 <= I < P <= " +
+            std::to_string(kMaxParts) + ", not \"" + std::string(value) + "\"";
+    return false;
+}
+
+// What a part or a merge cannot be combined with.
+std::string PartConflict(const Options& o) {
+    if (o.parts > 0 && o.merge) return "--part and --merge are two steps, one at a time";
+    if ((o.parts > 0 || o.merge) && o.exact) return "--exact plays no games to part or merge";
+    if (o.parts > 0 && o.games == 0) return "--part needs games to play (--games N, N > 0)";
+    return {};
+}
+
 bool IsOption(std::string_view arg, std::string_view name) {
     return arg == name || (arg.size() > name.size() && arg.substr(0, name.size()) == name &&
                            arg[name.size()] == '=');
@@ -80,6 +105,10 @@ bool ParseOne(const std::vector<std::string_view>& args, std::size_t& i, Options
         o.sequential = true;
     } else if (arg == "--exact") {
         o.exact = true;
+    } else if (arg == "--merge") {
+        o.merge = true;
+    } else if (IsOption(arg, "--part")) {
+        return TakePart(args, i, o, error);
     } else if (IsOption(arg, "--games")) {
         return TakeWhole(
             args, i, "--games", HeadlessRun::kMaxGames,
@@ -136,6 +165,7 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args) {
     if (!parsed.options.par.empty() && !parsed.options.exact) {
         parsed.error = "--par needs --exact (the par sheet is written by the exact analysis)";
     }
+    if (parsed.error.empty()) parsed.error = PartConflict(parsed.options);
     return parsed;
 }
 
@@ -143,6 +173,9 @@ std::string UsageText() {
     return "Usage: kragmoor-sim [DIR] [--games N] [--threads T] [--sequential]\n"
            "                    [--selected-reel K] [--json]\n"
            "       kragmoor-sim [DIR] --exact [--json] [--par FILE]\n"
+           "       kragmoor-sim [DIR] --games N --part I/P [--threads T] [--sequential]\n"
+           "                    [--selected-reel K]\n"
+           "       kragmoor-sim [DIR] --merge [--json]\n"
            "       kragmoor-sim --help | --version\n"
            "\n"
            "Plays the slot game defined by DIR/ReelSetup.ini (DIR: the current directory when\n"
@@ -165,6 +198,13 @@ std::string UsageText() {
            "                     endless random run converges on: RTP, volatility, the odds of\n"
            "                     every paying combination) and write no file in DIR\n"
            "  --par FILE         with --exact: also write the par sheet to FILE as CSV\n"
+           "  --part I/P         play part I (0-based) of P of the run --threads plays, and\n"
+           "                     write only its part file DIR/part-I-of-P.kragmoor-part; the\n"
+           "                     seed must be fixed in ReelSetup.ini (not negative)\n"
+           "  --merge            merge the part files in DIR into the files and the summary\n"
+           "                     the run on threads would have given; refused, with nothing\n"
+           "                     written, when a part is missing, doubled, damaged or of\n"
+           "                     another run, game or program version\n"
            "  --help             print this text\n"
            "  --version          print the version\n"
            "\n"

@@ -1,5 +1,6 @@
 // The command line of kragmoor-sim: [DIR] [--games N] [--threads T] [--sequential]
-// [--selected-reel K] [--json] [--exact [--par FILE]] [--help] [--version].
+// [--selected-reel K] [--json] [--exact [--par FILE]] [--part I/P | --merge] [--help]
+// [--version].
 #pragma once
 
 #include <cstdint>
@@ -23,6 +24,11 @@ struct Options {
     std::filesystem::path par;  // with exact: the par sheet's CSV file; empty for none
     bool help = false;
     bool version = false;
+    // A run across processes or machines: part `part` (0-based) of `parts` of the chunked run,
+    // kept in a part file in dir (parts 0: not a part), or the merge of dir's part files.
+    std::int64_t part = 0;
+    std::int64_t parts = 0;
+    bool merge = false;
 };
 
 struct ParsedOptions {

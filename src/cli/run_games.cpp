@@ -14,6 +14,7 @@
 #include "cli/progress.h"
 #include "cli/run_summary.h"
 #include "engine/chunks/chunked_run.h"
+#include "engine/chunks/part_merge.h"
 #include "engine/play/headless_run.h"
 #include "engine/play/simulator.h"
 #include "model/text_format.h"
@@ -70,19 +71,8 @@ Played PlaySingleStream(const Options& options, Session& session, ProgressBar& b
             control.WriteFailed()};
 }
 
-Played PlayChunks(const Options& options, Session& session, ProgressBar& bar) {
-    ChunkProgress progress;
-    if (bar.Active()) {
-        progress = [&bar](const RunState& st) {
-            bar.UpdateNow(st.Games, st.TotalWin, st.TotalBet);
-        };
-    }
-    const auto start = std::chrono::steady_clock::now();
-    ChunkedRun chunked(session,
-                       {options.games, options.sequential, options.selected_reel, options.threads});
-    chunked.Play(progress);
-    const double seconds = SecondsSince(start);
-    bar.Finish();
+// The end of a run played in chunks, here or in parts: the save, the logs closed.
+Played EndChunks(ChunkedRun& chunked, Session& session, double seconds, int threads) {
     chunked.Save();
     ChunkedRunResult run = chunked.Result();
     bool failed = run.write_failed;
@@ -99,8 +89,35 @@ Played PlayChunks(const Options& options, Session& session, ProgressBar& bar) {
     }
     Played played{ResultOf(run.state, run.restarts, seconds), std::move(run.notices), failed};
     played.result.chunks = run.chunks;
-    played.result.threads = ChunkThreads(options.threads, run.chunks);
+    played.result.threads = threads;
     return played;
+}
+
+ChunkProgress BarProgress(ProgressBar& bar) {
+    if (!bar.Active()) return {};
+    return [&bar](const RunState& st) { bar.UpdateNow(st.Games, st.TotalWin, st.TotalBet); };
+}
+
+Played PlayChunks(const Options& options, Session& session, ProgressBar& bar) {
+    const auto start = std::chrono::steady_clock::now();
+    ChunkedRun chunked(session,
+                       {options.games, options.sequential, options.selected_reel, options.threads});
+    chunked.Play(BarProgress(bar));
+    const double seconds = SecondsSince(start);
+    bar.Finish();
+    return EndChunks(chunked, session, seconds, ChunkThreads(options.threads, chunked.Chunks()));
+}
+
+// The notices, the verdict and the summary of what was played.
+int Report(const Options& options, BackgroundAnalysis& analysis, const Played& played,
+           const Streams& streams) {
+    for (const RunNotice& notice : played.notices) {
+        streams.err << "kragmoor-sim: " << NoticeText(notice) << '\n';
+    }
+    const Theory theory = Judge(analysis, options.sequential, played.result, streams);
+    streams.out << (options.json ? SummaryJson(played.result, theory)
+                                 : SummaryText(played.result, theory));
+    return played.write_failed ? 1 : 0;
 }
 
 }  // namespace
@@ -111,13 +128,33 @@ int RunGames(const Options& options, Session& session, const Streams& streams) {
     ProgressBar bar(streams.terminal, HeadlessRun::StopsAt(options.games));
     const Played played = options.threads == 1 ? PlaySingleStream(options, session, bar)
                                                : PlayChunks(options, session, bar);
-    for (const RunNotice& notice : played.notices) {
-        streams.err << "kragmoor-sim: " << NoticeText(notice) << '\n';
+    return Report(options, analysis, played, streams);
+}
+
+int RunMergedParts(const Options& options, Session& session, const PartSet& parts,
+                   const Streams& streams) {
+    Options merged = options;
+    merged.games = parts.run.games;
+    merged.sequential = parts.run.sequential;
+    merged.selected_reel = static_cast<int>(parts.run.selected_reel);
+    BackgroundAnalysis analysis(session.definition);
+    ProgressBar bar(streams.terminal, parts.run.games_end);
+    const auto start = std::chrono::steady_clock::now();
+    ChunkedRun chunked(session, {merged.games, merged.sequential, merged.selected_reel, 1});
+    std::string failure;
+    if (!MergeParts(parts, chunked, BarProgress(bar), &failure)) {
+        bar.Finish();
+        streams.err << "kragmoor-sim: " << failure << '\n';
+        session.logs.CloseAll();
+        return 1;
     }
-    const Theory theory = Judge(analysis, options.sequential, played.result, streams);
-    streams.out << (options.json ? SummaryJson(played.result, theory)
-                                 : SummaryText(played.result, theory));
-    return played.write_failed ? 1 : 0;
+    const double seconds = SecondsSince(start);
+    bar.Finish();
+    streams.err << "kragmoor-sim: merged " << parts.files.size()
+                << " part files: " << chunked.Result().chunks << " chunks, "
+                << text::Decimal(chunked.Result().state.Games) << " games\n";
+    const int threads = static_cast<int>(parts.run.parts);
+    return Report(merged, analysis, EndChunks(chunked, session, seconds, threads), streams);
 }
 
 }  // namespace kragmoor::cli

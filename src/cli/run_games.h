@@ -5,10 +5,17 @@
 
 #include "cli/options.h"
 #include "cli/runner.h"
+#include "engine/chunks/part_merge.h"
 #include "engine/play/session.h"
 
 namespace kragmoor::cli {
 
 int RunGames(const Options& options, Session& session, const Streams& streams);
+
+// The merge of the part files `parts` (checked) on an open session: the files and the summary
+// the run on threads would have given. 1 when a part file cannot be read after all or a file
+// cannot be written.
+int RunMergedParts(const Options& options, Session& session, const PartSet& parts,
+                   const Streams& streams);
 
 }  // namespace kragmoor::cli

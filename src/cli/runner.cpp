@@ -9,6 +9,7 @@
 #include "cli/load_summary.h"
 #include "cli/options.h"
 #include "cli/run_games.h"
+#include "cli/run_parts.h"
 #include "engine/analysis/par_sheet.h"
 #include "engine/play/session.h"
 #include "model/output_file.h"
@@ -92,6 +93,8 @@ int Main(const std::vector<std::string_view>& args, const Streams& streams) {
         return 0;
     }
     if (options.exact) return Exact(options, streams);
+    if (options.parts > 0) return RunPart(options, streams);
+    if (options.merge) return RunMerge(options, streams);
 
     Session session;
     try {

@@ -36,6 +36,11 @@ class ChunkLogs {
     // the system's reason.
     bool AppendTo(LogFiles& run, std::string* message) const;
 
+    // The files of the Percent_10000 (0), Jackpot (1) and FreeSpins (2) logs, for a part file.
+    const std::filesystem::path& Path(int log) const {
+        return paths_[static_cast<std::size_t>(log)];
+    }
+
   private:
     std::unique_ptr<LogFiles> files_;
     std::vector<std::filesystem::path> paths_;  // Percent, Jackpot, FreeSpins

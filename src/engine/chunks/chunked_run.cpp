@@ -53,6 +53,15 @@ ChunkedRun::ChunkedRun(Session& session, const ChunkedRunPlan& plan)
 }
 
 bool ChunkedRun::Play(std::int64_t first, std::int64_t end, const ChunkProgress& progress) {
+    return PlayEach(first, end, [&](const ChunkResult& played, const ChunkLogs& logs) {
+        return Add(
+            played,
+            [&logs](LogFiles& run, std::string* message) { return logs.AppendTo(run, message); },
+            progress);
+    });
+}
+
+bool ChunkedRun::PlayEach(std::int64_t first, std::int64_t end, const ChunkTaker& take) {
     if (sum_.write_failed) return false;
     // The first chunk's stream asked of the generator, each later one's a copy jumped once more.
     rng_Stream next_stream;
@@ -74,9 +83,13 @@ bool ChunkedRun::Play(std::int64_t first, std::int64_t end, const ChunkProgress&
         }
         return chunk;
     };
-    const Pool::Take take = [&](PlayedChunk& chunk) { return Take(chunk, progress); };
+    const Pool::Take take_played = [&](PlayedChunk& chunk) {
+        if (!chunk.failure.empty()) return Fail(chunk.failure);
+        return take(chunk.result, chunk.logs);
+    };
     const int threads = ChunkThreads(plan_.threads, end - first);
-    Pool::Run(threads, end - first, 2 * static_cast<std::int64_t>(threads), make, play, take);
+    Pool::Run(threads, end - first, 2 * static_cast<std::int64_t>(threads), make, play,
+              take_played);
     return !sum_.write_failed;
 }
 
@@ -93,12 +106,12 @@ bool ChunkedRun::Save() {
 
 // Adds a chunk to the sum: its logs appended to the run's, its counters summed, and at its edge
 // what the single stream would have done there.
-bool ChunkedRun::Take(PlayedChunk& chunk, const ChunkProgress& progress) {
-    if (!chunk.failure.empty()) return Fail(chunk.failure);
+bool ChunkedRun::Add(const ChunkResult& played, const ChunkLogAppender& append_logs,
+                     const ChunkProgress& progress) {
+    if (sum_.write_failed) return false;
     ++sum_.chunks;
     std::string message;
-    const bool joined = chunk.logs.AppendTo(session_.logs, &message);
-    const ChunkResult& played = chunk.result;
+    const bool joined = append_logs(session_.logs, &message);
     MergeChunk(sum_.state, played.state);
     sum_.restarts += played.restarts;
     sum_.notices.insert(sum_.notices.end(), played.notices.begin(), played.notices.end());

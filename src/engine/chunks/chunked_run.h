@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/chunks/chunk.h"
 #include "engine/play/game_events.h"
 #include "engine/play/session.h"
 #include "engine/rules/game_tables.h"
@@ -40,6 +41,16 @@ struct ChunkedRunResult {
 // Called on the calling thread with the sum after each chunk added.
 using ChunkProgress = std::function<void(const RunState&)>;
 
+class ChunkLogs;
+
+// A played chunk handed over on the calling thread in game order: its result and its logs
+// (closed temporary files). False ends the play.
+using ChunkTaker = std::function<bool(const ChunkResult&, const ChunkLogs&)>;
+
+// Appends a chunk's log records to the run's logs, in order; false, with the message naming the
+// file and the reason, when that failed.
+using ChunkLogAppender = std::function<bool(LogFiles& run, std::string* message)>;
+
 // The threads `chunks` chunks are played on: every core for 0, never more than there are chunks.
 int ChunkThreads(int threads, std::int64_t chunks);
 
@@ -62,6 +73,17 @@ class ChunkedRun {
     bool Play(std::int64_t first, std::int64_t end, const ChunkProgress& progress = {});
     bool Play(const ChunkProgress& progress = {}) { return Play(0, chunks_, progress); }
 
+    // Plays chunks first..end-1 and hands each to `take` in order instead of adding it: a run
+    // played in parts keeps its chunks for the merge. A chunk whose logs could not be created
+    // fails the result as in Play.
+    bool PlayEach(std::int64_t first, std::int64_t end, const ChunkTaker& take);
+
+    // Adds the next chunk in game order, played here or by another process (a part file): its
+    // logs appended to the run's by `append_logs`, its counters summed, and at its edge the save
+    // and the restart the single stream would have made. False once a file could not be written.
+    bool Add(const ChunkResult& played, const ChunkLogAppender& append_logs,
+             const ChunkProgress& progress = {});
+
     const ChunkedRunResult& Result() const { return sum_; }
 
     // A save of the sum as the Save button makes it: the totals and the hit table appended to the
@@ -72,7 +94,6 @@ class ChunkedRun {
   private:
     struct PlayedChunk;
 
-    bool Take(PlayedChunk& chunk, const ChunkProgress& progress);
     bool Fail(std::string message);
     void NoteWriteFailure(std::string message);
     void AtEdge(bool ended_by_itself);

@@ -1,0 +1,252 @@
+// kragmoor-sim --part I/P and --merge: parts played by processes of their own merge to the files
+// and the summary of the run on threads, and a merge refuses, writing nothing, any set of part
+// files that is not one whole run of this game by this program.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "chunked_outcome.h"
+
+namespace kragmoor {
+namespace {
+
+using namespace test;
+
+std::string PartName(int part, int parts) {
+    char name[64];
+    std::snprintf(name, sizeof name, "part-%04d-of-%04d.kragmoor-part", part, parts);
+    return name;
+}
+
+// Plays the run's `parts` parts side by side, each in a process of the built program; true when
+// all exited with 0.
+bool PlayPartsInProcesses(const TempDir& dir, const std::string& args, int parts) {
+    std::string script = "cd \"" + dir.path().string() + "\" || exit 1\n";
+    for (int part = 0; part < parts; ++part) {
+        script += "\"" KRAGMOOR_SIM "\" . " + args + " --part " + std::to_string(part) + "/" +
+                  std::to_string(parts) + " 2>/dev/null & p" + std::to_string(part) + "=$!\n";
+    }
+    script += "s=0\n";
+    for (int part = 0; part < parts; ++part)
+        script += "wait $p" + std::to_string(part) + " || s=1\n";
+    script += "exit $s\n";
+    const int status = std::system(script.c_str());
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+RunResult PlayPart(const TempDir& dir, const std::string& games, const std::string& part,
+                   std::vector<std::string> more = {}) {
+    std::vector<std::string> args = {dir.path().string(), "--games", games, "--part", part};
+    args.insert(args.end(), more.begin(), more.end());
+    return RunInProcess(args);
+}
+
+RunResult Merge(const TempDir& dir) {
+    return RunInProcess({dir.path().string(), "--merge", "--json"});
+}
+
+std::set<std::string> Names(std::initializer_list<std::string> names) {
+    return std::set<std::string>(names);
+}
+
+// Three processes play a run of five whole chunks and a short one (parts of 2, 2 and 2 chunks);
+// a part played again replaces its file; the merge writes what two or three threads write.
+TEST(PartRun, ThreeProcessesMergeToTheRunOnThreads) {
+    const TempDir dir;
+    WriteFile(dir / "ReelSetup.ini", Bundled());
+    ASSERT_TRUE(PlayPartsInProcesses(dir, "--games 5000300", 3));
+    const RunResult again = PlayPart(dir, "5000300", "1/3", {"--threads", "2"});
+    ASSERT_EQ(again.exit_code, 0) << again.err;
+    EXPECT_EQ(again.err,
+              "kragmoor-sim: part 1 of 3: 2 chunks, 2000000 games, in " + PartName(1, 3) + "\n");
+    // A part writes its part file and nothing else.
+    EXPECT_EQ(dir.Files(),
+              Names({"ReelSetup.ini", PartName(0, 3), PartName(1, 3), PartName(2, 3)}));
+    const Outcome merged = OutcomeOf(dir, Merge(dir));
+    EXPECT_NE(merged.err.find("kragmoor-sim: merged 3 part files: 6 chunks, 5000300 games\n"),
+              std::string::npos)
+        << merged.err;
+    const Outcome two = Played(Bundled(), {"--games", "5000300", "--threads", "2"});
+    ExpectSameRun(merged, two);
+    ExpectSameRun(Played(Bundled(), {"--games", "5000300", "--threads", "3"}), two);
+}
+
+// An odometer run of two chunks in three parts: the first part holds no chunk, the loss streaks
+// and the restart at the chunks' edge join as on threads.
+TEST(PartRun, OdometerPartsAndAnEmptyPartMergeToTheRunOnThreads) {
+    const TempDir dir;
+    WriteFile(dir / "ReelSetup.ini", OdometerGame());
+    ASSERT_TRUE(PlayPartsInProcesses(dir, "--games 1421392 --sequential", 3));
+    const Outcome merged = OutcomeOf(dir, Merge(dir));
+    const Outcome two =
+        Played(OdometerGame(), {"--games", "1421392", "--sequential", "--threads", "2"});
+    ExpectSameRun(merged, two);
+    EXPECT_EQ(merged["restarts"], 1 + 1421400 / 37);
+}
+
+// ---- refusals
+
+// The header's program version sits after the magic word, the format and its length.
+constexpr std::size_t kVersionAt = 8 + 4 + 4;
+
+std::uint64_t Fnv1a(const std::string& bytes) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return hash;
+}
+
+// The part file with `edit` applied and its checksum made right again: a file as another
+// program would have written it.
+void Rewrite(const std::filesystem::path& file, const std::function<void(std::string&)>& edit) {
+    std::string bytes = ReadFile(file);
+    bytes.resize(bytes.size() - 8);
+    edit(bytes);
+    std::uint64_t hash = Fnv1a(bytes);
+    for (int i = 0; i < 8; ++i, hash >>= 8) bytes += static_cast<char>(hash & 0xFF);
+    WriteFile(file, bytes);
+}
+
+// A directory with the two parts of a run of two chunks, played in this process.
+struct TwoParts {
+    TempDir dir;
+    TwoParts() {
+        WriteFile(dir / "ReelSetup.ini", Bundled());
+        for (const char* part : {"0/2", "1/2"}) {
+            const RunResult run = PlayPart(dir, "1000100", part);
+            EXPECT_EQ(run.exit_code, 0) << run.err;
+        }
+    }
+    std::filesystem::path Part(int part) const { return dir / PartName(part, 2); }
+
+    // The merge refuses with `what` after the file's name, and writes nothing.
+    void ExpectRefused(const std::string& file, const std::string& what) const {
+        const std::set<std::string> before = dir.Files();
+        const RunResult run = Merge(dir);
+        EXPECT_EQ(run.exit_code, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "kragmoor-sim: " + file + ": " + what + " (nothing written)\n");
+        EXPECT_EQ(dir.Files(), before);
+    }
+};
+
+TEST(PartMerge, RefusesAMissingOrDoubledPart) {
+    {
+        const TwoParts run;
+        std::filesystem::remove(run.Part(1));
+        WriteFile(run.dir / (PartName(1, 2) + ".tmp"), "a part killed half way");
+        run.ExpectRefused(PartName(1, 2), "missing (part 1 of 2)");
+    }
+    {
+        const TwoParts run;
+        std::filesystem::copy_file(run.Part(0), run.dir / "zz-copy.kragmoor-part");
+        run.ExpectRefused("zz-copy.kragmoor-part",
+                          "part 0 of 2 twice: " + PartName(0, 2) + " is too");
+    }
+    const TempDir empty;
+    WriteFile(empty / "ReelSetup.ini", Bundled());
+    const RunResult none = Merge(empty);
+    EXPECT_EQ(none.exit_code, 1);
+    EXPECT_NE(none.err.find("no part files (*.kragmoor-part) in"), std::string::npos) << none.err;
+}
+
+TEST(PartMerge, RefusesAPartOfAnotherRun) {
+    {
+        const TwoParts run;
+        ASSERT_EQ(PlayPart(run.dir, "1000200", "1/2").exit_code, 0);
+        run.ExpectRefused(PartName(1, 2), "a part of a run of 1000200 games, not 1000100");
+    }
+    {
+        const TwoParts run;
+        ASSERT_EQ(PlayPart(run.dir, "1000100", "2/3").exit_code, 0);
+        run.ExpectRefused(PartName(2, 3), "one of 3 parts, not 2");
+    }
+    {
+        const TwoParts run;
+        ASSERT_EQ(PlayPart(run.dir, "1000100", "1/2", {"--sequential"}).exit_code, 0);
+        run.ExpectRefused(PartName(1, 2), "played with odometer stops on reel 4, not random stops");
+    }
+}
+
+// The game's seed and its every byte, and the program's version, are those the parts were
+// played with and by.
+TEST(PartMerge, RefusesAnotherSeedGameOrVersion) {
+    {
+        const TwoParts run;
+        std::string game = Bundled();
+        game.replace(game.find("SEED = 20261205"), 15, "SEED = 20261206");
+        WriteFile(run.dir / "ReelSetup.ini", game);
+        run.ExpectRefused(PartName(0, 2), "played with seed 20261205, ReelSetup.ini has 20261206");
+    }
+    {
+        const TwoParts run;
+        WriteFile(run.dir / "ReelSetup.ini", Bundled() + "\r\n");
+        run.ExpectRefused(PartName(0, 2),
+                          "played on another ReelSetup.ini than this directory's (its contents "
+                          "differ)");
+    }
+    {
+        const TwoParts run;
+        Rewrite(run.Part(1), [](std::string& bytes) {
+            ASSERT_EQ(bytes.substr(kVersionAt, std::string(KRAGMOOR_VERSION).size()),
+                      KRAGMOOR_VERSION);
+            bytes[kVersionAt] = bytes[kVersionAt] == '9' ? '8' : '9';
+        });
+        const std::string other =
+            ReadFile(run.Part(1)).substr(kVersionAt, std::string(KRAGMOOR_VERSION).size());
+        run.ExpectRefused(PartName(1, 2),
+                          "written by kragmoor-sim " + other + ", this is " KRAGMOOR_VERSION);
+    }
+}
+
+TEST(PartMerge, RefusesADamagedPart) {
+    const std::string damaged = "damaged (its checksum does not match its contents)";
+    const std::string cut = "cut short (damaged, or still being written)";
+    {
+        const TwoParts run;
+        std::string bytes = ReadFile(run.Part(1));
+        bytes[bytes.size() / 2] ^= 0x10;
+        WriteFile(run.Part(1), bytes);
+        run.ExpectRefused(PartName(1, 2), damaged);
+    }
+    // Cut in its header, then in its body or its trailer.
+    for (const bool in_header : {true, false}) {
+        for (const std::size_t less : {std::size_t{1}, std::size_t{2}}) {
+            const TwoParts run;
+            const std::string bytes = ReadFile(run.Part(1));
+            WriteFile(run.Part(1),
+                      bytes.substr(0, in_header ? 20 * less : bytes.size() / less - 1));
+            run.ExpectRefused(PartName(1, 2), in_header ? cut : damaged);
+        }
+    }
+    {
+        const TwoParts run;
+        WriteFile(run.Part(0), "KRAGPARX" + ReadFile(run.Part(0)).substr(8));
+        run.ExpectRefused(PartName(0, 2), "not a part file");
+    }
+}
+
+// Parts draw from the seed's streams: one drawn from the clock would differ from part to part.
+TEST(PartRun, NeedsAFixedSeedAndGamesAndWritesNoOtherFile) {
+    const TempDir dir;
+    std::string game = Bundled();
+    game.replace(game.find("SEED = 20261205"), 15, "SEED = -1");
+    WriteFile(dir / "ReelSetup.ini", game);
+    const RunResult clock = PlayPart(dir, "1000", "0/2");
+    EXPECT_EQ(clock.exit_code, 1);
+    EXPECT_NE(clock.err.find("a run in parts needs a fixed seed"), std::string::npos) << clock.err;
+    EXPECT_EQ(dir.Files(), Names({"ReelSetup.ini"}));
+    EXPECT_EQ(PlayPart(dir, "0", "0/2").exit_code, 2);
+    for (const char* bad : {"2/2", "1", "0/0", "-1/2", "0/10000", "a/b"}) {
+        EXPECT_EQ(PlayPart(dir, "1000", bad).exit_code, 2) << bad;
+    }
+    EXPECT_EQ(RunInProcess({dir.path().string(), "--merge", "--part", "0/2"}).exit_code, 2);
+    EXPECT_EQ(RunInProcess({dir.path().string(), "--merge", "--exact"}).exit_code, 2);
+}
+
+}  // namespace
+}  // namespace kragmoor
