@@ -153,8 +153,9 @@ int RunMergedParts(const Options& options, Session& session, const PartSet& part
     streams.err << "kragmoor-sim: merged " << parts.files.size()
                 << " part files: " << chunked.Result().chunks << " chunks, "
                 << text::Decimal(chunked.Result().state.Games) << " games\n";
-    const int threads = static_cast<int>(parts.run.parts);
-    return Report(merged, analysis, EndChunks(chunked, session, seconds, threads), streams);
+    Played played = EndChunks(chunked, session, seconds, 1);
+    played.result.parts = parts.run.parts;
+    return Report(merged, analysis, played, streams);
 }
 
 }  // namespace kragmoor::cli

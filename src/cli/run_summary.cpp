@@ -88,7 +88,11 @@ std::string SummaryText(const RunResult& r, const Theory& t) {
     Row(out, "Free spins played", Grouped(r.free_spins));
     Row(out, "Jackpots", Grouped(r.jackpots));
     Row(out, "Runs restarted", Grouped(r.restarts));
-    if (r.chunks > 0) {
+    if (r.parts > 0) {
+        Row(out, "Chunks",
+            Grouped(r.chunks) + " of up to 1 000 000 games, in " + Grouped(r.parts) +
+                (r.parts == 1 ? " part" : " parts"));
+    } else if (r.chunks > 0) {
         Row(out, "Chunks",
             Grouped(r.chunks) + " of up to 1 000 000 games, on " + Grouped(r.threads) +
                 (r.threads == 1 ? " thread" : " threads"));

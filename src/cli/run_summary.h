@@ -21,6 +21,8 @@ struct RunResult {
     // threads.
     std::int64_t chunks = 0;
     int threads = 1;
+    // A merge of parts: how many (0: none). Its seconds are the merge's own.
+    std::int64_t parts = 0;
 };
 
 // The figures of a run state.

@@ -31,15 +31,21 @@ inline void ExpectNoChunkFiles(const TempDir& dir) {
     for (const std::string& name : dir.Files()) EXPECT_EQ(name.find(".part"), name.npos) << name;
 }
 
-// What `run` (with --json) left in `dir`.
-inline Outcome OutcomeOf(const TempDir& dir, const RunResult& run) {
-    Outcome outcome{run.exit_code, run.err, {}, {}};
+// The five files of a run in `dir`, the report's start date left out.
+inline std::vector<std::string> RunFiles(const TempDir& dir) {
+    std::vector<std::string> files;
     for (const char* file : kFiles) {
         std::string text = ReadFile(dir / file);
         const auto date = text.find("\r\n     Date: ");
         if (date != text.npos) text.erase(date, text.find("\r\n", date + 2) - date);
-        outcome.files.push_back(text);
+        files.push_back(text);
     }
+    return files;
+}
+
+// What `run` (with --json) left in `dir`.
+inline Outcome OutcomeOf(const TempDir& dir, const RunResult& run) {
+    Outcome outcome{run.exit_code, run.err, RunFiles(dir), {}};
     ExpectNoChunkFiles(dir);
     for (const std::string& line : OutputLines(run.out)) {
         if (line.find("second") == line.npos) outcome.json += line + "\n";

@@ -74,6 +74,10 @@ TEST(PartRun, ThreeProcessesMergeToTheRunOnThreads) {
     const Outcome two = Played(Bundled(), {"--games", "5000300", "--threads", "2"});
     ExpectSameRun(merged, two);
     ExpectSameRun(Played(Bundled(), {"--games", "5000300", "--threads", "3"}), two);
+    // Merged again, as text: the same files, and the parts where threads would be.
+    const RunResult text = RunInProcess({dir.path().string(), "--merge"});
+    EXPECT_EQ(Row(text.out, "Chunks"), "6 of up to 1 000 000 games, in 3 parts");
+    EXPECT_TRUE(RunFiles(dir) == merged.files);
 }
 
 // An odometer run of two chunks in three parts: the first part holds no chunk, the loss streaks
