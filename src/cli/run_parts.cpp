@@ -1,5 +1,6 @@
 #include "cli/run_parts.h"
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <string>

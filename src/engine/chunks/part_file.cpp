@@ -129,15 +129,16 @@ std::string NameOf(const std::filesystem::path& path) {
 }  // namespace
 
 std::int64_t FirstChunkOfPart(std::int64_t chunks, std::int64_t part, std::int64_t parts) {
-    // chunks < 2^40 and parts < 2^14: the product cannot overflow.
+    // At most 10^6 chunks (10^12 games) and 9999 parts: the product cannot overflow.
     return chunks * part / parts;
 }
 
 std::string PartFileName(std::int64_t part, std::int64_t parts) {
-    char name[64];
-    std::snprintf(name, sizeof name, "part-%04lld-of-%04lld", static_cast<long long>(part),
-                  static_cast<long long>(parts));
-    return name + std::string(kPartSuffix);
+    const auto four_digits = [](std::int64_t n) {
+        const std::string digits = std::to_string(n);
+        return std::string(digits.size() < 4 ? 4 - digits.size() : 0, '0') + digits;
+    };
+    return "part-" + four_digits(part) + "-of-" + four_digits(parts) + kPartSuffix;
 }
 
 bool HashFile(const std::filesystem::path& path, std::uint64_t* hash) {
@@ -243,10 +244,17 @@ bool PartWriter::Commit() {
     }
     std::error_code error;
     std::filesystem::rename(temporary_, final_, error);
+    if (error && std::filesystem::exists(final_)) {
+        // Where a rename cannot replace a file (not POSIX), the earlier run's goes first.
+        std::error_code ignored;
+        std::filesystem::remove(final_, ignored);
+        std::filesystem::rename(temporary_, final_, error);
+    }
     if (error) {
-        std::filesystem::remove(temporary_, error);
         failure_ = "Cannot rename " + NameOf(temporary_) + " to " + NameOf(final_) + ": " +
                    error.message();
+        std::error_code ignored;
+        std::filesystem::remove(temporary_, ignored);
         return false;
     }
     return true;
@@ -270,6 +278,7 @@ bool PartReader::Get(void* bytes, std::size_t size) {
                                        : std::string(kCutShort));
     }
     hash_ = Fnv(hash_, bytes, size);
+    read_ += size;
     return true;
 }
 
@@ -306,10 +315,9 @@ bool PartReader::Open(const std::filesystem::path& path) {
 bool PartReader::Check() {
     std::error_code error;
     const std::uint64_t size = std::filesystem::file_size(path_, error);
-    const long at = std::ftell(file_);
-    if (error || at < 0) return Fail("cannot be read");
-    if (size < static_cast<std::uint64_t>(at) + 8) return Fail(kCutShort);
-    std::uint64_t body = size - static_cast<std::uint64_t>(at) - 8;
+    if (error) return Fail("cannot be read: " + error.message());
+    if (size < read_ + 8) return Fail(kCutShort);
+    std::uint64_t body = size - read_ - 8;
     std::vector<unsigned char> block(kBlock);
     while (body > 0) {
         const std::size_t take = static_cast<std::size_t>(std::min<std::uint64_t>(body, kBlock));

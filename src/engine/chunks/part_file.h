@@ -108,6 +108,7 @@ class PartReader {
     std::filesystem::path path_;
     PartHeader header_;
     std::uint64_t hash_ = 0;
+    std::uint64_t read_ = 0;  // bytes read so far
     std::string failure_;
 };
 
