@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "chunked_outcome.h"
+#include "engine/chunks/part_file.h"
 
 namespace kragmoor {
 namespace {
@@ -52,6 +53,28 @@ RunResult Merge(const TempDir& dir) {
 
 std::set<std::string> Names(std::initializer_list<std::string> names) {
     return std::set<std::string>(names);
+}
+
+// The parts follow one another over the run's chunks, none overlapping, and differ by one chunk
+// at most, also with more parts than chunks.
+TEST(PartRun, PartsCoverTheChunksInTurnAndEvenly) {
+    for (const std::int64_t chunks : {1, 6, 7, 1000000}) {
+        for (const std::int64_t parts : {1, 3, 4, 8, 9999}) {
+            std::int64_t smallest = chunks, largest = 0;
+            EXPECT_EQ(FirstChunkOfPart(chunks, 0, parts), 0);
+            EXPECT_EQ(FirstChunkOfPart(chunks, parts, parts), chunks);
+            for (std::int64_t part = 0; part < parts; ++part) {
+                const std::int64_t size = FirstChunkOfPart(chunks, part + 1, parts) -
+                                          FirstChunkOfPart(chunks, part, parts);
+                smallest = std::min(smallest, size);
+                largest = std::max(largest, size);
+            }
+            EXPECT_LE(largest - smallest, 1) << chunks << " chunks in " << parts << " parts";
+            EXPECT_GE(smallest, 0);
+        }
+    }
+    EXPECT_EQ(PartFileName(3, 10), "part-0003-of-0010.kragmoor-part");
+    EXPECT_EQ(PartFileName(9998, 9999), "part-9998-of-9999.kragmoor-part");
 }
 
 // Three processes play a run of five whole chunks and a short one (parts of 2, 2 and 2 chunks);
@@ -250,6 +273,20 @@ TEST(PartRun, NeedsAFixedSeedAndGamesAndWritesNoOtherFile) {
     }
     EXPECT_EQ(RunInProcess({dir.path().string(), "--merge", "--part", "0/2"}).exit_code, 2);
     EXPECT_EQ(RunInProcess({dir.path().string(), "--merge", "--exact"}).exit_code, 2);
+}
+
+// A part file that cannot be written is named with the system's reason, and no part file is
+// left, nor its temporary one.
+TEST(PartRun, APartFileOnAFullDiskIsNamedAndLeftOut) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const TempDir dir;
+    WriteFile(dir / "ReelSetup.ini", Bundled());
+    std::filesystem::create_symlink("/dev/full", dir / (PartName(0, 1) + ".tmp"));
+    const RunResult run = PlayPart(dir, "1000", "0/1");
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_EQ(run.err,
+              "kragmoor-sim: Cannot write " + PartName(0, 1) + ".tmp: No space left on device\n");
+    EXPECT_EQ(dir.Files(), Names({"ReelSetup.ini"}));
 }
 
 }  // namespace

@@ -27,6 +27,10 @@ std::uint64_t Fnv(std::uint64_t hash, const void* bytes, std::size_t size) {
 }
 
 // The run state's fields in the order RunState declares them: the one list both directions use.
+// A field added to RunState must be added here too, and kPartFormat raised; the size of today's
+// fields on a 64-bit target is the reminder.
+static_assert(sizeof(void*) != 8 || sizeof(RunState) == 27080,
+              "RunState changed: update EachField and kPartFormat");
 template <typename State, typename Field>
 void EachField(State& s, Field&& f) {
     f(s.ReelStop), f(s.FsReelStop), f(s.Window), f(s.LineOutcomes), f(s.HitCount), f(s.WinSum);
