@@ -210,8 +210,8 @@ std::string UsageText() {
            "\n"
            "A run ends with its verdict against the exact RTP: pass, warn or fail.\n"
            "\n"
-           "Exit status: 0 done, 1 the definition cannot be read or a file cannot be written,\n"
-           "2 a usage error.\n";
+           "Exit status: 0 done, 1 the definition cannot be read, a file cannot be written\n"
+           "or a merge is refused, 2 a usage error.\n";
 }
 
 }  // namespace kragmoor::cli
