@@ -53,6 +53,10 @@ int32_t rng_Init(int32_t seed) {
     return 0;
 }
 
+rng_Stream* rng_ProcessStream(void) {
+    return &process_stream;
+}
+
 int32_t rng_GenNumber(int32_t n) {
     return rng_StreamGenNumber(&process_stream, n);
 }

@@ -53,6 +53,10 @@ typedef struct rng_Stream {
     uint64_t generation_count;
 } rng_Stream;
 
+/* The process-wide stream itself, for a caller that draws from it inline: its draws are the ones
+ * the six entry points would have made, in the same sequence. */
+rng_Stream* rng_ProcessStream(void);
+
 /* Seeds a stream exactly as rng_Init seeds the process-wide one. */
 void rng_StreamInit(rng_Stream* stream, int32_t seed);
 

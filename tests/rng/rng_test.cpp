@@ -59,8 +59,9 @@ TEST(RandomNumbers, SeedingKnownAnswers) {
     }
 }
 
-// The process-wide stream and an rng_Stream are one generator (the stream's known answers above);
-// seeding again starts over and a skip resumes the sequence.
+// The process-wide stream and an rng_Stream are one generator (the stream's known answers above),
+// drawn through the entry points or inline; seeding again starts over and a skip resumes the
+// sequence.
 TEST(RandomNumbers, ProcessWideDrawsFollowAStreamSeededAlike) {
     rng_Init(4242);
     rng_Stream stream = Seeded(4242);
@@ -70,6 +71,11 @@ TEST(RandomNumbers, ProcessWideDrawsFollowAStreamSeededAlike) {
     EXPECT_EQ(rng_GenInt32(), static_cast<std::uint32_t>(rng_StreamNext(&stream) >> 32));
     EXPECT_EQ(rng_GenInt31(), static_cast<std::int32_t>(rng_StreamNext(&stream) >> 33));
     EXPECT_EQ(rng_GetGenerationCount(), stream.generation_count);
+    // Draws made inline from the process-wide stream itself go on with the same sequence.
+    for (std::int32_t n : {5, 33, 101}) {
+        EXPECT_EQ(rng_StreamGenNumber(rng_ProcessStream(), n), rng_StreamGenNumber(&stream, n));
+    }
+    EXPECT_EQ(rng_GenNumber(1000), rng_StreamGenNumber(&stream, 1000));
 
     rng_Init(77);
     const std::uint32_t first = rng_GenInt32();
