@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,16 @@ int Report(const Options& options, BackgroundAnalysis& analysis, const Played& p
 }
 
 }  // namespace
+
+bool OpenOrTell(const Options& options, Session& session, const Streams& streams) {
+    try {
+        session = OpenSession(options.dir, SessionOptions{});
+        return true;
+    } catch (const std::exception& e) {
+        streams.err << e.what() << '\n';
+        return false;
+    }
+}
 
 int RunGames(const Options& options, Session& session, const Streams& streams) {
     // Its own copy of the definition: nothing is shared with the games.

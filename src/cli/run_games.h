@@ -10,6 +10,10 @@
 
 namespace kragmoor::cli {
 
+// Opens the session of the run's folder: false, with the reader's message as it stands on
+// standard error ("ReelSetup.ini:112: paytable row of symbol 4: ..."), when it cannot be opened.
+bool OpenOrTell(const Options& options, Session& session, const Streams& streams);
+
 int RunGames(const Options& options, Session& session, const Streams& streams);
 
 // The merge of the part files `parts` (checked) on an open session: the files and the summary

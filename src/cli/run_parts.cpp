@@ -101,12 +101,7 @@ int RunMerge(const Options& options, const Streams& streams) {
         return 1;
     }
     Session session;
-    try {
-        session = OpenSession(options.dir, SessionOptions{});
-    } catch (const std::exception& e) {
-        streams.err << e.what() << '\n';
-        return 1;
-    }
+    if (!OpenOrTell(options, session, streams)) return 1;
     return RunMergedParts(options, session, parts, streams);
 }
 

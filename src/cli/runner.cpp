@@ -97,13 +97,7 @@ int Main(const std::vector<std::string_view>& args, const Streams& streams) {
     if (options.merge) return RunMerge(options, streams);
 
     Session session;
-    try {
-        session = OpenSession(options.dir, SessionOptions{});
-    } catch (const std::exception& e) {
-        // The reader's message as it stands: "ReelSetup.ini:112: paytable row of symbol 4: ...".
-        streams.err << e.what() << '\n';
-        return 1;
-    }
+    if (!OpenOrTell(options, session, streams)) return 1;
     if (options.games == 0) return Describe(options, session, streams);
     return RunGames(options, session, streams);
 }
