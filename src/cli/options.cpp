@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -33,14 +34,14 @@ bool TakeValue(const std::vector<std::string_view>& args, std::size_t& i, std::s
     return true;
 }
 
-// A whole number from 0 to `max` as the value of option `name`; otherwise the error says what the
-// option needs (`needs`) and what it got.
+// A whole number from `min` (0 unless given) to `max` as the value of option `name`; otherwise
+// the error says what the option needs (`needs`) and what it got.
 bool TakeWhole(const std::vector<std::string_view>& args, std::size_t& i, std::string_view name,
-               std::int64_t max, const std::string& needs, std::int64_t& number,
-               std::string& error) {
+               std::int64_t max, const std::string& needs, std::int64_t& number, std::string& error,
+               std::int64_t min = 0) {
     std::string_view value;
     if (!TakeValue(args, i, name, value, error)) return false;
-    if (ParseWhole(value, number) && number <= max) return true;
+    if (ParseWhole(value, number) && number >= min && number <= max) return true;
     error = std::string(name) + " needs " + needs + ", not \"" + std::string(value) + "\"";
     return false;
 }
@@ -109,6 +110,19 @@ bool ParseOne(const std::vector<std::string_view>& args, std::size_t& i, Options
         o.merge = true;
     } else if (IsOption(arg, "--part")) {
         return TakePart(args, i, o, error);
+    } else if (arg == "--rng-report") {
+        o.rng_report = true;
+    } else if (arg == "--rng-raw") {
+        o.rng_raw = true;
+    } else if (IsOption(arg, "--draws")) {
+        return TakeWhole(args, i, "--draws", kMaxDraws,
+                         "a whole number of draws from " + std::to_string(kMinDraws) + " to " +
+                             std::to_string(kMaxDraws),
+                         o.draws, error, kMinDraws);
+    } else if (IsOption(arg, "--rng-stops")) {
+        return TakeWhole(args, i, "--rng-stops", kMaxDraws,
+                         "a whole number of stop tuples from 1 to " + std::to_string(kMaxDraws),
+                         o.rng_stops, error, 1);
     } else if (IsOption(arg, "--games")) {
         return TakeWhole(
             args, i, "--games", HeadlessRun::kMaxGames,
@@ -145,6 +159,24 @@ bool ParseOne(const std::vector<std::string_view>& args, std::size_t& i, Options
     return true;
 }
 
+// One thing at a time: the exact analysis or one of the generator's checks; --draws belongs to the
+// report and --json to what prints a summary.
+std::string ModeConflict(const std::vector<std::string_view>& args, const Options& o) {
+    const int modes = int{o.exact} + int{o.rng_report} + int{o.rng_raw} + int{o.rng_stops > 0};
+    if (modes > 1) return "--exact, --rng-report, --rng-raw and --rng-stops go one at a time";
+    if (modes > 0 && !o.exact && (o.parts > 0 || o.merge)) {
+        return "--part and --merge play games, --rng-report, --rng-raw and --rng-stops draw stops: "
+               "one at a time";
+    }
+    const bool draws_given = std::any_of(args.begin(), args.end(),
+                                         [](std::string_view a) { return IsOption(a, "--draws"); });
+    if (draws_given && !o.rng_report) return "--draws needs --rng-report";
+    if (o.json && (o.rng_raw || o.rng_stops > 0)) {
+        return "--json goes with a run, --exact or --rng-report, not with raw draws or stops";
+    }
+    return {};
+}
+
 }  // namespace
 
 ParsedOptions ParseOptions(const std::vector<std::string_view>& args) {
@@ -166,6 +198,7 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args) {
         parsed.error = "--par needs --exact (the par sheet is written by the exact analysis)";
     }
     if (parsed.error.empty()) parsed.error = PartConflict(parsed.options);
+    if (parsed.error.empty()) parsed.error = ModeConflict(args, parsed.options);
     return parsed;
 }
 
@@ -176,6 +209,8 @@ std::string UsageText() {
            "       kragmoor-sim [DIR] --games N --part I/P [--threads T] [--sequential]\n"
            "                    [--selected-reel K]\n"
            "       kragmoor-sim [DIR] --merge [--json]\n"
+           "       kragmoor-sim [DIR] --rng-report [--draws N] [--json]\n"
+           "       kragmoor-sim [DIR] --rng-raw | --rng-stops N\n"
            "       kragmoor-sim --help | --version\n"
            "\n"
            "Plays the slot game defined by DIR/ReelSetup.ini (DIR: the current directory when\n"
@@ -205,13 +240,22 @@ std::string UsageText() {
            "                     the run on threads would have given; refused, with nothing\n"
            "                     written, when a part is missing, doubled, damaged or of\n"
            "                     another run, game or program version\n"
+           "  --rng-report       test the random stops of every reel of both strip sets, drawn\n"
+           "                     from the game's seed (chi-square, runs, serial correlation,\n"
+           "                     correlation between reels at 99 %) and write no file in DIR\n"
+           "  --draws N          with --rng-report: draws per reel, 1000 to 1000000000000\n"
+           "                     (default 10000000)\n"
+           "  --rng-raw          write the generator's raw 32-bit outputs to the standard output\n"
+           "                     as binary, without end (for dieharder -g 200)\n"
+           "  --rng-stops N      write N stop tuples of the base strips, five stops a line\n"
            "  --help             print this text\n"
            "  --version          print the version\n"
            "\n"
            "A run ends with its verdict against the exact RTP: pass, warn or fail.\n"
            "\n"
            "Exit status: 0 done, 1 the definition cannot be read, a file cannot be written\n"
-           "or a merge is refused, 2 a usage error.\n";
+           "or a merge is refused, 2 a usage error, 3 the random stops failed the\n"
+           "acceptance report.\n";
 }
 
 }  // namespace kragmoor::cli

@@ -1,6 +1,6 @@
 // The command line of kragmoor-sim: [DIR] [--games N] [--threads T] [--sequential]
-// [--selected-reel K] [--json] [--exact [--par FILE]] [--part I/P | --merge] [--help]
-// [--version].
+// [--selected-reel K] [--json] [--exact [--par FILE]] [--part I/P | --merge]
+// [--rng-report [--draws N]] [--rng-raw] [--rng-stops N] [--help] [--version].
 #pragma once
 
 #include <cstdint>
@@ -22,6 +22,12 @@ struct Options {
     int threads = 1;
     bool exact = false;         // print the exact analysis instead of playing
     std::filesystem::path par;  // with exact: the par sheet's CSV file; empty for none
+    // The generator's checks instead of playing (rng_commands.h): the acceptance report of
+    // `draws` draws per reel, the raw 32-bit output without end, or `rng_stops` stop tuples.
+    bool rng_report = false;
+    std::int64_t draws = 10000000;
+    bool rng_raw = false;
+    std::int64_t rng_stops = 0;  // 0: none asked for
     bool help = false;
     bool version = false;
     // A run across processes or machines: part `part` (0-based) of `parts` of the chunked run,
@@ -38,6 +44,10 @@ struct ParsedOptions {
 
 // The most threads a run is played on.
 inline constexpr int kMaxThreads = 1024;
+// The draws per reel of an acceptance report: enough for five draws a stop of the longest strip,
+// and as many as a run's games.
+inline constexpr std::int64_t kMinDraws = 1000;
+inline constexpr std::int64_t kMaxDraws = 1000000000000;
 
 ParsedOptions ParseOptions(const std::vector<std::string_view>& args);
 

@@ -8,6 +8,7 @@
 #include "cli/interrupt_catcher.h"
 #include "cli/load_summary.h"
 #include "cli/options.h"
+#include "cli/rng_commands.h"
 #include "cli/run_games.h"
 #include "cli/run_parts.h"
 #include "engine/analysis/par_sheet.h"
@@ -95,6 +96,9 @@ int Main(const std::vector<std::string_view>& args, const Streams& streams) {
     if (options.exact) return Exact(options, streams);
     if (options.parts > 0) return RunPart(options, streams);
     if (options.merge) return RunMerge(options, streams);
+    if (options.rng_report || options.rng_raw || options.rng_stops > 0) {
+        return RngCommand(options, streams);
+    }
 
     Session session;
     if (!OpenOrTell(options, session, streams)) return 1;

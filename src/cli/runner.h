@@ -1,6 +1,7 @@
 // kragmoor-sim as a library: the command line read, the game of the working directory loaded,
-// and then its description (--games 0), its exact return (--exact) or a run with its summary,
-// written to the streams given. The executable is a thin main() around Main(), so that tests
+// and then its description (--games 0), its exact return (--exact), the checks of its random
+// stops (--rng-report, --rng-raw, --rng-stops) or a run with its summary, written to the
+// streams given. The executable is a thin main() around Main(), so that tests
 // run the same code in their own process.
 #pragma once
 
@@ -18,7 +19,8 @@ struct Streams {
 };
 
 // The arguments after the program's name. Returns the exit status: 0 done, 1 the definition
-// cannot be read or a file cannot be written, 2 a usage error, 130 --exact stopped by Ctrl+C.
+// cannot be read or a file cannot be written, 2 a usage error, 3 the random stops failed the
+// acceptance report (--rng-report), 130 --exact stopped by Ctrl+C.
 int Main(const std::vector<std::string_view>& args, const Streams& streams);
 
 }  // namespace kragmoor::cli

@@ -23,6 +23,8 @@ TEST(CliTest, HelpVersionAndUsageErrorsTouchNothing) {
     EXPECT_EQ(version.exit_code, 0);
     EXPECT_EQ(version.out, std::string("kragmoor-sim ") + KRAGMOOR_VERSION + "\n");
     const std::string games = "--games needs a whole number of games from 0 to 1000000000000, not ";
+    const std::string draws =
+        "--draws needs a whole number of draws from 1000 to 1000000000000, not ";
     const std::string threads = "--threads needs a whole number from 0 (every core) to 1024, not ";
     // The arguments after the directory, split at blanks, and the error's first line.
     const std::pair<std::string, std::string> cases[] = {
@@ -39,7 +41,19 @@ TEST(CliTest, HelpVersionAndUsageErrorsTouchNothing) {
         {"a", "one directory only, found \"" + dir.path().string() + "\" and \"a\""},
         {"--par par.csv", "--par needs --exact (the par sheet is written by the exact analysis)"},
         {"--exact --par=", "--par needs a file name"},
-        {"--exact --par", "--par needs a value"}};
+        {"--exact --par", "--par needs a value"},
+        {"--rng-report --draws 999", draws + "\"999\""},
+        {"--rng-report --draws=1000000000001", draws + "\"1000000000001\""},
+        {"--draws 5000", "--draws needs --rng-report"},
+        {"--rng-stops 0",
+         "--rng-stops needs a whole number of stop tuples from 1 to "
+         "1000000000000, not \"0\""},
+        {"--exact --rng-report",
+         "--exact, --rng-report, --rng-raw and --rng-stops go one at a time"},
+        {"--rng-raw --rng-stops 5",
+         "--exact, --rng-report, --rng-raw and --rng-stops go one at a time"},
+        {"--rng-raw --json",
+         "--json goes with a run, --exact or --rng-report, not with raw draws or stops"}};
     for (const auto& [args, error] : cases) {
         std::vector<std::string> argv = {dir.path().string()};
         std::istringstream words(args);

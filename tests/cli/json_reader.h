@@ -1,7 +1,6 @@
 // A small strict JSON reader for the runner's output: any text that is not one valid JSON value
 // (a missing comma, a bare NaN, a doubled key, trailing text) throws, so reading an output checks
-// it too. The runner writes no true or false, and escapes with \u only what the strings read here
-// never hold.
+// it too. The runner escapes with \u only what the strings read here never hold.
 #pragma once
 
 #include <algorithm>
@@ -13,8 +12,9 @@
 namespace kragmoor::test {
 
 struct Json {
-    enum class Type { kNull, kNumber, kString, kArray, kObject };
+    enum class Type { kNull, kBool, kNumber, kString, kArray, kObject };
     Type type = Type::kNull;
+    bool boolean = false;
     double number = 0;
     std::string text;
     std::vector<std::string> keys;  // an object's keys in the order written
@@ -94,6 +94,12 @@ class JsonReader {
         Json v;
         if (Blank() == '"') return v.type = Json::Type::kString, v.text = String(), v;
         if (s_.compare(at_, 4, "null") == 0) return at_ += 4, v;
+        for (const bool b : {true, false}) {
+            const std::string word = b ? "true" : "false";
+            if (s_.compare(at_, word.size(), word) == 0) {
+                return at_ += word.size(), v.type = Json::Type::kBool, v.boolean = b, v;
+            }
+        }
         const bool object = Take('{');
         if (!object && !Take('[')) return v.type = Json::Type::kNumber, v.number = Number(), v;
         v.type = object ? Json::Type::kObject : Json::Type::kArray;

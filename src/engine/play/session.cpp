@@ -42,7 +42,8 @@ void CreateLog(LogFile& log, const std::filesystem::path& dir, const char* name)
     if (!log.Create(file)) CannotCreate(file, log.Reason());
 }
 
-// A negative seed asks for one from the clock: 0..65535, different from start to start.
+}  // namespace
+
 std::int32_t ResolveSeed(std::int32_t seed) {
     if (seed >= 0) return seed;
     // A generator of the runtime seeded from the clock: one value is thrown away, the second
@@ -56,8 +57,6 @@ std::int32_t ResolveSeed(std::int32_t seed) {
     const auto drawn = static_cast<std::int32_t>(u * 65536.0);
     return drawn > 65535 ? 65535 : drawn;
 }
-
-}  // namespace
 
 GameDefinition ReadGameDefinition(const std::filesystem::path& dir) {
     return ReadDefinition(InDir(dir, "ReelSetup.ini"));

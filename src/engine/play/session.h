@@ -36,4 +36,8 @@ Session OpenSession(const std::filesystem::path& dir, const SessionOptions& opti
 // whose features never end is read all the same, so that its exact return can be computed.
 GameDefinition ReadGameDefinition(const std::filesystem::path& dir);
 
+// The seed a start uses: the definition's own, or for a negative one a seed from the clock,
+// 0..65535, different from start to start.
+std::int32_t ResolveSeed(std::int32_t seed);
+
 }  // namespace kragmoor

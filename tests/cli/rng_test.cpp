@@ -1,0 +1,200 @@
+// kragmoor-sim --rng-report, --rng-raw and --rng-stops: the report on the game's own stream in
+// this process and its verdict on a biased one, the raw words against the generator's own
+// entry points, the stop tuples, and the raw output into a pipe that its reader closes.
+#include "rng/rng.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <streambuf>
+
+#include "cli/rng_report.h"
+#include "cli_test_support.h"
+#include "json_reader.h"
+#include "model/definition_reader.h"
+
+namespace kragmoor {
+namespace {
+
+using namespace test;
+using Names = std::set<std::string>;
+
+constexpr std::int32_t kReferenceSeed = 4242;  // the seed of tests/data/g0
+
+// Lines of the report's tables: those that end in a verdict of one test.
+std::vector<std::string> TestLines(const std::string& report) {
+    std::vector<std::string> lines;
+    for (const std::string& line : OutputLines(report)) {
+        if (line.ends_with("  pass") || line.ends_with("  FAIL")) lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(RngReportTest, TheGamesStopsPassAndNothingIsWritten) {
+    const TempDir dir;
+    CopyReferenceGame(dir);
+    const auto run = RunInProcess({dir.path().string(), "--rng-report", "--draws", "20000"});
+    EXPECT_EQ(run.exit_code, 0) << run.out;
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(
+        run.out.starts_with("RNG acceptance report of G0 reference 1: seed 4242, 20 000 "
+                            "draws per reel.\n"))
+        << run.out;
+    EXPECT_NE(run.out.find("\nThe base strips, reels of 20, 21, 22, 23, 24 stops:\n"
+                           "  reel 0    chi-square of the stops       "),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\nThe free-spin strips, reels of 25, 25, 25, 25, 25 stops:\n"),
+              std::string::npos);
+    EXPECT_EQ(TestLines(run.out).size(), 50u);
+    EXPECT_NE(run.out.find("\nVerdict: pass. "), std::string::npos);
+    EXPECT_EQ(dir.Files(), Names{"ReelSetup.ini"});
+
+    const auto json =
+        RunInProcess({dir.path().string(), "--rng-report", "--draws=20000", "--json"});
+    EXPECT_EQ(json.exit_code, 0);
+    const Json report = JsonReader::Read(json.out);
+    EXPECT_EQ(report["seed"].number, kReferenceSeed);
+    EXPECT_EQ(report["draws_per_reel"].number, 20000);
+    EXPECT_EQ(report["tests"].number, 50);
+    EXPECT_EQ(report["verdict"].text, "pass");
+    const Json& free = report["strip_sets"][1];
+    EXPECT_EQ(free["strips"].text, "free-spin");
+    ASSERT_EQ(free["tests"].items.size(), 25u);
+    const Json& pair = free["tests"][24];
+    EXPECT_EQ(pair["test"].text, "reel_correlation");
+    EXPECT_EQ(std::pair(pair["reels"][0].number, pair["reels"][1].number), std::pair(3.0, 4.0));
+    // The same stream gives the same figures in both forms.
+    const std::vector<std::string> lines = TestLines(run.out);
+    const Json& chi = report["strip_sets"][0]["tests"][0];
+    EXPECT_EQ(chi["degrees_of_freedom"].number, 19);
+    EXPECT_NE(lines[0].find("(19 df)"), std::string::npos);
+    EXPECT_NE(lines[0].find("p = " + Fixed(chi["p_value"].number, 6)), std::string::npos)
+        << lines[0];
+    EXPECT_EQ(dir.Files(), Names{"ReelSetup.ini"});
+}
+
+TEST(RngReportTest, AnUnreadableDefinitionIsRefused) {
+    const TempDir dir;
+    for (const char* mode : {"--rng-report", "--rng-raw"}) {
+        const auto run = RunInProcess({dir.path().string(), mode});
+        EXPECT_EQ(run.exit_code, 1);
+        EXPECT_EQ(run.err, (dir / "ReelSetup.ini").string() +
+                               ": no such file: expected the game definition here\n");
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+// A generator whose reel 3 of the free spins favours stop 0 twice over: the chi-square of that
+// reel fails, the verdict with it, and the report says so.
+TEST(RngReportTest, ABiasedGeneratorFailsTheReport) {
+    const GameDefinition def = ReadDefinition(TestData("g0/ReelSetup.ini"));
+    std::mt19937 engine(7);
+    const auto uniform = [&](int length) {
+        return std::uniform_int_distribution<int>(0, length - 1)(engine);
+    };
+    const cli::RngReport report = cli::TestGameStops(
+        def, 1, 20000, [&](int reel) { return uniform(def.ReelLen[reel] + 1); },
+        [&](int reel) {
+            const int length = def.FsReelLen[reel] + 1;
+            return reel == 3 ? uniform(length + 1) % length : uniform(length);
+        });
+    EXPECT_FALSE(report.verdict.passed);
+    const std::string text = cli::RngReportText(def, report);
+    const std::vector<std::string> lines = TestLines(text);
+    ASSERT_EQ(lines.size(), 50u);
+    EXPECT_TRUE(lines[25 + 9].starts_with("  reel 3    chi-square of the stops")) << lines[34];
+    EXPECT_TRUE(lines[25 + 9].ends_with("  FAIL")) << lines[34];
+    EXPECT_NE(text.find("\nVerdict: FAIL. "), std::string::npos) << text;
+    EXPECT_EQ(JsonReader::Read(cli::RngReportJson(def, report))["verdict"].text, "fail");
+}
+
+TEST(RngStopsTest, TuplesAreTheStreamsDrawsWithinTheStrips) {
+    const TempDir dir;
+    CopyReferenceGame(dir);
+    const auto run = RunInProcess({dir.path().string(), "--rng-stops", "3000"});
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    const std::vector<std::string> lines = OutputLines(run.out);
+    ASSERT_EQ(lines.size(), 3000u);
+    // The process-wide generator seeded as a run is: the stops a game draws, reel 0 first.
+    rng_Init(kReferenceSeed);
+    const int lengths[] = {20, 21, 22, 23, 24};
+    for (const std::string& line : lines) {
+        std::istringstream stops(line);
+        std::string expected;
+        for (const int length : lengths) {
+            int stop = -1;
+            stops >> stop;
+            ASSERT_GE(stop, 0) << line;
+            ASSERT_LT(stop, length) << line;
+            expected += (expected.empty() ? "" : " ") + std::to_string(rng_GenNumber(length));
+        }
+        ASSERT_EQ(line, expected);
+    }
+    EXPECT_EQ(dir.Files(), Names{"ReelSetup.ini"});
+}
+
+// An output that takes `capacity` bytes and then fails, as a pipe does once its reader is gone.
+class BoundedOutput : public std::streambuf {
+  public:
+    explicit BoundedOutput(std::size_t capacity) : capacity_(capacity) {}
+    const std::string& bytes() const { return bytes_; }
+
+  protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        const std::size_t take = std::min(static_cast<std::size_t>(n), capacity_ - bytes_.size());
+        bytes_.append(s, take);
+        return static_cast<std::streamsize>(take);
+    }
+    int_type overflow(int_type c) override {
+        if (bytes_.size() == capacity_ || traits_type::eq_int_type(c, traits_type::eof())) {
+            return traits_type::eof();
+        }
+        bytes_ += traits_type::to_char_type(c);
+        return c;
+    }
+
+  private:
+    std::size_t capacity_;
+    std::string bytes_;
+};
+
+TEST(RngRawTest, TheRawWordsAreTheGeneratorsOutputUntilTheOutputCloses) {
+    const TempDir dir;
+    CopyReferenceGame(dir);
+    BoundedOutput buffer(300001);  // not a whole block, nor a whole word
+    std::ostream out(&buffer);
+    std::ostringstream err;
+    const std::string dir_name = dir.path().string();
+    const std::vector<std::string_view> args = {dir_name, "--rng-raw"};
+    EXPECT_EQ(cli::Main(args, {out, err, nullptr}), 0);
+    EXPECT_TRUE(out.good());
+    EXPECT_EQ(err.str(), "");
+    ASSERT_EQ(buffer.bytes().size(), 300001u);
+    rng_Init(kReferenceSeed);
+    for (std::size_t at = 0; at + 4 <= buffer.bytes().size(); at += 4) {
+        std::uint32_t word;
+        std::memcpy(&word, buffer.bytes().data() + at, 4);
+        ASSERT_EQ(word, rng_GenInt32()) << "word " << at / 4;
+    }
+    EXPECT_EQ(dir.Files(), Names{"ReelSetup.ini"});
+}
+
+// The built program into a pipe whose reader stops after a few words: no signal, no message,
+// status 0.
+TEST(RngRawTest, AClosedPipeEndsTheProgramQuietly) {
+    const TempDir dir;
+    CopyReferenceGame(dir);
+    const std::string command = "cd \"" + dir.path().string() +
+                                "\" && (\"" KRAGMOOR_SIM
+                                "\" --rng-raw 2>raw.err; echo $? >raw.status) | head -c 4096 | "
+                                "wc -c >raw.count";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadFile(dir / "raw.count"), "4096\n");
+    EXPECT_EQ(ReadFile(dir / "raw.status"), "0\n");
+    EXPECT_EQ(ReadFile(dir / "raw.err"), "");
+}
+
+}  // namespace
+}  // namespace kragmoor
