@@ -1,6 +1,7 @@
 // kragmoor-sim --exact --json: the exact analysis as one JSON object, its nested values (the
 // win distribution, the ranges, the combinations) written compactly, one element a line.
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "cli/exact_summary.h"
@@ -71,6 +72,19 @@ std::string Ranges(const ExactAnalysis& a) {
     return List(rows);
 }
 
+// An exact decimal as a JSON string, so that no reader turns it into a binary fraction; null
+// when there is none.
+std::string ExactText(const std::optional<std::string>& decimal) {
+    return decimal ? String(*decimal) : "null";
+}
+
+// The share of a combination of whole pay from its counts, to ten decimals.
+std::optional<std::string> ExactShare(const ExactAnalysis& a, const Combination& c) {
+    const auto credits = CycleCredits(c);
+    if (!credits) return std::nullopt;
+    return ExactSharePercent(*credits, a.full_cycle, 10);
+}
+
 std::string Combinations(const GameDefinition& def, const ExactAnalysis& a) {
     std::vector<std::string> rows;
     for (const Combination& c : a.combinations) {
@@ -79,7 +93,12 @@ std::string Combinations(const GameDefinition& def, const ExactAnalysis& a) {
                        JsonNumber(c.pay) + ", \"hits_per_game\": " + JsonNumber(c.hits_per_game) +
                        ", \"one_in_games\": " + JsonNumber(c.one_in_games) +
                        ", \"rtp_share_percent\": " + JsonNumber(c.rtp_share_percent) +
-                       ", \"odds_flag\": " + String(OddsFlagText(c.odds_flags)) + "}");
+                       ", \"odds_flag\": " + String(OddsFlagText(c.odds_flags)) +
+                       ", \"windows_one_line\": " + WholeDecimal(c.windows_one_line) +
+                       ", \"windows_all_lines\": " + WholeDecimal(c.windows_all_lines) +
+                       ", \"one_in_games_exact\": " +
+                       ExactText(ExactOneIn(a.full_cycle, c.windows_all_lines)) +
+                       ", \"rtp_share_percent_exact\": " + ExactText(ExactShare(a, c)) + "}");
     }
     return List(rows);
 }
@@ -122,6 +141,7 @@ std::string ExactSummaryJson(const GameDefinition& def, const ExactAnalysis& a) 
     json.Add("feature_win", JsonNumber(a.feature.win_mean));
     json.Add("feature_win_sd", JsonNumber(FeatureWinSd(a.feature)));
     json.Add("max_base_win", text::Decimal(a.max_base_win));
+    json.Add("full_cycle", WholeDecimal(a.full_cycle));
     json.Add("base_win_distribution", Distribution(a));
     json.Add("rtp_ranges", Ranges(a));
     json.Add("combinations", Combinations(def, a));

@@ -29,6 +29,13 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 
 using namespace test;
 
+// A whole number with its thousands apart, as the summaries write counts.
+std::string Grouped(std::uint64_t value) {
+    std::string digits = std::to_string(value);
+    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, " ");
+    return digits;
+}
+
 // JSON numbers carry 15 significant digits; an infinite figure is null.
 void ExpectClose(const Json& json, double value, const std::string& what) {
     ASSERT_EQ(json.type, std::isinf(value) ? Json::Type::kNull : Json::Type::kNumber) << what;
@@ -109,16 +116,24 @@ TEST_F(ExactTest, TextAndJsonShowEveryFigureOfTheAnalysis) {
             << bins[b + 1];
     }
 
-    // One line per combination, in the analysis's order, with its figures.
+    // One line per combination, in the analysis's order, with its figures and its counts of the
+    // full cycle, after two lines on the counts and the column heads.
     const auto table = Block(out, "Paying combinations");
-    ASSERT_EQ(table.size(), a.combinations.size() + 3) << out;  // column heads, legend (2 lines)
+    ASSERT_EQ(table.size(), a.combinations.size() + 5) << out;  // and a legend of 2 lines
+    EXPECT_EQ(table[0], "Windows of the full cycle (" + Grouped(a.full_cycle) +
+                            "), on one line and over all 20 lines (the scatters");
     for (std::size_t i = 0; i < a.combinations.size(); ++i) {
         const Combination& c = a.combinations[i];
-        const std::string& line = table[i + 1];
+        const std::string& line = table[i + 3];
         char hits[32];
         std::snprintf(hits, sizeof hits, " %.6e ", c.hits_per_game);
         EXPECT_TRUE(line.starts_with("  " + CombinationLabel(def, c) + " ")) << line;
         EXPECT_NE(line.find(hits), std::string::npos) << line;
+        EXPECT_NE(line.find(" " + Grouped(c.windows_one_line) + " "), std::string::npos) << line;
+        EXPECT_NE(line.find(" " + Grouped(c.windows_all_lines) + " "), std::string::npos) << line;
+        const std::string one_in =
+            c.windows_all_lines == 0 ? "never" : Grouped(a.full_cycle / c.windows_all_lines);
+        EXPECT_NE(line.find(" " + one_in), std::string::npos) << line;
         EXPECT_TRUE(line.ends_with(" " + Fixed(c.rtp_share_percent, 6) + "%" +
                                    (c.odds_flags != 0 ? "  A P" : "")))
             << line;
@@ -152,7 +167,8 @@ TEST_F(ExactTest, TextAndJsonShowEveryFigureOfTheAnalysis) {
         {"vi99", a.volatility_index[2]},
         {"feature_win", f},
         {"feature_win_sd", std::sqrt(a.feature.win_second_moment - f * f)},
-        {"max_base_win", static_cast<double>(a.max_base_win)}};
+        {"max_base_win", static_cast<double>(a.max_base_win)},
+        {"full_cycle", 32.0 * 34 * 36 * 38 * 40}};
     for (const auto& [key, value] : figures) ExpectClose(json[key], value, key);
     ASSERT_NE(a.designed_rtp_note, "");
     EXPECT_EQ(json["designed_rtp_note"].text, a.designed_rtp_note);
@@ -182,6 +198,22 @@ TEST_F(ExactTest, TextAndJsonShowEveryFigureOfTheAnalysis) {
         ExpectClose(row["rtp_share_percent"], c.rtp_share_percent, "rtp_share_percent");
         ExpectClose(row["one_in_games"], c.one_in_games, "one_in_games");
         EXPECT_EQ(row["odds_flag"].text, OddsFlagText(c.odds_flags));
+        EXPECT_EQ(row["windows_one_line"].number, static_cast<double>(c.windows_one_line));
+        EXPECT_EQ(row["windows_all_lines"].number, static_cast<double>(c.windows_all_lines));
+        // The exact texts read back close to the doubles; the feature's share has none.
+        const Json& one_in = row["one_in_games_exact"];
+        const Json& share = row["rtp_share_percent_exact"];
+        if (c.windows_all_lines == 0) {
+            EXPECT_TRUE(one_in.IsNull());
+        } else {
+            EXPECT_NEAR(std::stod(one_in.text), c.one_in_games, 0.005) << one_in.text;
+            EXPECT_EQ(one_in.text.size() - one_in.text.find('.'), 3u) << one_in.text;
+        }
+        if (c.kind == CombinationKind::kFeature) {
+            EXPECT_TRUE(share.IsNull());
+        } else {
+            EXPECT_NEAR(std::stod(share.text), c.rtp_share_percent, 5e-11) << share.text;
+        }
     }
     const Json& flags = json["odds_flags"];
     ASSERT_EQ(flags.items.size(), 1u);

@@ -46,6 +46,9 @@ double Number(const std::string& field) {
     return value;
 }
 
+// Every row reads back: the doubles as they are, the counts whole, "1 in" the full cycle over the
+// count to two decimals and a whole pay's share to ten, the shares of the lines and of the
+// scatters adding up to their totals within the rounding of each row.
 TEST(ParSheet, EveryCombinationReadsBackFromTheCsvAndTheSharesMakeTheRtp) {
     GameDefinition def = ReadDefinition(test::SourceFile("games/ReelSetup.ini"));
     def.SymbolName[0] = "Moss, \"old\"";
@@ -56,27 +59,63 @@ TEST(ParSheet, EveryCombinationReadsBackFromTheCsvAndTheSharesMakeTheRtp) {
     const std::vector<std::string> records = Lines(csv);
     ASSERT_EQ(records.size(), a.combinations.size() + 4);
     EXPECT_EQ(records[0],
-              "symbol,count,pay,hits_per_game,one_in_games,rtp_share_percent,odds_flag");
+              "symbol,count,pay,hits_per_game,one_in_games,rtp_share_percent,odds_flag,"
+              "windows_one_line,windows_all_lines,full_cycle");
     EXPECT_EQ(records[1].substr(0, 18), "\"Moss, \"\"old\"\"\",3,");
+    const std::uint64_t cycle = 32 * 34 * 36 * 38 * 40;  // the bundled game's reel lengths
     double shares = 0;
+    std::uint64_t line_windows = 0;
+    // Shares in units of 10^-10 percent: whole numbers, exactly.
+    std::int64_t line_share = 0, scatter_share = 0;
     for (std::size_t i = 0; i < a.combinations.size(); ++i) {
         const Combination& c = a.combinations[i];
         const auto f = Fields(records[i + 1]);
-        ASSERT_EQ(f.size(), 7u) << records[i + 1];
+        ASSERT_EQ(f.size(), 10u) << records[i + 1];
         EXPECT_EQ(f[0], CombinationLabel(def, c));
-        EXPECT_EQ((std::vector{Number(f[2]), Number(f[3]), Number(f[4]), Number(f[5])}),
-                  (std::vector{c.pay, c.hits_per_game, c.one_in_games, c.rtp_share_percent}));
+        EXPECT_EQ((std::vector{Number(f[2]), Number(f[3])}), (std::vector{c.pay, c.hits_per_game}));
         EXPECT_EQ(f[6], OddsFlagText(c.odds_flags));
+        const std::uint64_t one = std::stoull(f[7]), all = std::stoull(f[8]);
+        EXPECT_EQ(std::stoull(f[9]), cycle);
+        EXPECT_EQ(all, c.kind == CombinationKind::kScatters || c.kind == CombinationKind::kFeature
+                           ? one
+                           : 20 * one);
+        EXPECT_EQ(static_cast<double>(all) / static_cast<double>(cycle), c.hits_per_game);
+        // 1 in cycle / all, rounded half up to hundredths in whole numbers.
+        const std::uint64_t hundredths = (200 * cycle / all + 1) / 2;
+        EXPECT_EQ(f[4], std::to_string(hundredths / 100) + "." +
+                            std::to_string(hundredths % 100 / 10) + std::to_string(hundredths % 10))
+            << records[i + 1];
+        if (c.kind == CombinationKind::kFeature) {
+            EXPECT_EQ(Number(f[5]), c.rtp_share_percent);
+        } else {
+            ASSERT_EQ(f[5].size() - f[5].find('.'), 11u) << f[5];
+            EXPECT_NEAR(Number(f[5]), c.rtp_share_percent, 5e-11);
+            const std::int64_t units =
+                std::stoll(f[5].substr(0, f[5].find('.')) + f[5].substr(f[5].find('.') + 1));
+            (c.kind == CombinationKind::kScatters ? scatter_share : line_share) += units;
+            if (c.kind != CombinationKind::kScatters) line_windows += all;
+        }
         shares += c.rtp_share_percent;
     }
     EXPECT_NEAR(shares, a.rtp.total_percent, 1e-9);
     const auto lines = Fields(records[records.size() - 3]);
+    const auto scatters = Fields(records[records.size() - 2]);
     const auto total = Fields(records.back());
     EXPECT_EQ((std::vector{lines[0], total[0]}),
               (std::vector<std::string>{"Total lines", "Total"}));
     EXPECT_NEAR(Number(lines[5]), a.rtp.base_lines_percent, 1e-9);
+    EXPECT_EQ(std::stoull(lines[8]), line_windows);
+    EXPECT_EQ(lines[7], "");
+    // Each row's share is rounded: the exact total is within half a unit a row of their sum.
+    const auto units = [](const std::string& share) {
+        return std::stoll(share.substr(0, share.find('.')) + share.substr(share.find('.') + 1));
+    };
+    EXPECT_LE(std::abs(units(lines[5]) - line_share), 40);
+    EXPECT_LE(std::abs(units(scatters[5]) - scatter_share), 2);
     EXPECT_EQ(std::pair(Number(total[3]), Number(total[5])),
               std::pair(a.hit_frequency, a.rtp.total_percent));
+    EXPECT_EQ(static_cast<double>(std::stoull(total[8])) / static_cast<double>(cycle),
+              a.hit_frequency);
 }
 
 // One wild a reel of L positions: five wilds 20 / L^5 a game; no scatter, so no feature.

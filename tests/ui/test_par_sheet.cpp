@@ -78,6 +78,11 @@ class ParSheetTest : public QObject {
             QVERIFY(Shows(Cell(model, r, ParTableModel::kPay), c.pay, 1e-4));
             QVERIFY(Shows(Cell(model, r, ParTableModel::kHitsPerGame), c.hits_per_game, 1e-6));
             QVERIFY(Shows(Cell(model, r, ParTableModel::kRtpShare), c.rtp_share_percent, 1e-6));
+            // The counts of the full cycle as they stand, "1 in" its exact decimal.
+            QCOMPARE(Cell(model, r, ParTableModel::kWindowsOneLine).toULongLong(),
+                     static_cast<qulonglong>(c.windows_one_line));
+            QCOMPARE(Cell(model, r, ParTableModel::kWindowsAllLines).toULongLong(),
+                     static_cast<qulonglong>(c.windows_all_lines));
             const QString one_in = Cell(model, r, ParTableModel::kOneIn);
             QVERIFY(std::isinf(c.one_in_games)
                         ? one_in == QStringLiteral("never")
@@ -95,7 +100,8 @@ class ParSheetTest : public QObject {
         const QString figures = test::Child<QPlainTextEdit>(*sheet, "txtFigures").toPlainText();
         // The figures as the runner prints them (checked one by one there).
         for (const std::string& w : {FigureText(expected.rtp.total_percent, 6) + "%",
-                                     FigureText(expected.volatility_index[2], 4) + " (99 %)"})
+                                     FigureText(expected.volatility_index[2], 4) + " (99 %)",
+                                     GroupedWhole(expected.full_cycle) + " stop combinations"})
             QVERIFY2(figures.contains(QString::fromStdString(w)), w.c_str());
         // Opened again right after a close: the sheet must outlive what the close queued.
         QPointer<frmParSheet> closed = sheet;

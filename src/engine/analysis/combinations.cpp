@@ -23,12 +23,18 @@ unsigned OddsFlags(double one_in_games, bool base_game_pattern) {
     return flags;
 }
 
-Combination Row(CombinationKind kind, int symbol, int count, double pay, double hits) {
+// `all_lines` of the `windows` of the full cycle: (window, line) pairs for a line result, windows
+// for the scatters and the feature, which `one_line` equals.
+Combination Row(CombinationKind kind, int symbol, int count, double pay, std::uint64_t all_lines,
+                std::uint64_t one_line, std::uint64_t windows) {
     Combination c;
     c.kind = kind;
     c.symbol = symbol;
     c.count = count;
     c.pay = pay;
+    c.windows_one_line = one_line;
+    c.windows_all_lines = all_lines;
+    const double hits = static_cast<double>(all_lines) / static_cast<double>(windows);
     c.hits_per_game = hits;
     c.one_in_games = hits > 0 ? 1.0 / hits : std::numeric_limits<double>::infinity();
     // A combination that never comes adds nothing, whatever its pay.
@@ -43,7 +49,7 @@ std::vector<Combination> PayingCombinations(
     const GameDefinition& def, const LineAutomaton& automaton,
     const std::array<std::uint64_t, LineAutomaton::kCodes>& line_outcomes, const WindowLaw& base,
     const SpinGroups& awards, const FeatureLaw& feature) {
-    const double windows = static_cast<double>(base.windows);
+    const std::uint64_t windows = base.windows;
     std::vector<Combination> rows;
     // Lines: every paytable pay of a run that can happen is listed, also when these strips never
     // show it (the odds rules flag it); a doubled run only when it comes.
@@ -54,20 +60,23 @@ std::vector<Combination> PayingCombinations(
         const CombinationKind kind = r.jackpot   ? CombinationKind::kJackpot
                                      : r.doubled ? CombinationKind::kLineWithWild
                                                  : CombinationKind::kLine;
-        rows.push_back(Row(kind, r.symbol, r.count, r.win, static_cast<double>(n) / windows));
+        // Every row of a reel's window is the same strip turned by one stop, so each row shows a
+        // symbol on as many stops, and every line, whatever rows it crosses, shows a result in as
+        // many windows: a twentieth of the pairs each.
+        rows.push_back(Row(kind, r.symbol, r.count, r.win, n, n / kLines, windows));
     }
     for (int n = 2; n <= 5; ++n) {
         const std::int16_t pay = def.PayTable[kScatter][n];
         if (pay == 0) continue;
+        const std::uint64_t shown = base.scatters[static_cast<std::size_t>(n)];
         rows.push_back(
-            Row(CombinationKind::kScatters, kScatter, n, pay * kTotalBet,
-                static_cast<double>(base.scatters[static_cast<std::size_t>(n)]) / windows));
+            Row(CombinationKind::kScatters, kScatter, n, pay * kTotalBet, shown, shown, windows));
     }
     const bool one_award = awards.count == 1 && awards.group_of[3] == 0 &&
                            awards.group_of[4] == 0 && awards.group_of[5] == 0;
     if (one_award) {
         Combination c = Row(CombinationKind::kFeature, kScatter, kTriggerScatters, feature.win_mean,
-                            static_cast<double>(base.triggers) / windows);
+                            base.triggers, base.triggers, windows);
         c.or_more = true;
         rows.push_back(c);
         return rows;
@@ -75,8 +84,8 @@ std::vector<Combination> PayingCombinations(
     for (std::size_t n = kTriggerScatters; n <= kMaxScatters; ++n) {
         if (awards.group_of[n] < 0) continue;
         rows.push_back(Row(CombinationKind::kFeature, kScatter, static_cast<int>(n),
-                           feature.win_by_scatters[n],
-                           static_cast<double>(base.scatters[n]) / windows));
+                           feature.win_by_scatters[n], base.scatters[n], base.scatters[n],
+                           windows));
     }
     return rows;
 }

@@ -150,6 +150,8 @@ void SetVolatility(ExactAnalysis& a, double trigger) {
 
 void SetBaseGame(ExactAnalysis& a, const WindowLaw& base) {
     const double windows = static_cast<double>(base.windows);
+    a.full_cycle = base.windows;
+    a.winning_windows = base.hits;
     a.hit_frequency = static_cast<double>(base.hits) / windows;
     a.max_base_win = base.max_win;
     for (std::size_t b = 0; b < base.bins.size(); ++b) {

@@ -56,6 +56,12 @@ struct Combination {
     double one_in_games = 0;       // 1 / hits_per_game; infinite when it never comes
     double rtp_share_percent = 0;  // hits_per_game x pay / 20 x 100; the shares add up to the RTP
     unsigned odds_flags = 0;       // OddsFlag bits
+    // Of the full cycle (ExactAnalysis::full_cycle): the windows in which one line shows a line
+    // result, the same for each of the 20 lines; the (window, line) pairs over all 20 lines,
+    // 20 times as many, so that hits_per_game = windows_all_lines / full_cycle. Scatters and the
+    // feature are counted in whole windows, both counts the same.
+    std::uint64_t windows_one_line = 0;
+    std::uint64_t windows_all_lines = 0;
 };
 
 // The free-spin feature as a branching process. A spin wins S (its multiplier included) and adds
@@ -90,6 +96,11 @@ struct RtpRange {
 
 struct ExactAnalysis {
     ExactReturn rtp;  // the return and its parts (ComputeExactReturn)
+
+    // Every stop combination of the base strips once, the product of the five reel lengths (up
+    // to 101^5, some 10^10), and those in which a paid game wins something (hit_frequency).
+    std::uint64_t full_cycle = 0;
+    std::uint64_t winning_windows = 0;
 
     // A paid game wins something: a paying line, a line of five wilds, a scatter win or a
     // feature trigger.

@@ -2,7 +2,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
+#include <optional>
 #include <string_view>
 
 #include "engine/analysis/par_sheet_text.h"
@@ -10,6 +10,9 @@
 namespace kragmoor {
 
 namespace {
+
+// An exact share of the RTP in percent to 10^-10: a ten-thousandth of a millionth of a percent.
+constexpr int kShareDecimals = 10;
 
 // RFC 4180: a field holding a comma, a quote or a line end is quoted, its quotes doubled;
 // blanks at either end are quoted too, so that no spreadsheet trims them. A text that a
@@ -45,23 +48,54 @@ void AppendNumber(std::string& out, double value) {
     out.append(buffer, r.ptr);
 }
 
+// A row's figures beside its label, count, pay and flags: `share` is the exact text when there is
+// one, otherwise the double; `one_line` is empty for the totals.
+struct RowFigures {
+    double hits = 0;
+    std::uint64_t windows = 0;  // of all 20 lines
+    std::string one_line;
+    std::optional<std::string> exact_share;
+    double share = 0;
+};
+
 void AppendRow(std::string& out, std::string_view label, std::string_view count, double pay,
-               double hits, double share, std::string_view flags) {
+               const RowFigures& f, std::string_view flags, std::uint64_t full_cycle) {
     AppendField(out, label);
     out += ',';
     out += count;
     out += ',';
     if (!std::isnan(pay)) AppendNumber(out, pay);
     out += ',';
-    AppendNumber(out, hits);
+    AppendNumber(out, f.hits);
     out += ',';
-    AppendNumber(out, hits > 0 ? 1.0 / hits : std::numeric_limits<double>::infinity());
+    out += ExactOneIn(full_cycle, f.windows).value_or("inf");
     out += ',';
-    AppendNumber(out, share);
+    if (f.exact_share) {
+        out += *f.exact_share;
+    } else {
+        AppendNumber(out, f.share);
+    }
     out += ',';
     AppendField(out, flags);
-    out += "\r\n";
+    out +=
+        ',' + f.one_line + ',' + WholeDecimal(f.windows) + ',' + WholeDecimal(full_cycle) + "\r\n";
 }
+
+// The counts and sums of one group of rows (the lines, the scatters).
+struct RowTotal {
+    double hits = 0;
+    std::uint64_t windows = 0;
+    UInt128 credits = 0;
+
+    void Add(const Combination& c) {
+        hits += c.hits_per_game;
+        windows += c.windows_all_lines;
+        credits += CycleCredits(c).value_or(0);
+    }
+    RowFigures Figures(std::uint64_t full_cycle) const {
+        return {hits, windows, "", ExactSharePercent(credits, full_cycle, kShareDecimals), 0};
+    }
+};
 
 }  // namespace
 
@@ -93,23 +127,32 @@ std::string OddsFlagText(unsigned odds_flags) {
 }
 
 std::string ParSheetCsv(const GameDefinition& def, const ExactAnalysis& analysis) {
-    std::string out = "symbol,count,pay,hits_per_game,one_in_games,rtp_share_percent,odds_flag\r\n";
-    double line_hits = 0, line_share = 0, scatter_hits = 0, scatter_share = 0;
+    const std::uint64_t cycle = analysis.full_cycle;
+    std::string out =
+        "symbol,count,pay,hits_per_game,one_in_games,rtp_share_percent,odds_flag,"
+        "windows_one_line,windows_all_lines,full_cycle\r\n";
+    RowTotal lines, scatters;
     for (const Combination& c : analysis.combinations) {
-        AppendRow(out, CombinationLabel(def, c), CombinationCount(c), c.pay, c.hits_per_game,
-                  c.rtp_share_percent, OddsFlagText(c.odds_flags));
+        const auto credits = CycleCredits(c);
+        const RowFigures figures{
+            c.hits_per_game, c.windows_all_lines, WholeDecimal(c.windows_one_line),
+            credits ? std::optional(ExactSharePercent(*credits, cycle, kShareDecimals))
+                    : std::nullopt,
+            c.rtp_share_percent};
+        AppendRow(out, CombinationLabel(def, c), CombinationCount(c), c.pay, figures,
+                  OddsFlagText(c.odds_flags), cycle);
         if (c.kind == CombinationKind::kScatters) {
-            scatter_hits += c.hits_per_game;
-            scatter_share += c.rtp_share_percent;
+            scatters.Add(c);
         } else if (c.kind != CombinationKind::kFeature) {
-            line_hits += c.hits_per_game;
-            line_share += c.rtp_share_percent;
+            lines.Add(c);
         }
     }
     const double none = std::nan("");
-    AppendRow(out, "Total lines", "", none, line_hits, line_share, "");
-    AppendRow(out, "Total scatters", "", none, scatter_hits, scatter_share, "");
-    AppendRow(out, "Total", "", none, analysis.hit_frequency, analysis.rtp.total_percent, "");
+    AppendRow(out, "Total lines", "", none, lines.Figures(cycle), "", cycle);
+    AppendRow(out, "Total scatters", "", none, scatters.Figures(cycle), "", cycle);
+    const RowFigures total{analysis.hit_frequency, analysis.winning_windows, "", std::nullopt,
+                           analysis.rtp.total_percent};
+    AppendRow(out, "Total", "", none, total, "", cycle);
     return out;
 }
 

@@ -62,6 +62,8 @@ void AppendSpread(std::string& out, const ExactAnalysis& a, std::size_t width) {
     AppendRow(out, width, "Largest base-game win",
               text::Decimal(a.max_base_win) + " credits (" +
                   FigureText(static_cast<double>(a.max_base_win) / kTotalBet, 2) + " bets)");
+    AppendRow(out, width, "Full cycle",
+              GroupedWhole(a.full_cycle) + " stop combinations of the base strips");
 }
 
 void AppendRanges(std::string& out, const ExactAnalysis& a) {
@@ -136,6 +138,10 @@ bool RoundDigits(std::string& digits, std::size_t keep) {
 
 }  // namespace
 
+std::string GroupedWhole(std::uint64_t value) {
+    return text::Trimmed(text::Mask(static_cast<std::int64_t>(value), "# ### ### ### ### ##0"));
+}
+
 std::string FigureText(double value, int decimals) {
     if (std::isinf(value)) return value > 0 ? "infinite" : "-infinite";
     char buffer[64];
@@ -176,17 +182,38 @@ std::string CreditsText(double credits) {
     return credits == std::floor(credits) ? FigureText(credits, 0) : FigureText(credits, 4);
 }
 
-CombinationCells ParSheetCells(const GameDefinition& def, const Combination& c) {
-    const auto or_never = [](double value, int decimals) {
-        return std::isinf(value) ? std::string("never") : FixedTiesAway(value, decimals);
-    };
+std::optional<std::string> ExactOneIn(std::uint64_t full_cycle, std::uint64_t windows) {
+    if (windows == 0) return std::nullopt;
+    return ExactDecimal(full_cycle, windows, 2);
+}
+
+std::optional<UInt128> CycleCredits(const Combination& c) {
+    if (!std::isfinite(c.pay) || c.pay != std::floor(c.pay) || c.pay < 0) return std::nullopt;
+    return UInt128{c.windows_all_lines} * static_cast<std::uint64_t>(c.pay);
+}
+
+std::string ExactSharePercent(UInt128 credits, std::uint64_t full_cycle, int decimals) {
+    return ExactDecimal(credits * 100, UInt128{full_cycle} * kTotalBet, decimals);
+}
+
+std::string SharePercentText(const Combination& c, std::uint64_t full_cycle, int decimals) {
+    if (const auto credits = CycleCredits(c))
+        return ExactSharePercent(*credits, full_cycle, decimals);
+    return std::isinf(c.rtp_share_percent) ? std::string("never")
+                                           : FixedTiesAway(c.rtp_share_percent, decimals);
+}
+
+CombinationCells ParSheetCells(const GameDefinition& def, const Combination& c,
+                               std::uint64_t full_cycle) {
     const bool whole = c.pay == std::floor(c.pay);  // an infinite expected win reads "inf"
     return {CombinationLabel(def, c),
             CombinationCount(c),
             FixedTiesAway(c.pay, whole ? 0 : 4),
+            text::Decimal(static_cast<std::int64_t>(c.windows_one_line)),
+            text::Decimal(static_cast<std::int64_t>(c.windows_all_lines)),
             ExponentTiesAway(c.hits_per_game, 6),
-            or_never(c.one_in_games, 2),
-            or_never(c.rtp_share_percent, 6),
+            ExactOneIn(full_cycle, c.windows_all_lines).value_or("never"),
+            SharePercentText(c, full_cycle, 6),
             OddsFlagText(c.odds_flags)};
 }
 

@@ -6,16 +6,22 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/analysis/exact_analysis.h"
+#include "engine/analysis/exact_decimal.h"
 #include "model/game_model.h"
 
 namespace kragmoor {
 
 // A figure with `decimals` decimals, "infinite" where retriggers never die out.
 std::string FigureText(double value, int decimals);
+
+// A count with its thousands apart: "1 099 511 627 776".
+std::string GroupedWhole(std::uint64_t value);
 
 // "<what> of <version> (designed RTP <header's>%), uniform random stops:" and a line end.
 std::string ParSheetTitle(const GameDefinition& def, std::string_view what);
@@ -42,13 +48,30 @@ std::string CombinationCount(const Combination& c);
 // Credits: whole pays as they stand, an expected win with four decimals.
 std::string CreditsText(double credits);
 
-// The cells of one row of the window's table of combinations. Its numbers round half away from
-// zero on the exact value of the double (0.125 to two decimals is 0.13), as the window has
-// always shown them; an infinite "1 in" or share reads "never", an infinite pay "inf".
+// The exact figures of a combination from its counts over the full cycle. "1 in" games is
+// full_cycle / windows_all_lines with two decimals; nothing when it never comes.
+std::optional<std::string> ExactOneIn(std::uint64_t full_cycle, std::uint64_t windows);
+// The credits a combination wins over the full cycle, windows_all_lines x pay, where its pay is
+// whole credits; nothing for the feature, whose expected win is not.
+std::optional<UInt128> CycleCredits(const Combination& c);
+// The share of the RTP that `credits` won over the full cycle make: credits x 100 / (full_cycle
+// x 20), with `decimals` decimals.
+std::string ExactSharePercent(UInt128 credits, std::uint64_t full_cycle, int decimals);
+// A combination's share with `decimals` decimals: exact where its pay is whole credits, otherwise
+// the double rounded half away from zero; "never" when it is infinite.
+std::string SharePercentText(const Combination& c, std::uint64_t full_cycle, int decimals);
+
+// The cells of one row of the window's table of combinations. "1 in" and the share are exact
+// decimals of the counts (exact_decimal.h) where the pay is whole; the other numbers round half
+// away from zero on the exact value of the double (0.125 to two decimals is 0.13), as the window
+// has always shown them. A combination that never comes reads "never" for "1 in", an infinite
+// pay "inf".
 struct CombinationCells {
-    std::string label, count, pay, hits_per_game, one_in_games, rtp_share_percent, odds_rules;
+    std::string label, count, pay, windows_one_line, windows_all_lines, hits_per_game, one_in_games,
+        rtp_share_percent, odds_rules;
 };
-CombinationCells ParSheetCells(const GameDefinition& def, const Combination& c);
+CombinationCells ParSheetCells(const GameDefinition& def, const Combination& c,
+                               std::uint64_t full_cycle);
 
 // `value` with `decimals` decimals, or with `decimals` after the first digit and an exponent of
 // at least two digits ("1.250000e-05"), rounded half away from zero; "inf", "-inf" for

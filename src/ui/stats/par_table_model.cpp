@@ -8,7 +8,8 @@ namespace kragmoor {
 namespace {
 
 const char* const kTitles[ParTableModel::kColumns] = {
-    "Combination", "Count", "Pay", "Hits per game", "1 in games", "RTP share %", "Odds rules"};
+    "Combination",   "Count",      "Pay",         "Windows, 1 line", "Windows, 20 lines",
+    "Hits per game", "1 in games", "RTP share %", "Odds rules"};
 
 }  // namespace
 
@@ -18,11 +19,13 @@ void ParTableModel::SetAnalysis(const GameDefinition& def, const ExactAnalysis& 
     beginResetModel();
     rows_.clear();
     for (const Combination& c : analysis.combinations) {
-        const CombinationCells cells = ParSheetCells(def, c);
+        const CombinationCells cells = ParSheetCells(def, c, analysis.full_cycle);
         Row row;
         row.texts = {QString::fromStdString(cells.label),
                      QString::fromStdString(cells.count),
                      QString::fromStdString(cells.pay),
+                     QString::fromStdString(cells.windows_one_line),
+                     QString::fromStdString(cells.windows_all_lines),
                      QString::fromStdString(cells.hits_per_game),
                      QString::fromStdString(cells.one_in_games),
                      QString::fromStdString(cells.rtp_share_percent),

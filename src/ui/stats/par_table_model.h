@@ -1,6 +1,7 @@
 // The par sheet's combinations as a Qt table model: one row per paying combination of the exact
-// analysis (name, count, pay, hits per game, "1 in" games, share of the RTP, the odds rules it
-// breaks). Rows that break an odds rule have a coloured ground and name the rule.
+// analysis (name, count, pay, its windows of the full cycle on one line and on all 20, hits per
+// game, "1 in" games, share of the RTP, the odds rules it breaks). Rows that break an odds rule
+// have a coloured ground and name the rule.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -21,7 +22,18 @@ class ParTableModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Column { kName, kCount, kPay, kHitsPerGame, kOneIn, kRtpShare, kFlags, kColumns };
+    enum Column {
+        kName,
+        kCount,
+        kPay,
+        kWindowsOneLine,
+        kWindowsAllLines,
+        kHitsPerGame,
+        kOneIn,
+        kRtpShare,
+        kFlags,
+        kColumns
+    };
 
     explicit ParTableModel(QObject* parent = nullptr);
 
