@@ -1,6 +1,13 @@
 #include "cli/rng_commands.h"
 
 #include <exception>
+#include <iostream>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#endif
 
 #include "cli/rng_output.h"
 #include "cli/rng_report.h"
@@ -20,6 +27,10 @@ int RngCommand(const Options& options, const Streams& streams) {
     rng_Stream stream;
     rng_StreamInit(&stream, seed);
     if (options.rng_raw) {
+#ifdef _WIN32
+        // The words are bytes, not text: the standard output must not put a CR before an LF.
+        if (&streams.out == &std::cout) _setmode(_fileno(stdout), _O_BINARY);
+#endif
         WriteRawOutput(stream, streams.out);
         return 0;
     }
