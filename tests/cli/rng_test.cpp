@@ -75,6 +75,15 @@ TEST(RngReportTest, TheGamesStopsPassAndNothingIsWritten) {
     EXPECT_EQ(dir.Files(), Names{"ReelSetup.ini"});
 }
 
+// The bundled games pass too, read where they stand (the report writes nothing).
+TEST(RngReportTest, TheBundledGamesPass) {
+    for (const char* game : {"games", "games/cinderbrae"}) {
+        const auto run = RunInProcess({SourceFile(game).string(), "--rng-report", "--draws=50000"});
+        EXPECT_EQ(run.exit_code, 0) << run.out;
+        EXPECT_NE(run.out.find("\nVerdict: pass. "), std::string::npos) << run.out;
+    }
+}
+
 TEST(RngReportTest, AnUnreadableDefinitionIsRefused) {
     const TempDir dir;
     for (const char* mode : {"--rng-report", "--rng-raw"}) {
