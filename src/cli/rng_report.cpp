@@ -83,7 +83,7 @@ void AppendSet(std::string& out, const StripSetResults& set) {
         text::AppendLeft(out, "  " + ReelsText(r), 12);
         text::AppendLeft(out, TestName(r.test), 30);
         text::AppendLeft(out, StatisticText(r), 22);
-        out += "p = " + PValueText(r.p_value);
+        text::AppendLeft(out, "p = " + PValueText(r.p_value), 13);  // "p = 1.234e-05"
         out += r.passed ? "  pass\n" : "  FAIL\n";
     }
 }
