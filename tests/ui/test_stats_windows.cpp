@@ -41,7 +41,8 @@ ChartPoint Point(int x, double red, std::int32_t prev_red) {
             .prev_x = std::max(x - 1, 0),
             .red = {true, prev_red, red},
             .green = {},
-            .blue = {}};
+            .blue = {},
+            .totals = {}};
 }
 
 // A flat red curve at y 150 from x 1 to x `points`.

@@ -23,6 +23,25 @@ void OdometerStopsAfter(const GameDefinition& def, std::int64_t games,
     }
 }
 
+// Keeps the totals of every chart point, in room reserved before the first game.
+class ChartTrail : public RunObserver {
+  public:
+    ChartTrail(Simulator& engine, std::vector<ChartTotals>& points, std::int64_t games)
+        : engine_(engine), points_(points) {
+        points_.reserve(static_cast<std::size_t>(games / kYieldEvery + 2));
+        engine_.AddObserver(this);
+    }
+    ~ChartTrail() override { engine_.RemoveObserver(this); }
+    ChartTrail(const ChartTrail&) = delete;
+    ChartTrail& operator=(const ChartTrail&) = delete;
+
+    void ChartPointAdded(const ChartPoint& point) override { points_.push_back(point.totals); }
+
+  private:
+    Simulator& engine_;
+    std::vector<ChartTotals>& points_;
+};
+
 }  // namespace
 
 std::shared_ptr<const GameTables> ChunkTables(const GameDefinition& def) {
@@ -39,12 +58,14 @@ ChunkResult PlayChunk(std::shared_ptr<const GameTables> tables, LogFiles& logs,
     if (chunk.sequential) OdometerStopsAfter(def, chunk.games_before, start.ReelStop);
     Simulator engine(std::move(tables), logs, dir, start, chunk.games_before / kYieldEvery,
                      StopDraws(stream));
+    if (chunk.chart != nullptr) engine.Chart() = *chunk.chart;
     if (chunk.sequential) {
         engine.SetRandomStops(false);
         engine.SelectReel(chunk.selected_reel);
     }
     ChunkResult result;
     {
+        ChartTrail trail(engine, result.chart_points, chunk.games_end - chunk.games_before);
         HeadlessRun run(engine, chunk.games_end);
         run.Play();
         result.restarts = run.Restarts();

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/play/game_events.h"
+#include "engine/records/chart_data.h"
 #include "engine/rules/game_tables.h"
 #include "model/game_model.h"
 #include "model/log_file.h"
@@ -25,6 +26,9 @@ struct Chunk {
     std::int64_t games_end = 0;     // the run's count at the chunk's end: a multiple of 100
     bool sequential = false;        // odometer stops instead of random ones
     int selected_reel = kSelectedReelAtLoad;
+    // The chart the chunk goes on drawing (a window's, Rebase'd to the chunk's counters), so
+    // that its Percent_10000.txt lines are the window's; null: a fresh one.
+    const ChartData* chart = nullptr;
 };
 
 struct ChunkResult {
@@ -35,6 +39,10 @@ struct ChunkResult {
     bool ended_by_itself = false;
     std::vector<RunNotice> notices;  // such as a log that could not be written
     bool write_failed = false;
+    // The totals of each chart point the chunk added (every 100 base games), its win and bet
+    // counted from its first game, so that a window can draw the run's chart as one engine would
+    // have drawn it.
+    std::vector<ChartTotals> chart_points;
 };
 
 // The tables the chunks of a run share: the game's, without the save at every CycleGames games.

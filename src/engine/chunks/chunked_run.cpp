@@ -19,6 +19,8 @@ struct ChunkedRun::PlayedChunk {
     ChunkLogs logs;
     std::string failure;  // its logs could not be created: nothing was played
     ChunkResult result;
+    bool own_stream = false;  // drawn from the plan's own stream
+    rng_Stream stream_after;  // where its stream stands after it
 };
 
 namespace {
@@ -26,6 +28,7 @@ namespace {
 struct ChunkJob {
     Chunk chunk;
     rng_Stream stream;
+    bool own_stream = false;
 };
 
 std::string FailedLog(const LogFiles& logs) {
@@ -69,22 +72,34 @@ bool ChunkedRun::PlayEach(std::int64_t first, std::int64_t end, const ChunkTaker
     using Pool = OrderedPool<ChunkJob, PlayedChunk>;
     const Pool::Make make = [&](std::int64_t i) {
         const std::int64_t k = first + i;
-        ChunkJob job{{k * kChunkGames, std::min(games_end_, (k + 1) * kChunkGames),
-                      plan_.sequential, plan_.selected_reel},
+        const std::int64_t start = std::max(k * kChunkGames, plan_.games_before);
+        ChunkJob job{{start, std::min(games_end_, (k + 1) * kChunkGames), plan_.sequential,
+                      plan_.selected_reel},
                      next_stream};
+        if (i == 0 && plan_.own_stream != nullptr && (k == 0 || start > k * kChunkGames)) {
+            job.stream = *plan_.own_stream;
+            job.own_stream = true;
+            job.chunk.chart = plan_.own_chart;
+        }
         rng_StreamJump(&next_stream);
         return job;
     };
     const Pool::Play play = [&](ChunkJob& job) {
-        PlayedChunk chunk{ChunkLogs(session_.dir, job.chunk.games_before / kChunkGames), {}, {}};
+        PlayedChunk chunk{ChunkLogs(session_.dir, job.chunk.games_before / kChunkGames),
+                          {},
+                          {},
+                          job.own_stream,
+                          {}};
         if (chunk.logs.Created(&chunk.failure)) {
             chunk.result =
                 PlayChunk(tables_, chunk.logs.Files(), session_.dir, job.chunk, job.stream);
         }
+        chunk.stream_after = job.stream;
         return chunk;
     };
     const Pool::Take take_played = [&](PlayedChunk& chunk) {
         if (!chunk.failure.empty()) return Fail(chunk.failure);
+        if (chunk.own_stream) *plan_.own_stream = chunk.stream_after;
         return take(chunk.result, chunk.logs);
     };
     const int threads = ChunkThreads(plan_.threads, end - first);

@@ -18,6 +18,7 @@
 #include "engine/play/session.h"
 #include "engine/rules/game_tables.h"
 #include "model/game_model.h"
+#include "rng/rng.h"
 
 namespace kragmoor {
 
@@ -28,6 +29,15 @@ struct ChunkedRunPlan {
     bool sequential = false;
     int selected_reel = kSelectedReelAtLoad;
     int threads = 2;  // 0: every core
+    // A run that goes on from an engine's games (a window's): the games played before it, so
+    // that its first chunk is what is left of the one holding the next game, and the stream
+    // that engine draws from. That stream, the seed's own, is chunk 0's: it plays chunk 0 or
+    // the rest of a chunk begun before, and goes on from where they left it; null: chunk k
+    // draws from the seed's stream jumped k times, chunk 0 included.
+    std::int64_t games_before = 0;
+    rng_Stream* own_stream = nullptr;
+    // The chart those games go on drawing (chunk.h); null: a fresh one.
+    const ChartData* own_chart = nullptr;
 };
 
 struct ChunkedRunResult {
@@ -62,8 +72,10 @@ class ChunkedRun {
     ChunkedRun(const ChunkedRun&) = delete;
     ChunkedRun& operator=(const ChunkedRun&) = delete;
 
-    // How many chunks the run's games make, the last maybe a short one.
+    // How many chunks the run's games make, the last maybe a short one, and the first one that
+    // holds a game after the games before the run.
     std::int64_t Chunks() const { return chunks_; }
+    std::int64_t FirstChunk() const { return plan_.games_before / kChunkGames; }
 
     // Plays chunks first..end-1 of the run (0 <= first <= end <= Chunks()) and adds them in order
     // to the sum of those played before: ranges played one after the other from chunk 0 add up to

@@ -49,10 +49,59 @@ void AutomaticRun::Play() {
         if (st.Games >= cycle_mark && cycle_games_ > 0) [[unlikely]]
             CheckCycleEnd(cycle_mark);
     }
-    // However the run ended, the window is idle again: Add is available.
+    Idle();
+}
+
+// However the run ended, the window is idle again: Add is available.
+void AutomaticRun::Idle() {
     logs_.Flush();
     observer_.AllowCreditEntry(true);
     observer_.LabelsChanged();
+}
+
+void AutomaticRun::BeginElsewhere() {
+    status_.SetPlayedElsewhere(true);
+    status_.SetRunning(true);
+    status_.SetShown(false);
+    observer_.AllowCreditEntry(false);
+}
+
+void AutomaticRun::AddElsewhere(const RunState& merged, std::span<const ChartTotals> points) {
+    const std::int64_t win_before = state_.TotalWin;
+    const std::int64_t bet_before = state_.TotalBet;
+    for (const ChartTotals& p : points)
+        statistics_.DrawChartPoint({p.games, win_before + p.win, bet_before + p.bet});
+    state_ = merged;
+    logs_.Flush();  // a full disk ends the run at the chunk that found it
+    SetLabelsElsewhere();
+    status_.SetShown(true);
+    statistics_.RefreshHits();
+    status_.SetShown(false);
+    if (cycle_games_ > 0 && state_.Games % cycle_games_ == 0) {
+        std::int64_t mark = 0;
+        CheckCycleEnd(mark);
+    }
+    observer_.LabelsChanged();
+    if (status_.Running()) observer_.Yield();
+}
+
+void AutomaticRun::EndElsewhere() {
+    status_.SetPlayedElsewhere(false);
+    if (status_.Exited()) return;
+    status_.SetRunning(false);
+    status_.SetShown(true);
+    Idle();
+}
+
+// The counters as the games played elsewhere leave them, as a run's games would have set them.
+void AutomaticRun::SetLabelsElsewhere() {
+    const RunState& st = state_;
+    labels_.SetWin(st.TotalWin, st.TotalBet);
+    labels_.SetGames(st.Games);
+    labels_.SetGameWin(st.TotalWin - st.WinAtGameStart);
+    labels_.SetCash(st.Credit);
+    if (st.FreeGames > 0) labels_.SetFreeSpinsAfterFeature(st.FreeGames, st.FreeWin, st.TotalBet);
+    if (st.WinEvents != 0) labels_.SetHitRate(st.Games, st.WinEvents);
 }
 
 void AutomaticRun::CompleteRound() {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "engine/play/counter_labels.h"
 #include "engine/play/game_rounds.h"
@@ -33,12 +34,26 @@ class AutomaticRun {
     // run, whose next base game another engine plays.
     void CompleteRound();
 
+    // --- a run whose games other engines play (several threads: engine/chunks) ---
+    // Run begun without a game played here: what Play does before its first game.
+    void BeginElsewhere();
+    // The run's next games, played elsewhere right after this engine's last: `merged` is this
+    // engine's state with them added (MergeChunk), `points` the totals of their chart points
+    // with win and bet counted from their first game. Shown as a run shows its games at a
+    // yield: the chart's points drawn, the counters, the hit table, the window's turn; at a
+    // multiple of CycleGames the save, and the run ends.
+    void AddElsewhere(const RunState& merged, std::span<const ChartTotals> points);
+    // However the run ended: what Play does after its last game.
+    void EndElsewhere();
+
   private:
     void Play();
     bool PlayFeaturePass();
     bool FeatureTurn();
     void AtYield();
     void CheckCycleEnd(std::int64_t& cycle_mark);
+    void SetLabelsElsewhere();
+    void Idle();
 
     std::int64_t cycle_games_;
     RunState& state_;

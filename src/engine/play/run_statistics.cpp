@@ -30,14 +30,22 @@ std::string RunStatistics::ClipboardText() const {
 
 void RunStatistics::AddChartPoint() {
     const ChartStep step = chart_.AddPoint(state_);
-    if (step.counted_only) return;
+    if (Tell(step)) logs_.Percent(step.percent, state_.Games);
+}
+
+void RunStatistics::DrawChartPoint(const ChartTotals& totals) {
+    Tell(chart_.AddPoint(totals));
+}
+
+bool RunStatistics::Tell(const ChartStep& step) {
+    if (step.counted_only) return false;
     if (step.full) {
         if (step.ends_run) status_.SetRunning(false);
         observer_.ChartFull(step.summary, step.bitmap_file);
     }
     if (step.cleared) observer_.ChartCleared();
     observer_.ChartPointAdded(step.point);
-    if (step.percent_line) logs_.Percent(step.percent, state_.Games);
+    return step.percent_line;
 }
 
 void RunStatistics::ReadChartSetup(const std::array<std::string, 4>& scale_texts,

@@ -36,6 +36,9 @@ class RunStatistics {
     // One chart point at the run's totals, passed on to the observers and the log. A full chart
     // with Continue unchecked ends the run going on.
     void AddChartPoint();
+    // A point of games another engine played, at `totals`: drawn as AddChartPoint draws it, its
+    // line in Percent_10000.txt left to the log of that engine.
+    void DrawChartPoint(const ChartTotals& totals);
     // Applies the chart's set-up fields and clears the chart; drawing goes on at the same x.
     void ReadChartSetup(const std::array<std::string, 4>& scale_texts,
                         const std::array<std::string, 3>& counter_reset_texts);
@@ -46,6 +49,9 @@ class RunStatistics {
     bool Save();
 
   private:
+    // Tells the observers what a point brings; true when its line goes to the log.
+    bool Tell(const ChartStep& step);
+
     const GameDefinition& def_;
     RunState& state_;
     RunStatus& status_;

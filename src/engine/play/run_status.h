@@ -26,6 +26,9 @@ class RunStatus final : public LogFailureListener {
     // The window has its turn inside a feature that the run plays in one pass.
     bool InFeatureTurn() const { return in_feature_turn_; }
     void SetInFeatureTurn(bool in_turn) { in_feature_turn_ = in_turn; }
+    // The run's games are played by other engines, from a copy of the stream Step draws from.
+    bool PlayedElsewhere() const { return played_elsewhere_; }
+    void SetPlayedElsewhere(bool elsewhere) { played_elsewhere_ = elsewhere; }
 
     // The game being played is shown: every game while no run goes on, every 10000th of a run,
     // and the game a run ends in. Its round, as the game rounds set it.
@@ -64,6 +67,7 @@ class RunStatus final : public LogFailureListener {
     bool running_ = false;
     bool exited_ = false;
     bool in_feature_turn_ = false;
+    bool played_elsewhere_ = false;
     bool shown_ = true;
     Round round_ = Round::BaseGame;
     bool random_stops_ = true;

@@ -47,8 +47,9 @@ bool Simulator::BookCredit(std::string_view text) {
 }
 
 void Simulator::Step() {
-    // At a turn inside a feature pass the run is playing that feature: Step waits for it.
-    if (status_.Exited() || status_.InFeatureTurn()) return;
+    // At a turn inside a feature pass the run is playing that feature, and a run played by
+    // other engines draws from a copy of Step's stream: Step waits for them.
+    if (status_.Exited() || status_.InFeatureTurn() || status_.PlayedElsewhere()) return;
     RunState& st = state_;
     if (st.Credit < kTotalBet) return observers_.CreditTooLow();
     if (!st.InFreeSpins) {

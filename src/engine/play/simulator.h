@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -60,6 +61,20 @@ class Simulator {
     // With no run going: plays a feature the last run left pending to its end and records it
     // (automatic_run.h), as the end of a part of a run must.
     void CompleteRound() { run_.CompleteRound(); }
+    // --- a run whose games other engines play, chunk by chunk (engine/chunks/threaded_run.h) ---
+    // Run begun with nothing played here; then, in game order, each chunk's games: `merged` is
+    // State() with them added (MergeChunk), `points` the totals of their chart points, win and
+    // bet counted from their first game. They are shown as a run shows its games at a yield,
+    // a multiple of CycleGames saves and ends the run, and the window has its turn (Stop and
+    // Exit are taken there). A log written elsewhere that failed is told and ends the run. The
+    // run ends as Run ends.
+    void BeginRunElsewhere() { run_.BeginElsewhere(); }
+    void AddPlayedElsewhere(const RunState& merged, std::span<const ChartTotals> points) {
+        run_.AddElsewhere(merged, points);
+    }
+    void FailRunElsewhere(std::string_view message) { status_.LogFailed(message); }
+    void EndRunElsewhere() { run_.EndElsewhere(); }
+
     // Appends the save block to Temp1.txt and rewrites empty.txt. False (after a notice naming
     // the file) when a file could not be written.
     bool Save() { return statistics_.Save(); }

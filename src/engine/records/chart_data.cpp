@@ -44,10 +44,10 @@ std::string Grouped(std::int64_t value) {
     return text::Trimmed(text::Mask(value, "### ### ###"));
 }
 
-std::string FullSummary(const RunState& st) {
-    return "Games = " + Grouped(st.Games) + "    " +
-           text::Trimmed(text::Mask(Ratio(st.TotalWin, st.TotalBet), "0.000%")) + " = " +
-           Grouped(st.TotalWin) + " / " + Grouped(st.TotalBet);
+std::string FullSummary(const ChartTotals& t) {
+    return "Games = " + Grouped(t.games) + "    " +
+           text::Trimmed(text::Mask(Ratio(t.win, t.bet), "0.000%")) + " = " + Grouped(t.win) +
+           " / " + Grouped(t.bet);
 }
 
 }  // namespace
@@ -84,7 +84,14 @@ void ChartData::ReadSetup(const std::array<std::string, 4>& scale_texts,
     }
 }
 
-ChartStep ChartData::AddPoint(const RunState& st) {
+void ChartData::Rebase(std::int64_t win, std::int64_t bet) {
+    marks_.BetMark1 -= bet;
+    marks_.WinMark1 -= win;
+    marks_.BetMark2 -= bet;
+    marks_.WinMark2 -= win;
+}
+
+ChartStep ChartData::AddPoint(const ChartTotals& t) {
     ChartStep step;
     ++points_;
     if (!options_.Chart) {
@@ -95,31 +102,31 @@ ChartStep ChartData::AddPoint(const RunState& st) {
         // This point lands in the chart's last column.
         step.full = true;
         step.ends_run = !options_.Continue;
-        step.summary = FullSummary(st);
-        if (options_.Save) step.bitmap_file = "Test" + text::Decimal(st.Games) + ".bmp";
+        step.summary = FullSummary(t);
+        if (options_.Save) step.bitmap_file = "Test" + text::Decimal(t.games) + ".bmp";
     }
-    FillPoint(st, step);
+    FillPoint(t, step);
     if (IsMultiple(points_, counter_reset_[1])) {
-        marks_.BetMark1 = st.TotalBet + 1;
-        marks_.WinMark1 = st.TotalWin;
+        marks_.BetMark1 = t.bet + 1;
+        marks_.WinMark1 = t.win;
     }
     if (IsMultiple(points_, counter_reset_[2])) {
         // The blue window's RTP in percent. The product is taken in floating point, so that no
         // win overflows it; it is exact below 2^53 / 100 credits, and the quotient rounded once.
-        const std::int64_t bet = st.TotalBet - marks_.BetMark2;
+        const std::int64_t bet = t.bet - marks_.BetMark2;
         step.percent_line = true;
         step.percent = bet == 0 ? 0.0
-                                : 100.0 * static_cast<double>(st.TotalWin - marks_.WinMark2) /
+                                : 100.0 * static_cast<double>(t.win - marks_.WinMark2) /
                                       static_cast<double>(bet);
-        marks_.BetMark2 = st.TotalBet;
-        marks_.WinMark2 = st.TotalWin;
+        marks_.BetMark2 = t.bet;
+        marks_.WinMark2 = t.win;
     }
     return step;
 }
 
 // The point's x (a remainder by an X size of 0 leaves the count as it is: the chart never wraps)
 // and its three segments, each from where that curve's previous point ended.
-void ChartData::FillPoint(const RunState& st, ChartStep& step) {
+void ChartData::FillPoint(const ChartTotals& t, ChartStep& step) {
     const std::int64_t xsize = scale_.XSize;
     const std::int64_t x64 = xsize != 0 ? points_ % xsize : points_;
     const auto x = static_cast<std::int32_t>(
@@ -132,16 +139,17 @@ void ChartData::FillPoint(const RunState& st, ChartStep& step) {
     ChartPoint& point = step.point;
     point.x = x;
     point.prev_x = m.PrevX;
+    point.totals = t;
     const auto y = [this](std::int64_t win, std::int64_t bet) {
         return PercentY(100.0 * Ratio(win, bet), scale_);
     };
-    const double blue = y(st.TotalWin - m.WinMark2, st.TotalBet - m.BetMark2);
+    const double blue = y(t.win - m.WinMark2, t.bet - m.BetMark2);
     point.blue = {counter_reset_[2] != 1, m.PrevBlue, blue};
     m.PrevBlue = RoundToInt32(blue);
-    const double green = y(st.TotalWin - m.WinMark1, st.TotalBet - m.BetMark1);
+    const double green = y(t.win - m.WinMark1, t.bet - m.BetMark1);
     point.green = {counter_reset_[1] != 1, m.PrevGreen, green};
     m.PrevGreen = RoundToInt32(green);
-    const double red = y(st.TotalWin, st.TotalBet);
+    const double red = y(t.win, t.bet);
     point.red = {true, m.PrevRed, red};
     m.PrevRed = RoundToInt32(red);
     m.PrevX = x;

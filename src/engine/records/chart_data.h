@@ -51,7 +51,15 @@ struct ChartMarks {
     std::int32_t PrevBlue = 0;
 };
 
-// One new point: a segment per drawn curve from (prev_x + 10, prev_y) to (x + 10, y).
+// The run's totals a point is drawn from: its games, and its win and bet in credits.
+struct ChartTotals {
+    std::int64_t games = 0;
+    std::int64_t win = 0;
+    std::int64_t bet = 0;
+};
+
+// One new point: a segment per drawn curve from (prev_x + 10, prev_y) to (x + 10, y), and the
+// totals it stands for (so that a run played elsewhere can draw its points again).
 struct ChartPoint {
     struct Segment {
         bool drawn = false;
@@ -61,6 +69,7 @@ struct ChartPoint {
     int x = 0;
     int prev_x = 0;
     Segment red, green, blue;
+    ChartTotals totals;
 };
 
 // What one point brings, in the order it comes.
@@ -99,14 +108,21 @@ class ChartData {
     void ReadSetup(const std::array<std::string, 4>& scale_texts,
                    const std::array<std::string, 3>& counter_reset_texts);
 
+    // For an engine that goes on drawing this chart with counters of its own, started when the
+    // run's totals were `win` and `bet`: the marks counted from there.
+    void Rebase(std::int64_t win, std::int64_t bet);
+
     // One point at the run's totals, as the run adds every 100 base games.
-    ChartStep AddPoint(const RunState& state);
+    ChartStep AddPoint(const ChartTotals& totals);
+    ChartStep AddPoint(const RunState& state) {
+        return AddPoint(ChartTotals{state.Games, state.TotalWin, state.TotalBet});
+    }
 
     // "Save now?" answered Yes: the untrimmed summary printed on the chart.
     static std::string SaveNowSummary(const RunState& state);
 
   private:
-    void FillPoint(const RunState& state, ChartStep& step);
+    void FillPoint(const ChartTotals& totals, ChartStep& step);
 
     ChartScale scale_;
     std::array<std::int32_t, 3> counter_reset_{0, 500, 100};

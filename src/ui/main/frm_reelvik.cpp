@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSpinBox>
 #include <optional>
 #include <vector>
 
@@ -102,7 +103,7 @@ void frmReelvik::ConnectControls() {
     OnClick(cmdStart, [this] { engine_.Step(); });
     OnClick(cmdAUTO, [this] {
         throttle_.Restart();
-        engine_.StartOrStop();  // a run returns only when it has ended
+        threaded_run_.StartOrStop(Threads->value());  // a run returns only when it has ended
     });
     OnClick(cmdSave, [this] { engine_.Save(); });
     for (int reel = 0; reel < kReels; ++reel) {

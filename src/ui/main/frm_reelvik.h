@@ -4,10 +4,11 @@
 // the engine tells the window what happened in the game through the RunObserver hooks; the
 // window decides how to show it (the text box's texts and beeps: ui/text/game_text.h).
 //
-// An automatic run is a loop inside StartOrStop on this one thread. The engine offers its
-// observers a turn every 100 games (Yield) and every 100 free spins of a long feature
-// (FeatureYield); the window takes one only every few milliseconds, and only then do clicks run
-// and the counters and cells repaint. Shown games of a run are recorded in the display models
+// An automatic run on one thread is a loop inside StartOrStop on this thread; on several, the
+// chunks are played on worker threads and added up here, a turn after each (threaded_run.h). The
+// engine offers its observers a turn every 100 games (Yield) and every 100 free spins of a long
+// feature (FeatureYield); the window takes one only every few milliseconds, and only then do clicks
+// run and the counters and cells repaint. Shown games of a run are recorded in the display models
 // and reach the widgets at those turns.
 #pragma once
 
@@ -18,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/chunks/threaded_run.h"
 #include "engine/play/run_observer.h"
 #include "engine/play/session.h"
 #include "engine/play/simulator.h"
@@ -31,6 +33,7 @@ class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace kragmoor {
 
@@ -72,6 +75,7 @@ class frmReelvik : public QWidget, private RunObserver {
     void BuildButtons();
     void BuildCounters();
     void BuildParSheetButton();
+    void BuildThreadsControl();
     QPushButton* MakeButton(const char* name, const QString& caption, QRect twips);
     QLabel* MakeLabel(const QString& name, QRect twips);
     void LoadDefinition();
@@ -117,6 +121,7 @@ class frmReelvik : public QWidget, private RunObserver {
 
     Session session_;
     Simulator engine_;
+    ThreadedRun threaded_run_{session_, engine_};
     SymbolImageList image_list_;
     ReelDisplay display_;
     YieldThrottle throttle_;          // the window's turns during a run
@@ -151,6 +156,7 @@ class frmReelvik : public QWidget, private RunObserver {
     // Beside the designed controls: the par sheet's button in the free strip right of the
     // symbol window, and its shortcut Ctrl+P.
     QPushButton* cmdParSheet = nullptr;
+    QSpinBox* Threads = nullptr;
     QPointer<frmParSheet> par_sheet_;
     std::unique_ptr<ExactAnalysisJob> analysis_;
 };

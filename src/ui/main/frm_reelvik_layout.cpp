@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStyle>
 #include <cmath>
 
@@ -17,6 +18,7 @@
 #include "ui/main/credit_entry.h"
 #include "ui/main/frm_reelvik.h"
 #include "ui/main/reel_window.h"
+#include "ui/main/thread_setting.h"
 #include "ui/main/window_caption.h"
 
 namespace kragmoor {
@@ -117,6 +119,7 @@ void frmReelvik::BuildControls() {
 
     Picture2 = new ReelWindow(display_, image_list_, this);
     BuildParSheetButton();
+    BuildThreadsControl();
 
     setTabOrder(cmdStart, cmdAUTO);
     setTabOrder(cmdAUTO, cmdSave);
@@ -131,6 +134,27 @@ void frmReelvik::BuildParSheetButton() {
     cmdParSheet = MakeButton("cmdParSheet", QStringLiteral("Par"), {kDesignWidth, 8760, 495, 615});
     cmdParSheet->setToolTip(QStringLiteral(" Par sheet (Ctrl+P) "));
     cmdParSheet->setFocusPolicy(Qt::NoFocus);  // the tab order stays the design's
+}
+
+// Beside the designed controls too, above the par sheet's button: the threads Run plays on, one
+// to every core, as the player last chose (every core the first time).
+void frmReelvik::BuildThreadsControl() {
+    auto* caption = MakeLabel(QStringLiteral("lblThreads"), {kDesignWidth, 7935, 555, 240});
+    caption->setText(QStringLiteral("Threads"));
+    QFont small = caption->font();
+    small.setPixelSize(9);
+    caption->setFont(small);
+    Threads = new QSpinBox(this);
+    Threads->setObjectName(QStringLiteral("Threads"));
+    Threads->setGeometry(Twips(kDesignWidth, 8190, 555, 405));
+    Threads->setRange(1, ThreadSetting::Cores());
+    Threads->setValue(ThreadSetting::Load());
+    Threads->setToolTip(
+        QStringLiteral(" Threads that Run plays on: 1 plays the seeded sequence "
+                       "of single games; more play chunks of a million games "));
+    Threads->setFocusPolicy(Qt::NoFocus);  // the tab order stays the design's
+    connect(Threads, &QSpinBox::valueChanged, this,
+            [](int threads) { ThreadSetting::Save(threads); });
 }
 
 // The five buttons at the bottom left, the reel buttons above them and the two option boxes.

@@ -1,6 +1,7 @@
 #include "helpers/fixtures.h"
 
 #include <QAbstractButton>
+#include <QSpinBox>
 #include <QtTest>
 
 #include "engine/play/headless_run.h"
@@ -64,6 +65,8 @@ WindowFixture::WindowFixture(const std::string& definition,
     Session session = open ? open(dir.path()) : OpenSession(dir.path(), SessionOptions{});
     if (prepare) prepare(session.start);
     window_ = std::make_unique<frmReelvik>(std::move(session));
+    // Run plays the seeded single stream unless a test chooses more threads.
+    Find<QSpinBox>(QStringLiteral("Threads"))->setValue(1);
     // A run a broken rule never ends is stopped, so that the test fails instead of hanging.
     watchdog_.callOnTimeout([this] {
         if (Engine().Running()) qWarning("a run stopped by the test's watchdog");
