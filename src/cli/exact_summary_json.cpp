@@ -36,7 +36,7 @@ std::string Triple(const std::array<double, 3>& values) {
 }
 
 // The feature of "count or more" scatters is "feature"; a feature row of one count, where the
-// counts award different spins, "feature_by_scatters".
+// counts award different spins, "feature_by_scatters"; the retrigger likewise.
 const char* KindName(const Combination& c) {
     switch (c.kind) {
         case CombinationKind::kLine:
@@ -47,6 +47,8 @@ const char* KindName(const Combination& c) {
             return "jackpot";
         case CombinationKind::kScatters:
             return "scatters";
+        case CombinationKind::kRetrigger:
+            return c.or_more ? "retrigger" : "retrigger_by_scatters";
         case CombinationKind::kFeature:
             break;
     }
@@ -79,28 +81,49 @@ std::string ExactText(const std::optional<std::string>& decimal) {
 }
 
 // The share of a combination of whole pay from its counts, to ten decimals.
-std::optional<std::string> ExactShare(const ExactAnalysis& a, const Combination& c) {
+std::optional<std::string> ExactShare(const TableBasis& table, const Combination& c) {
     const auto credits = CycleCredits(c);
     if (!credits) return std::nullopt;
-    return ExactSharePercent(*credits, a.full_cycle, 10);
+    return ExactSharePercent(*credits, table, 10);
 }
 
-std::string Combinations(const GameDefinition& def, const ExactAnalysis& a) {
+std::string Combinations(const GameDefinition& def, const std::vector<Combination>& combinations,
+                         const TableBasis& table) {
     std::vector<std::string> rows;
-    for (const Combination& c : a.combinations) {
-        rows.push_back("{\"symbol\": " + String(CombinationLabel(def, c)) + ", \"kind\": \"" +
-                       KindName(c) + "\", \"count\": " + text::Decimal(c.count) + ", \"pay\": " +
-                       JsonNumber(c.pay) + ", \"hits_per_game\": " + JsonNumber(c.hits_per_game) +
-                       ", \"one_in_games\": " + JsonNumber(c.one_in_games) +
-                       ", \"rtp_share_percent\": " + JsonNumber(c.rtp_share_percent) +
-                       ", \"odds_flag\": " + String(OddsFlagText(c.odds_flags)) +
-                       ", \"windows_one_line\": " + WholeDecimal(c.windows_one_line) +
-                       ", \"windows_all_lines\": " + WholeDecimal(c.windows_all_lines) +
-                       ", \"one_in_games_exact\": " +
-                       ExactText(ExactOneIn(a.full_cycle, c.windows_all_lines)) +
-                       ", \"rtp_share_percent_exact\": " + ExactText(ExactShare(a, c)) + "}");
+    for (const Combination& c : combinations) {
+        rows.push_back(
+            "{\"symbol\": " + String(CombinationLabel(def, c)) + ", \"kind\": \"" + KindName(c) +
+            "\", \"count\": " + text::Decimal(c.count) + ", \"pay\": " + JsonNumber(c.pay) +
+            ", \"hits_per_game\": " + JsonNumber(c.hits_per_game) +
+            ", \"one_in_games\": " + JsonNumber(c.one_in_games) +
+            ", \"rtp_share_percent\": " + JsonNumber(c.rtp_share_percent) +
+            ", \"odds_flag\": " + String(OddsFlagText(c.odds_flags)) +
+            ", \"windows_one_line\": " + WholeDecimal(c.windows_one_line) +
+            ", \"windows_all_lines\": " + WholeDecimal(c.windows_all_lines) +
+            ", \"one_in_games_exact\": " + ExactText(ExactOneIn(table.cycle, c.windows_all_lines)) +
+            ", \"rtp_share_percent_exact\": " + ExactText(ExactShare(table, c)) + "}");
     }
     return List(rows);
+}
+
+// One free spin's combinations, their fields those of the base game's with a free spin for a
+// game, and their total: the free spins' share of the RTP, which is the feature's.
+std::string FreeSpins(const GameDefinition& def, const ExactAnalysis& a) {
+    const FreeSpinTable& t = a.free_spins;
+    const TableBasis table = FreeSpinTableBasis(a);
+    UInt128 credits = 0;
+    double share = 0;
+    for (const Combination& c : t.combinations) {
+        credits += CycleCredits(c).value_or(0);
+        share += c.rtp_share_percent;
+    }
+    return "{\"full_cycle\": " + WholeDecimal(t.full_cycle) +
+           ", \"spins_per_game\": " + JsonNumber(t.spins_per_game) +
+           ", \"hit_frequency\": " + JsonNumber(t.hit_frequency) +
+           ", \"winning_windows\": " + WholeDecimal(t.winning_windows) +
+           ", \"rtp_share_percent\": " + JsonNumber(share) +
+           ", \"rtp_share_percent_exact\": " + ExactText(ExactSharePercent(credits, table, 10)) +
+           ",\n  \"combinations\": " + Combinations(def, t.combinations, table) + "}";
 }
 
 // The combinations that break an odds rule, each with the rules it breaks.
@@ -144,8 +167,9 @@ std::string ExactSummaryJson(const GameDefinition& def, const ExactAnalysis& a) 
     json.Add("full_cycle", WholeDecimal(a.full_cycle));
     json.Add("base_win_distribution", Distribution(a));
     json.Add("rtp_ranges", Ranges(a));
-    json.Add("combinations", Combinations(def, a));
+    json.Add("combinations", Combinations(def, a.combinations, BaseTableBasis(a)));
     json.Add("odds_flags", OddsFlags(def, a));
+    json.Add("free_spins", FreeSpins(def, a));
     json.Add("designed_rtp_note",
              a.designed_rtp_note.empty() ? "null" : String(a.designed_rtp_note));
     return json.Text();

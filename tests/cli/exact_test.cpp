@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <future>
+#include <tuple>
 
 #include "cli/interrupt_catcher.h"
 #include "cli/progress.h"
@@ -138,10 +139,28 @@ TEST_F(ExactTest, TextAndJsonShowEveryFigureOfTheAnalysis) {
                                    (c.odds_flags != 0 ? "  A P" : "")))
             << line;
     }
-    EXPECT_TRUE(out.ends_with("\nOdds rules:\n  Thane 5: " +
-                              OddsFlagText(kRarerThanAwardLimit | kRarerThanBasePatternLimit) +
-                              "\n\n" + a.designed_rtp_note + "\n"))
+    EXPECT_NE(out.find("\nOdds rules:\n  Thane 5: " +
+                       OddsFlagText(kRarerThanAwardLimit | kRarerThanBasePatternLimit) +
+                       "\n\nFree spins (one spin of the free-spin strips, cycle " +
+                       Grouped(a.free_spins.full_cycle) + "): "),
+              std::string::npos)
         << out;
+    // The free spins' table: three more lines on its arithmetic, the column heads, its rows and
+    // its total, whose share is the feature's, then the designed RTP.
+    const auto spins = Block(out, "Free spins (one spin");
+    ASSERT_EQ(spins.size(), a.free_spins.combinations.size() + 5) << out;
+    EXPECT_NE(spins[0].find(" " + Fixed(a.free_spins.spins_per_game, 6) + " free spins"),
+              std::string::npos);
+    for (std::size_t i = 0; i < a.free_spins.combinations.size(); ++i) {
+        const Combination& c = a.free_spins.combinations[i];
+        const std::string& line = spins[i + 4];
+        EXPECT_TRUE(line.starts_with("  " + CombinationLabel(def, c) + " ")) << line;
+        EXPECT_NE(line.find(" " + Grouped(c.windows_all_lines) + " "), std::string::npos) << line;
+        EXPECT_TRUE(line.ends_with(" " + Fixed(c.rtp_share_percent, 6) + "%")) << line;
+    }
+    EXPECT_TRUE(spins.back().starts_with("  Total (winning windows) "));
+    EXPECT_TRUE(spins.back().ends_with(" " + Fixed(a.rtp.feature_percent, 6) + "%"));
+    EXPECT_TRUE(out.ends_with("%\n\n" + a.designed_rtp_note + "\n")) << out;
 
     // The feature's sd comes from its two moments.
     const Json json =
@@ -215,6 +234,21 @@ TEST_F(ExactTest, TextAndJsonShowEveryFigureOfTheAnalysis) {
             EXPECT_NEAR(std::stod(share.text), c.rtp_share_percent, 5e-11) << share.text;
         }
     }
+    // One free spin's table: its cycle, rows of the base rows' fields, its total share.
+    const Json& free = json["free_spins"];
+    EXPECT_EQ(free["full_cycle"].number, static_cast<double>(a.free_spins.full_cycle));
+    ExpectClose(free["spins_per_game"], a.free_spins.spins_per_game, "spins_per_game");
+    EXPECT_NEAR(free["rtp_share_percent"].number, x.feature_percent, 1e-9);
+    EXPECT_NEAR(std::stod(free["rtp_share_percent_exact"].text), x.feature_percent, 1e-9);
+    ASSERT_EQ(free["combinations"].items.size(), a.free_spins.combinations.size());
+    const Combination& retrigger = a.free_spins.combinations.back();
+    const Json& last = free["combinations"].items.back();
+    EXPECT_EQ(
+        std::tuple(last["symbol"].text, last["kind"].text, last["rtp_share_percent_exact"].text),
+        std::tuple(CombinationLabel(def, retrigger), std::string("retrigger"),
+                   std::string("0.0000000000")));
+    EXPECT_EQ(last["windows_all_lines"].number, static_cast<double>(retrigger.windows_all_lines));
+
     const Json& flags = json["odds_flags"];
     ASSERT_EQ(flags.items.size(), 1u);
     EXPECT_EQ(flags[0]["symbol"].text + " " + Fixed(flags[0]["count"].number, 0), "Thane 5");

@@ -1,18 +1,22 @@
-// The counts of the full cycle behind the par sheet: against an enumeration of every window of
-// small games written here (not the analysis's walk), summed back to the cycle on the bundled
-// game, and the exact decimals made of them.
+// The counts of the full cycle behind the par sheet, of the base game and of one free spin:
+// against an enumeration of every window of small games written here (not the analysis's walk),
+// summed back to the cycle on the bundled games, and the exact decimals made of them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <map>
 #include <numeric>
+#include <set>
+#include <tuple>
 
 #include "engine/analysis/exact_analysis.h"
 #include "engine/analysis/exact_decimal.h"
 #include "engine/analysis/line_odds.h"
+#include "engine/analysis/par_sheet.h"
 #include "engine/analysis/par_sheet_text.h"
 #include "engine/analysis/window_enumeration.h"
+#include "engine/rules/line_evaluator.h"
 #include "engine_fixture.h"
 #include "model/definition_reader.h"
 
@@ -21,24 +25,35 @@ namespace {
 
 using Window = std::array<std::array<std::int16_t, kRows>, kReels>;  // [reel][row]
 
-// Calls `visit` with every window of the base strips, the stops of reel 0 turning slowest; a
-// row shows the position above the stop, the stop and the one below, wrapping at the ends.
+// Calls `visit` with every window of the base strips (the free-spin strips when `free_spins`),
+// the stops of reel 0 turning slowest; a row shows the position above the stop, the stop and the
+// one below, wrapping at the ends.
 template <typename Visit>
-void EveryWindow(const GameDefinition& def, Visit visit) {
+void EveryWindow(const GameDefinition& def, Visit visit, bool free_spins = false) {
+    const auto& strip = free_spins ? def.FsReelStrip : def.ReelStrip;
+    const auto& last = free_spins ? def.FsReelLen : def.ReelLen;
     std::array<int, kReels> stops{};
     Window w{};
     while (true) {
         for (int r = 0; r < kReels; ++r) {
-            const int length = def.ReelLen[r] + 1;
+            const int length = last[r] + 1;
             for (int row = 0; row < kRows; ++row) {
-                w[r][row] = def.ReelStrip[(stops[r] + row - 1 + length) % length][r];
+                w[r][row] = strip[(stops[r] + row - 1 + length) % length][r];
             }
         }
         visit(w);
         int r = kReels - 1;
-        while (r >= 0 && ++stops[r] > def.ReelLen[r]) stops[r--] = 0;
+        while (r >= 0 && ++stops[r] > last[r]) stops[r--] = 0;
         if (r < 0) return;
     }
+}
+
+std::size_t ScattersIn(const Window& w) {
+    std::size_t shown = 0;
+    for (const auto& column : w) {
+        shown += static_cast<std::size_t>(std::count(column.begin(), column.end(), kScatter));
+    }
+    return std::min<std::size_t>(shown, kMaxScatters);
 }
 
 // Four ordinary symbols and the scatter, no wild; at most one scatter a strip, so that a reel
@@ -73,11 +88,7 @@ TEST(CombinationCounts, MatchAnEnumerationOfEveryWindowOfASmallGame) {
             ++all_lines[result];
             if (line == 7) ++one_line[result];  // a line that crosses all three rows
         }
-        std::size_t shown = 0;
-        for (const auto& column : w) {
-            shown += static_cast<std::size_t>(std::count(column.begin(), column.end(), kScatter));
-        }
-        ++scatters[shown];
+        ++scatters[ScattersIn(w)];
     });
     ASSERT_EQ(windows, 1280u);
 
@@ -106,6 +117,9 @@ TEST(CombinationCounts, MatchAnEnumerationOfEveryWindowOfASmallGame) {
                 break;
             case CombinationKind::kLineWithWild:
                 ADD_FAILURE() << "no wild, so no doubled run";
+                break;
+            case CombinationKind::kRetrigger:
+                ADD_FAILURE() << "a base game adds no spins";
         }
     }
     // Every result the enumeration saw that pays is a row (runs of the four symbols, and the
@@ -172,7 +186,164 @@ TEST(CombinationCounts, SumBackToTheFullCycle) {
     ASSERT_NE(horns, a.combinations.end());
     EXPECT_EQ(horns->windows_all_lines, 960u);
     EXPECT_EQ(ExactOneIn(a.full_cycle, horns->windows_all_lines), "62016.00");
-    EXPECT_EQ(SharePercentText(*horns, a.full_cycle, 10), "0.0048374613");
+    EXPECT_EQ(SharePercentText(*horns, BaseTableBasis(a), 10), "0.0048374613");
+}
+
+// A free spin on strips with wilds and scatters, a wild x3 and free spins x2; 3 scatters add 1
+// spin, 4 add 2, 5 none, so that the retriggers are a row per count. The base strips of the game
+// without wilds award 5 spins for 3 scatters and 8 for 4 or 5. 10290 free-spin windows.
+GameDefinition GameWithFreeSpins() {
+    GameDefinition def = GameWithoutWilds();
+    const char* strips[kReels] = {"0W1S203", "W0S1213", "1S0W22", "20W01", "0S1W213"};
+    for (int r = 0; r < kReels; ++r) SetStrip(def, r, strips[r], true);
+    def.Rules.WildMultiplier = 3;
+    def.Rules.FreeSpinMultiplier = 2;
+    def.Rules.FreeSpins = {0, 0, 0, 5, 8, 8};
+    def.Rules.Retrigger = {0, 0, 0, 1, 2, 0};
+    return def;
+}
+
+// Every free-spin window walked here, its lines valued by the game's line rule: each paying
+// result's windows on line 7 and on all 20, the scatter counts, the winning windows, the credits
+// of the whole cycle, and the pairs that pay nothing, so that the rows and those make 20 x the
+// cycle. The shares: the credits times the spins a paid game brings, counted from the base
+// windows here too, are the feature's share of the RTP, exactly.
+TEST(CombinationCounts, AFreeSpinsMatchAnEnumerationOfEveryFreeSpinWindow) {
+    const GameDefinition def = GameWithFreeSpins();
+    using Result = std::tuple<int, int, bool>;  // symbol, run, a wild in an ordinary run
+    std::map<Result, std::uint64_t> one_line, all_lines;
+    std::map<Result, std::int64_t> pay;
+    std::array<std::uint64_t, kMaxScatters + 1> scatters{};
+    std::uint64_t windows = 0, winning = 0, losing_pairs = 0;
+    UInt128 credits = 0;
+    const std::int64_t multiplier = 2;
+    EveryWindow(
+        def,
+        [&](const Window& w) {
+            ++windows;
+            std::int64_t win = 0;
+            bool wins = false;
+            for (int line = 0; line < kLines; ++line) {
+                std::array<std::int16_t, kReels> s{};
+                for (int r = 0; r < kReels; ++r) s[r] = w[r][kLineRows[line][r]];
+                const LineOutcome o = EvaluateLineSymbols(s, def.PayTable, 3);
+                const bool wild = o.symbol < kWild && std::find(s.begin(), s.begin() + o.count,
+                                                                kWild) != s.begin() + o.count;
+                const bool jackpot = o.symbol == kWild && o.count == kReels;
+                if (o.win == 0 && !jackpot) {
+                    ++losing_pairs;
+                    continue;
+                }
+                const Result result{o.symbol, o.count, wild};
+                ++all_lines[result];
+                if (line == 7) ++one_line[result];
+                pay[result] = o.win * multiplier;
+                win += o.win * multiplier;
+                wins = true;
+            }
+            const std::size_t n = ScattersIn(w);
+            ++scatters[n];
+            const std::int64_t scatter_pay = n >= kScatterWinFrom ? def.PayTable[kScatter][n] : 0;
+            win += scatter_pay * kTotalBet * multiplier;
+            wins = wins || scatter_pay > 0 || n == 3 || n == 4;
+            winning += wins;
+            credits += static_cast<std::uint64_t>(win);
+        },
+        true);
+    ASSERT_EQ(windows, 10290u);
+    std::array<std::uint64_t, kMaxScatters + 1> base_scatters{};
+    EveryWindow(def, [&](const Window& w) { ++base_scatters[ScattersIn(w)]; });
+
+    const ExactAnalysis a = AnalyseGame(def);
+    const FreeSpinTable& t = a.free_spins;
+    EXPECT_EQ(std::tuple(t.full_cycle, t.winning_windows), std::tuple(windows, winning));
+    std::uint64_t line_pairs = 0;
+    std::set<int> retriggered;
+    for (const Combination& c : t.combinations) {
+        SCOPED_TRACE(std::to_string(c.symbol) + " x" + std::to_string(c.count));
+        EXPECT_EQ(c.odds_flags, 0u);
+        if (c.kind == CombinationKind::kScatters) {
+            EXPECT_EQ(c.windows_all_lines, scatters[static_cast<std::size_t>(c.count)]);
+            EXPECT_EQ(c.pay, def.PayTable[kScatter][c.count] * kTotalBet * multiplier);
+        } else if (c.kind == CombinationKind::kRetrigger) {
+            EXPECT_FALSE(c.or_more);
+            EXPECT_EQ(c.windows_all_lines, scatters[static_cast<std::size_t>(c.count)]);
+            EXPECT_EQ(c.pay, 0.0);
+            retriggered.insert(c.count);
+        } else {
+            const Result result{c.symbol, c.count, c.kind == CombinationKind::kLineWithWild};
+            EXPECT_EQ(c.windows_all_lines, all_lines[result]);
+            EXPECT_EQ(c.windows_one_line, one_line[result]);
+            if (c.windows_all_lines > 0) {
+                EXPECT_EQ(c.pay, pay[result]);
+            }
+            line_pairs += c.windows_all_lines;
+            all_lines.erase(result);
+        }
+    }
+    EXPECT_EQ(retriggered, (std::set<int>{3, 4}));
+    EXPECT_TRUE(all_lines.empty()) << "a paying result without a row";
+    EXPECT_EQ(line_pairs + losing_pairs, 20 * windows);
+
+    // Spins per paid game: awarded / base cycle x cycle / (cycle - added).
+    const std::uint64_t awarded = 5 * base_scatters[3] + 8 * (base_scatters[4] + base_scatters[5]);
+    const std::uint64_t added = scatters[3] + 2 * scatters[4];
+    const std::string feature_share = ExactDecimal(
+        credits * 100 * awarded, UInt128{kTotalBet} * a.full_cycle * (windows - added), 10);
+    EXPECT_TRUE(ParSheetCsv(def, a).ends_with("," + feature_share + ",,," +
+                                              std::to_string(winning) + ",10290\r\n"));
+    // The identity of the branching process: P(trigger) E[A] / (1 - m) x E[S] is the feature's
+    // return, so the free rows' shares add up to the feature row's.
+    const FeatureLaw& f = a.feature;
+    const double trigger =
+        static_cast<double>(base_scatters[3] + base_scatters[4] + base_scatters[5]) /
+        static_cast<double>(a.full_cycle);
+    EXPECT_DOUBLE_EQ(t.spins_per_game, trigger * f.spins_mean);
+    double shares = 0;
+    for (const Combination& c : t.combinations) shares += c.rtp_share_percent;
+    EXPECT_DOUBLE_EQ(shares, f.spin_mean * t.spins_per_game * 100 / kTotalBet);
+    // ComputeExactReturn takes its own way, over symbol frequencies: equal to its rounding.
+    EXPECT_NEAR(shares, a.rtp.feature_percent, 1e-14 * shares);
+    EXPECT_NEAR(std::stod(feature_share), a.rtp.feature_percent, 1e-14 * shares);
+}
+
+// Both bundled games: a free spin's paying line pairs and the losing ones make 20 x its cycle,
+// the retriggers come as often as ComputeExactReturn's own sums say, and the free spins' total
+// share, exact, is the feature row's share of the base table.
+TEST(CombinationCounts, TheFreeSpinsSumBackOnTheBundledGames) {
+    for (const char* path : {"games/ReelSetup.ini", "games/cinderbrae/ReelSetup.ini"}) {
+        SCOPED_TRACE(path);
+        const GameDefinition def = ReadDefinition(SourceFile(path));
+        const ExactAnalysis a = AnalyseGame(def);
+        const FreeSpinTable& t = a.free_spins;
+        std::uint64_t cycle = 1;
+        for (const std::int16_t last : def.FsReelLen) cycle *= static_cast<std::uint64_t>(last + 1);
+        EXPECT_EQ(t.full_cycle, cycle);
+        const LineAutomaton automaton(def.PayTable, def.Rules.WildMultiplier);
+        const auto outcomes =
+            CountLineOutcomes(def.FsReelStrip, def.FsReelLen, def.LineTable, automaton);
+        std::uint64_t pairs = 0, retriggers = 0;
+        UInt128 credits = 0;
+        for (int code = 0; code < LineAutomaton::kCodes; ++code) {
+            const AutomatonOutcome& r = automaton.Outcome(code);
+            if (r.win == 0 && !r.jackpot) pairs += outcomes[static_cast<std::size_t>(code)];
+        }
+        for (const Combination& c : t.combinations) {
+            if (c.kind == CombinationKind::kRetrigger) retriggers += c.windows_all_lines;
+            if (c.kind != CombinationKind::kScatters && c.kind != CombinationKind::kRetrigger) {
+                pairs += 20 * c.windows_one_line;
+            }
+            credits += *CycleCredits(c);
+        }
+        EXPECT_EQ(pairs, 20 * cycle);
+        EXPECT_NEAR(static_cast<double>(retriggers) / static_cast<double>(cycle),
+                    a.rtp.retrigger_probability, 1e-15);
+        EXPECT_NEAR(t.spins_per_game, a.rtp.trigger_probability * a.rtp.free_spins_per_feature,
+                    1e-15);
+        const std::string share = *ExactSharePercent(credits, FreeSpinTableBasis(a), 10);
+        EXPECT_NEAR(std::stod(share), a.combinations.back().rtp_share_percent, 1e-9);
+        EXPECT_NEAR(std::stod(share), a.rtp.feature_percent, 1e-9);
+    }
 }
 
 TEST(ExactDecimal, RoundsHalfAwayFromZeroWithoutLosingDigits) {

@@ -286,7 +286,7 @@ TEST(ExactAnalysis, EndlessFeaturesGiveInfiniteFiguresAndNoHang) {
     EXPECT_NE(ParSheetCsv(def, a).find("Free spins feature,3+,inf,"), std::string::npos);
     EXPECT_NE(a.designed_rtp_note.find("infinite"), std::string::npos);
     // The window's par sheet shows the expected win as "inf" and the infinite share as "never".
-    const CombinationCells cells = ParSheetCells(def, a.combinations.back(), a.full_cycle);
+    const CombinationCells cells = ParSheetCells(def, a.combinations.back(), BaseTableBasis(a));
     EXPECT_EQ(std::tuple(cells.label, cells.count, cells.pay, cells.rtp_share_percent),
               std::tuple(std::string("Free spins feature"), std::string("3+"), std::string("inf"),
                          std::string("never")));

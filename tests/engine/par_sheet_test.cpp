@@ -56,8 +56,10 @@ TEST(ParSheet, EveryCombinationReadsBackFromTheCsvAndTheSharesMakeTheRtp) {
     const std::string csv = ParSheetCsv(def, a);
     ASSERT_EQ(csv.substr(csv.size() - 2), "\r\n");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), std::count(csv.begin(), csv.end(), '\r'));
-    const std::vector<std::string> records = Lines(csv);
-    ASSERT_EQ(records.size(), a.combinations.size() + 4);
+    const std::vector<std::string> both = Lines(csv);
+    const std::size_t base_records = a.combinations.size() + 4;
+    ASSERT_EQ(both.size(), base_records + 1 + a.free_spins.combinations.size() + 4);
+    const std::vector<std::string> records(both.begin(), both.begin() + base_records);
     EXPECT_EQ(records[0],
               "symbol,count,pay,hits_per_game,one_in_games,rtp_share_percent,odds_flag,"
               "windows_one_line,windows_all_lines,full_cycle");
@@ -116,6 +118,29 @@ TEST(ParSheet, EveryCombinationReadsBackFromTheCsvAndTheSharesMakeTheRtp) {
               std::pair(a.hit_frequency, a.rtp.total_percent));
     EXPECT_EQ(static_cast<double>(std::stoull(total[8])) / static_cast<double>(cycle),
               a.hit_frequency);
+
+    // After an empty line the free spins' block: its own header, its rows of its own cycle, its
+    // totals, the last the feature's share.
+    EXPECT_EQ(both[base_records], "");
+    EXPECT_EQ(both[base_records + 1],
+              "symbol,count,pay,hits_per_free_spin,one_in_free_spins,rtp_share_percent,"
+              "odds_flag,windows_one_line,windows_all_lines,free_spins_cycle");
+    const FreeSpinTable& free = a.free_spins;
+    for (std::size_t i = 0; i < free.combinations.size(); ++i) {
+        const Combination& c = free.combinations[i];
+        const auto f = Fields(both[base_records + 2 + i]);
+        ASSERT_EQ(f.size(), 10u);
+        EXPECT_EQ((std::vector{f[0], f[6]}),
+                  (std::vector{CombinationLabel(def, c), std::string()}));
+        EXPECT_EQ((std::vector{Number(f[2]), Number(f[3])}), (std::vector{c.pay, c.hits_per_game}));
+        EXPECT_EQ((std::vector{std::stoull(f[8]), std::stoull(f[9])}),
+                  (std::vector<unsigned long long>{c.windows_all_lines, free.full_cycle}));
+        EXPECT_NEAR(Number(f[5]), c.rtp_share_percent, 5e-11);
+    }
+    const auto free_total = Fields(both.back());
+    EXPECT_EQ(free_total[0], "Total");
+    EXPECT_EQ(std::stoull(free_total[8]), free.winning_windows);
+    EXPECT_NEAR(Number(free_total[5]), a.combinations.back().rtp_share_percent, 1e-9);
 }
 
 // One wild a reel of L positions: five wilds 20 / L^5 a game; no scatter, so no feature.

@@ -69,9 +69,11 @@ class ParSheetTest : public QObject {
         const GameDefinition& def = f.Engine().Definition();
         const ExactAnalysis expected = AnalyseGame(def);
         const QAbstractItemModel& model = Table(*sheet);
-        QCOMPARE(model.rowCount(), static_cast<int>(expected.combinations.size()));
+        const int base_rows = static_cast<int>(expected.combinations.size());
+        const int free_rows = static_cast<int>(expected.free_spins.combinations.size());
+        QCOMPARE(model.rowCount(), base_rows + 1 + free_rows + 1);
         int flagged = 0;
-        for (int r = 0; r < model.rowCount(); ++r) {
+        for (int r = 0; r < base_rows; ++r) {
             const Combination& c = expected.combinations[static_cast<std::size_t>(r)];
             QCOMPARE(Cell(model, r, ParTableModel::kName),
                      QString::fromStdString(CombinationLabel(def, c)));
@@ -96,6 +98,31 @@ class ParSheetTest : public QObject {
                                       : !ground.isValid());
         }
         QCOMPARE(flagged, 1);
+
+        // Then the free spins: a heading row over their own cycle and column titles, a row each
+        // of the cells of their own table, and their total, the feature's share.
+        const auto& grid = test::Child<QTableView>(*sheet, "grdCombinations");
+        QCOMPARE(grid.columnSpan(base_rows, ParTableModel::kName),
+                 int{ParTableModel::kHitsPerGame});
+        QVERIFY(
+            Cell(model, base_rows, ParTableModel::kName)
+                .contains(QString::fromStdString(GroupedWhole(expected.free_spins.full_cycle))));
+        QCOMPARE(Cell(model, base_rows, ParTableModel::kOneIn), QStringLiteral("1 in spins"));
+        QCOMPARE(model.data(model.index(base_rows, 0), Qt::BackgroundRole).value<QBrush>().color(),
+                 kHeadingRow);
+        const TableBasis spins = FreeSpinTableBasis(expected);
+        for (int i = 0; i < free_rows; ++i) {
+            const CombinationCells cells = ParSheetCells(
+                def, expected.free_spins.combinations[static_cast<std::size_t>(i)], spins);
+            QCOMPARE(Cell(model, base_rows + 1 + i, ParTableModel::kOneIn),
+                     QString::fromStdString(cells.one_in_games));
+            QCOMPARE(Cell(model, base_rows + 1 + i, ParTableModel::kRtpShare),
+                     QString::fromStdString(cells.rtp_share_percent));
+        }
+        const int total = model.rowCount() - 1;
+        QCOMPARE(Cell(model, total, ParTableModel::kName), QStringLiteral("Total free spins"));
+        QVERIFY(Shows(Cell(model, total, ParTableModel::kRtpShare),
+                      expected.combinations.back().rtp_share_percent, 1e-6));
 
         const QString figures = test::Child<QPlainTextEdit>(*sheet, "txtFigures").toPlainText();
         // The figures as the runner prints them (checked one by one there).

@@ -38,18 +38,24 @@ WindowRules BaseGameRules(const GameDefinition& def, const LineAutomaton& automa
     return rules;
 }
 
-// A free spin books only paying lines, and everything times the free spins' multiplier.
+// A free spin books only paying lines, and everything times the free spins' multiplier; it
+// wins something, as a base game does, with a paying line, five wilds, paying scatters or spins
+// added.
 WindowRules FreeSpinRules(const GameDefinition& def, const LineAutomaton& automaton,
                           const SpinGroups& retriggers) {
     WindowRules rules;
     for (int code = 0; code < LineAutomaton::kCodes; ++code) {
-        const std::int32_t win = automaton.Outcome(code).win;
+        const AutomatonOutcome& r = automaton.Outcome(code);
         rules.line_win[static_cast<std::size_t>(code)] =
-            win > 0 ? win * def.Rules.FreeSpinMultiplier : 0;
+            r.win > 0 ? r.win * def.Rules.FreeSpinMultiplier : 0;
+        rules.line_hit[static_cast<std::size_t>(code)] = r.win > 0 || r.jackpot;
     }
     for (int n = kScatterWinFrom; n <= kMaxScatters; ++n) {
+        const std::int16_t pay = def.PayTable[kScatter][n];
         rules.scatter_win[static_cast<std::size_t>(n)] =
-            def.PayTable[kScatter][n] * kTotalBet * def.Rules.FreeSpinMultiplier;
+            pay * kTotalBet * def.Rules.FreeSpinMultiplier;
+        rules.scatter_hit[static_cast<std::size_t>(n)] =
+            pay > 0 || retriggers.group_of[static_cast<std::size_t>(n)] >= 0;
     }
     rules.spin_group = retriggers.group_of;
     return rules;
@@ -269,6 +275,9 @@ ExactAnalysis AnalyseGame(const GameDefinition& def, const AnalysisProgress& pro
     a.combinations = PayingCombinations(
         def, automaton, CountLineOutcomes(def.ReelStrip, def.ReelLen, def.LineTable, automaton),
         base, awards, a.feature);
+    a.free_spins = FreeSpinCombinations(
+        def, automaton, CountLineOutcomes(def.FsReelStrip, def.FsReelLen, def.LineTable, automaton),
+        free, retriggers, base, awards);
     a.designed_rtp_note = DesignedRtpNote(def.GameRTP, a.rtp.total_percent);
     throttle.StopIfCancelled();  // a cancel that came after the last pair of columns
     throttle.Done();

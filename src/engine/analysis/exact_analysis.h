@@ -3,8 +3,8 @@
 // spread of one paid game's win, features included (the standard deviation and the volatility
 // index, so how far a run of N games may stray from the return), how often a game wins, the
 // largest win and the distribution of the base game's wins, the odds of every paying
-// combination with the odds rules of the regulators, and the designed return of the header
-// against the exact one.
+// combination with the odds rules of the regulators, those of one free spin with their shares of
+// the return, and the designed return of the header against the exact one.
 //
 // Units: a paid game bets 20 credits. Wins are in credits where a field says so, otherwise in
 // multiples of the total bet ("bets").
@@ -42,20 +42,25 @@ enum class CombinationKind {
     kJackpot,       // five wilds on a line
     kScatters,      // 2..5 scatters anywhere
     kFeature,       // the free-spin feature of a scatter count, or of that count or more
+    kRetrigger,     // a free spin's scatters that add spins: of a count, or of that count or more
 };
 
-// One paying combination of a base game.
+// One paying combination of a base game, or of one free spin (ExactAnalysis::free_spins), where
+// "a game" is one free spin and its cycle the free-spin strips'.
 struct Combination {
     CombinationKind kind = CombinationKind::kLine;
     int symbol = 0;                // symbol code; the scatter's for scatters and the feature
     int count = 0;                 // run length or scatters
-    bool or_more = false;          // the feature: its count or more scatters (every count that
-                                   // triggers brings the same spins)
-    double pay = 0;                // credits of one paid game; the feature: its expected win
+    bool or_more = false;          // the feature and the retrigger: its count or more scatters
+                                   // (every count that brings spins brings as many)
+    double pay = 0;                // credits of one paid game; the feature: its expected win; a
+                                   // free spin's: times its multiplier, a retrigger none
     double hits_per_game = 0;      // expected lines (scatter results, features) per paid game
     double one_in_games = 0;       // 1 / hits_per_game; infinite when it never comes
     double rtp_share_percent = 0;  // hits_per_game x pay / 20 x 100; the shares add up to the RTP
-    unsigned odds_flags = 0;       // OddsFlag bits
+                                   // (a free spin's: also times FreeSpinTable::spins_per_game)
+    unsigned odds_flags = 0;       // OddsFlag bits; the rules are the base game's: a free spin's
+                                   // rows carry none
     // Of the full cycle (ExactAnalysis::full_cycle): the windows in which one line shows a line
     // result, the same for each of the 20 lines; the (window, line) pairs over all 20 lines,
     // 20 times as many, so that hits_per_game = windows_all_lines / full_cycle. Scatters and the
@@ -85,6 +90,23 @@ struct FeatureLaw {
     double win_second_moment = 0;      // E[F^2]
     // E[F] of a feature triggered by 0..5 scatters: its award times E[X]; 0 without an award.
     std::array<double, kMaxScatters + 1> win_by_scatters{};
+};
+
+// One free spin of the free-spin strips: its paying combinations (lines, five wilds, scatters
+// and the retriggers) over the free-spins cycle. A paid game brings spins_per_game free spins on
+// average, so a row's share of the RTP is its hits per free spin x pay x spins_per_game / 20 x
+// 100, and the rows' shares add up to the feature's. In whole numbers: the spins the base cycle
+// awards (each window's award, summed) and the spins the free-spins cycle adds (each window's
+// retrigger) give spins_per_game = awarded / base cycle x cycle / (cycle - added), infinite
+// when added >= cycle (retriggers never die out) and some window awards spins.
+struct FreeSpinTable {
+    std::uint64_t full_cycle = 0;       // the product of the five free-spin reel lengths
+    std::uint64_t winning_windows = 0;  // a free spin wins something or adds spins
+    std::uint64_t awarded_spins = 0;
+    std::uint64_t added_spins = 0;
+    double spins_per_game = 0;
+    double hit_frequency = 0;               // winning_windows / full_cycle
+    std::vector<Combination> combinations;  // lines, scatters, then the retriggers
 };
 
 // The return a run of `games` games stays within, at each confidence level, in percent.
@@ -123,6 +145,7 @@ struct ExactAnalysis {
 
     FeatureLaw feature;
     std::vector<Combination> combinations;  // lines, scatters, then the feature
+    FreeSpinTable free_spins;
     // Empty, or a sentence when the header's RTP and the exact one differ by more than 0.01
     // percentage points.
     std::string designed_rtp_note;

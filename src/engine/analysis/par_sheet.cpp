@@ -81,21 +81,49 @@ void AppendRow(std::string& out, std::string_view label, std::string_view count,
         ',' + f.one_line + ',' + WholeDecimal(f.windows) + ',' + WholeDecimal(full_cycle) + "\r\n";
 }
 
-// The counts and sums of one group of rows (the lines, the scatters).
+// The counts and sums of one group of rows (the lines, the scatters, a free spin's all).
 struct RowTotal {
     double hits = 0;
     std::uint64_t windows = 0;
     UInt128 credits = 0;
+    double share = 0;
 
     void Add(const Combination& c) {
         hits += c.hits_per_game;
         windows += c.windows_all_lines;
         credits += CycleCredits(c).value_or(0);
+        share += c.rtp_share_percent;
     }
-    RowFigures Figures(std::uint64_t full_cycle) const {
-        return {hits, windows, "", ExactSharePercent(credits, full_cycle, kShareDecimals), 0};
+    RowFigures Figures(const TableBasis& table) const {
+        return {hits, windows, "", ExactSharePercent(credits, table, kShareDecimals), share};
     }
 };
+
+// The rows of one table of combinations, then the totals of its lines and its scatters. Returns
+// the sums of every row.
+RowTotal AppendCombinations(std::string& out, const GameDefinition& def,
+                            const std::vector<Combination>& rows, const TableBasis& table) {
+    RowTotal lines, scatters, all;
+    for (const Combination& c : rows) {
+        const auto credits = CycleCredits(c);
+        const RowFigures figures{
+            c.hits_per_game, c.windows_all_lines, WholeDecimal(c.windows_one_line),
+            credits ? ExactSharePercent(*credits, table, kShareDecimals) : std::nullopt,
+            c.rtp_share_percent};
+        AppendRow(out, CombinationLabel(def, c), CombinationCount(c), c.pay, figures,
+                  OddsFlagText(c.odds_flags), table.cycle);
+        if (c.kind == CombinationKind::kScatters) {
+            scatters.Add(c);
+        } else if (c.kind != CombinationKind::kFeature && c.kind != CombinationKind::kRetrigger) {
+            lines.Add(c);
+        }
+        all.Add(c);
+    }
+    const double none = std::nan("");
+    AppendRow(out, "Total lines", "", none, lines.Figures(table), "", table.cycle);
+    AppendRow(out, "Total scatters", "", none, scatters.Figures(table), "", table.cycle);
+    return all;
+}
 
 }  // namespace
 
@@ -110,6 +138,8 @@ std::string CombinationLabel(const GameDefinition& def, const Combination& c) {
             return name + " jackpot";
         case CombinationKind::kScatters:
             return name;
+        case CombinationKind::kRetrigger:
+            return "Retrigger (" + std::to_string(def.Rules.Retrigger[c.count]) + " spins)";
         case CombinationKind::kFeature:
             break;
     }
@@ -127,32 +157,26 @@ std::string OddsFlagText(unsigned odds_flags) {
 }
 
 std::string ParSheetCsv(const GameDefinition& def, const ExactAnalysis& analysis) {
-    const std::uint64_t cycle = analysis.full_cycle;
     std::string out =
         "symbol,count,pay,hits_per_game,one_in_games,rtp_share_percent,odds_flag,"
         "windows_one_line,windows_all_lines,full_cycle\r\n";
-    RowTotal lines, scatters;
-    for (const Combination& c : analysis.combinations) {
-        const auto credits = CycleCredits(c);
-        const RowFigures figures{
-            c.hits_per_game, c.windows_all_lines, WholeDecimal(c.windows_one_line),
-            credits ? std::optional(ExactSharePercent(*credits, cycle, kShareDecimals))
-                    : std::nullopt,
-            c.rtp_share_percent};
-        AppendRow(out, CombinationLabel(def, c), CombinationCount(c), c.pay, figures,
-                  OddsFlagText(c.odds_flags), cycle);
-        if (c.kind == CombinationKind::kScatters) {
-            scatters.Add(c);
-        } else if (c.kind != CombinationKind::kFeature) {
-            lines.Add(c);
-        }
-    }
+    AppendCombinations(out, def, analysis.combinations, BaseTableBasis(analysis));
     const double none = std::nan("");
-    AppendRow(out, "Total lines", "", none, lines.Figures(cycle), "", cycle);
-    AppendRow(out, "Total scatters", "", none, scatters.Figures(cycle), "", cycle);
+    const std::uint64_t cycle = analysis.full_cycle;
     const RowFigures total{analysis.hit_frequency, analysis.winning_windows, "", std::nullopt,
                            analysis.rtp.total_percent};
     AppendRow(out, "Total", "", none, total, "", cycle);
+
+    const FreeSpinTable& free = analysis.free_spins;
+    const TableBasis free_basis = FreeSpinTableBasis(analysis);
+    out +=
+        "\r\nsymbol,count,pay,hits_per_free_spin,one_in_free_spins,rtp_share_percent,odds_flag,"
+        "windows_one_line,windows_all_lines,free_spins_cycle\r\n";
+    RowFigures spins_total =
+        AppendCombinations(out, def, free.combinations, free_basis).Figures(free_basis);
+    spins_total.hits = free.hit_frequency;
+    spins_total.windows = free.winning_windows;
+    AppendRow(out, "Total", "", none, spins_total, "", free_basis.cycle);
     return out;
 }
 

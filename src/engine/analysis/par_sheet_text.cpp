@@ -182,9 +182,20 @@ std::string CreditsText(double credits) {
     return credits == std::floor(credits) ? FigureText(credits, 0) : FigureText(credits, 4);
 }
 
-std::optional<std::string> ExactOneIn(std::uint64_t full_cycle, std::uint64_t windows) {
+TableBasis BaseTableBasis(const ExactAnalysis& a) {
+    return {a.full_cycle, 1, a.full_cycle};
+}
+
+TableBasis FreeSpinTableBasis(const ExactAnalysis& a) {
+    const FreeSpinTable& t = a.free_spins;
+    const bool endless = t.added_spins >= t.full_cycle;
+    return {t.full_cycle, t.awarded_spins,
+            endless ? UInt128{0} : UInt128{a.full_cycle} * (t.full_cycle - t.added_spins)};
+}
+
+std::optional<std::string> ExactOneIn(std::uint64_t cycle, std::uint64_t windows) {
     if (windows == 0) return std::nullopt;
-    return ExactDecimal(full_cycle, windows, 2);
+    return ExactDecimal(cycle, windows, 2);
 }
 
 std::optional<UInt128> CycleCredits(const Combination& c) {
@@ -192,19 +203,22 @@ std::optional<UInt128> CycleCredits(const Combination& c) {
     return UInt128{c.windows_all_lines} * static_cast<std::uint64_t>(c.pay);
 }
 
-std::string ExactSharePercent(UInt128 credits, std::uint64_t full_cycle, int decimals) {
-    return ExactDecimal(credits * 100, UInt128{full_cycle} * kTotalBet, decimals);
+std::optional<std::string> ExactSharePercent(UInt128 credits, const TableBasis& table,
+                                             int decimals) {
+    if (table.share_per == 0) return std::nullopt;
+    return ExactDecimal(credits * 100 * table.share_times, table.share_per * kTotalBet, decimals);
 }
 
-std::string SharePercentText(const Combination& c, std::uint64_t full_cycle, int decimals) {
-    if (const auto credits = CycleCredits(c))
-        return ExactSharePercent(*credits, full_cycle, decimals);
+std::string SharePercentText(const Combination& c, const TableBasis& table, int decimals) {
+    if (const auto credits = CycleCredits(c)) {
+        if (auto exact = ExactSharePercent(*credits, table, decimals)) return *exact;
+    }
     return std::isinf(c.rtp_share_percent) ? std::string("never")
                                            : FixedTiesAway(c.rtp_share_percent, decimals);
 }
 
 CombinationCells ParSheetCells(const GameDefinition& def, const Combination& c,
-                               std::uint64_t full_cycle) {
+                               const TableBasis& table) {
     const bool whole = c.pay == std::floor(c.pay);  // an infinite expected win reads "inf"
     return {CombinationLabel(def, c),
             CombinationCount(c),
@@ -212,8 +226,8 @@ CombinationCells ParSheetCells(const GameDefinition& def, const Combination& c,
             text::Decimal(static_cast<std::int64_t>(c.windows_one_line)),
             text::Decimal(static_cast<std::int64_t>(c.windows_all_lines)),
             ExponentTiesAway(c.hits_per_game, 6),
-            ExactOneIn(full_cycle, c.windows_all_lines).value_or("never"),
-            SharePercentText(c, full_cycle, 6),
+            ExactOneIn(table.cycle, c.windows_all_lines).value_or("never"),
+            SharePercentText(c, table, 6),
             OddsFlagText(c.odds_flags)};
 }
 

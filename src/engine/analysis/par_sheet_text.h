@@ -42,24 +42,40 @@ std::string DesignedRtpLine(const ExactAnalysis& a);
 double FeatureWinSd(const FeatureLaw& feature);
 
 // A combination's count as the par sheet writes it: the run length or scatters, "3+" for the
-// feature.
+// feature and the retrigger of every count from 3.
 std::string CombinationCount(const Combination& c);
 
 // Credits: whole pays as they stand, an expected win with four decimals.
 std::string CreditsText(double credits);
 
-// The exact figures of a combination from its counts over the full cycle. "1 in" games is
-// full_cycle / windows_all_lines with two decimals; nothing when it never comes.
-std::optional<std::string> ExactOneIn(std::uint64_t full_cycle, std::uint64_t windows);
-// The credits a combination wins over the full cycle, windows_all_lines x pay, where its pay is
+// What a table's counts are of and how the credits its combinations win over that cycle become
+// shares of the RTP: credits x 100 x share_times / (20 x share_per) percent. The base game's
+// table: its full cycle, times 1 per full cycle. The free spins' table: the free-spins cycle,
+// times the spins the base cycle awards per base cycle x (free-spins cycle - the spins it adds),
+// that is spins_per_game / cycle (FreeSpinTable); share_per is 0 when those spins are endless,
+// and no share is then exact.
+struct TableBasis {
+    std::uint64_t cycle = 0;
+    UInt128 share_times = 1;
+    UInt128 share_per = 0;
+};
+TableBasis BaseTableBasis(const ExactAnalysis& a);
+TableBasis FreeSpinTableBasis(const ExactAnalysis& a);
+
+// The exact figures of a combination from its counts over its table's cycle. "1 in" games is
+// cycle / windows_all_lines with two decimals; nothing when it never comes.
+std::optional<std::string> ExactOneIn(std::uint64_t cycle, std::uint64_t windows);
+// The credits a combination wins over its cycle, windows_all_lines x pay, where its pay is
 // whole credits; nothing for the feature, whose expected win is not.
 std::optional<UInt128> CycleCredits(const Combination& c);
-// The share of the RTP that `credits` won over the full cycle make: credits x 100 / (full_cycle
-// x 20), with `decimals` decimals.
-std::string ExactSharePercent(UInt128 credits, std::uint64_t full_cycle, int decimals);
-// A combination's share with `decimals` decimals: exact where its pay is whole credits, otherwise
-// the double rounded half away from zero; "never" when it is infinite.
-std::string SharePercentText(const Combination& c, std::uint64_t full_cycle, int decimals);
+// The share of the RTP that `credits` won over a table's cycle make, with `decimals` decimals;
+// nothing when the table's spins are endless.
+std::optional<std::string> ExactSharePercent(UInt128 credits, const TableBasis& table,
+                                             int decimals);
+// A combination's share with `decimals` decimals: exact where its pay is whole credits and the
+// table's spins are not endless, otherwise the double rounded half away from zero; "never" when
+// it is infinite.
+std::string SharePercentText(const Combination& c, const TableBasis& table, int decimals);
 
 // The cells of one row of the window's table of combinations. "1 in" and the share are exact
 // decimals of the counts (exact_decimal.h) where the pay is whole; the other numbers round half
@@ -71,7 +87,7 @@ struct CombinationCells {
         rtp_share_percent, odds_rules;
 };
 CombinationCells ParSheetCells(const GameDefinition& def, const Combination& c,
-                               std::uint64_t full_cycle);
+                               const TableBasis& table);
 
 // `value` with `decimals` decimals, or with `decimals` after the first digit and an exponent of
 // at least two digits ("1.250000e-05"), rounded half away from zero; "inf", "-inf" for

@@ -98,6 +98,11 @@ void frmParSheet::ShowResult() {
                                 DesignedRtpLine(*analysis);
     txtFigures_->setPlainText(QString::fromStdString(figures));
     model_->SetAnalysis(def_, *analysis);
+    // The free spins' heading reaches over the columns before those it titles anew, so that
+    // it does not widen the names' column.
+    grdCombinations_->clearSpans();
+    grdCombinations_->setSpan(model_->FreeSpinHeadingRow(), ParTableModel::kName, 1,
+                              ParTableModel::kHitsPerGame);
     grdCombinations_->resizeColumnsToContents();
 }
 

@@ -1,8 +1,10 @@
 #include "ui/stats/par_table_model.h"
 
 #include <QBrush>
+#include <QFont>
 
 #include "engine/analysis/par_sheet_text.h"
+#include "model/text_format.h"
 
 namespace kragmoor {
 namespace {
@@ -18,8 +20,20 @@ ParTableModel::ParTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 void ParTableModel::SetAnalysis(const GameDefinition& def, const ExactAnalysis& analysis) {
     beginResetModel();
     rows_.clear();
-    for (const Combination& c : analysis.combinations) {
-        const CombinationCells cells = ParSheetCells(def, c, analysis.full_cycle);
+    AddCombinations(def, analysis.combinations, analysis, false);
+    free_heading_ = static_cast<int>(rows_.size());
+    AddFreeSpinHeading(analysis);
+    AddCombinations(def, analysis.free_spins.combinations, analysis, true);
+    AddFreeSpinTotal(analysis);
+    endResetModel();
+}
+
+void ParTableModel::AddCombinations(const GameDefinition& def,
+                                    const std::vector<Combination>& combinations,
+                                    const ExactAnalysis& analysis, bool free_spins) {
+    const TableBasis table = free_spins ? FreeSpinTableBasis(analysis) : BaseTableBasis(analysis);
+    for (const Combination& c : combinations) {
+        const CombinationCells cells = ParSheetCells(def, c, table);
         Row row;
         row.texts = {QString::fromStdString(cells.label),
                      QString::fromStdString(cells.count),
@@ -33,7 +47,44 @@ void ParTableModel::SetAnalysis(const GameDefinition& def, const ExactAnalysis& 
         row.flagged = c.odds_flags != 0;
         rows_.push_back(std::move(row));
     }
-    endResetModel();
+}
+
+// The cycle and the spins a paid game brings, and the titles of the columns that count free
+// spins instead of games.
+void ParTableModel::AddFreeSpinHeading(const ExactAnalysis& analysis) {
+    const FreeSpinTable& t = analysis.free_spins;
+    Row row;
+    row.texts[kName] = QStringLiteral("One free spin: cycle %1; %2 free spins a game")
+                           .arg(QString::fromStdString(GroupedWhole(t.full_cycle)),
+                                QString::fromStdString(FixedTiesAway(t.spins_per_game, 6)));
+    row.texts[kHitsPerGame] = QStringLiteral("Hits per spin");
+    row.texts[kOneIn] = QStringLiteral("1 in spins");
+    row.texts[kRtpShare] = QStringLiteral("RTP share %");
+    row.bold = true;
+    rows_.push_back(std::move(row));
+}
+
+// The winning windows of the free-spins cycle and the free spins' whole share: the feature's.
+void ParTableModel::AddFreeSpinTotal(const ExactAnalysis& analysis) {
+    const FreeSpinTable& t = analysis.free_spins;
+    const TableBasis table = FreeSpinTableBasis(analysis);
+    UInt128 credits = 0;
+    double share = 0;
+    for (const Combination& c : t.combinations) {
+        credits += CycleCredits(c).value_or(0);
+        share += c.rtp_share_percent;
+    }
+    Row row;
+    row.texts[kName] = QStringLiteral("Total free spins");
+    row.texts[kWindowsAllLines] =
+        QString::fromStdString(text::Decimal(static_cast<std::int64_t>(t.winning_windows)));
+    row.texts[kHitsPerGame] = QString::fromStdString(ExponentTiesAway(t.hit_frequency, 6));
+    row.texts[kOneIn] =
+        QString::fromStdString(ExactOneIn(t.full_cycle, t.winning_windows).value_or("never"));
+    row.texts[kRtpShare] = QString::fromStdString(
+        ExactSharePercent(credits, table, 6).value_or(FixedTiesAway(share, 6)));
+    row.bold = true;
+    rows_.push_back(std::move(row));
 }
 
 int ParTableModel::rowCount(const QModelIndex& parent) const {
@@ -53,7 +104,14 @@ QVariant ParTableModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:  // the rules broken, whole where the column is narrower
             return index.column() == kFlags && row.flagged ? row.texts[kFlags] : QVariant();
         case Qt::BackgroundRole:
-            return row.flagged ? QVariant(QBrush(kFlaggedRow)) : QVariant();
+            if (row.flagged) return QBrush(kFlaggedRow);
+            return index.row() == free_heading_ ? QVariant(QBrush(kHeadingRow)) : QVariant();
+        case Qt::FontRole: {
+            if (!row.bold) return {};
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
         case Qt::TextAlignmentRole:
             return index.column() == kName || index.column() == kFlags
                        ? int{Qt::AlignLeft | Qt::AlignVCenter}
