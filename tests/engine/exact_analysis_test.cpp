@@ -291,6 +291,13 @@ TEST(ExactAnalysis, EndlessFeaturesGiveInfiniteFiguresAndNoHang) {
               std::tuple(std::string("Free spins feature"), std::string("3+"), std::string("inf"),
                          std::string("never")));
     EXPECT_EQ(CreditsText(a.combinations.back().pay), "infinite");
+    // A free spin's paying rows then have infinite shares, no exact ones; a retrigger's is 0.
+    EXPECT_TRUE(std::isinf(a.free_spins.spins_per_game));
+    for (const Combination& c : a.free_spins.combinations) {
+        const bool pays = c.pay > 0 && c.windows_all_lines > 0;
+        EXPECT_EQ(SharePercentText(c, FreeSpinTableBasis(a), 6), pays ? "never" : "0.000000");
+    }
+    EXPECT_TRUE(ParSheetCsv(def, a).ends_with(",inf,,,32,32\r\n"));
 
     for (auto& row : def.PayTable) std::fill(row, row + kRunLengths, std::int16_t{0});
     const ExactAnalysis silent = AnalyseGame(def);
