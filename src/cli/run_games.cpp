@@ -1,14 +1,16 @@
 // kragmoor-sim DIR --games N: an automatic run with nothing shown, stopped at the yield after
 // game N, then saved and the logs closed, and a summary of what was played with its verdict
-// against the exact RTP. The exact analysis runs on a thread of its own while the games play.
-// One thread plays the single stream, as the window does; more play chunks
+// against the exact RTP. The exact analysis runs on a thread of its own, beside the games or after
+// them. One thread plays the single stream, as the window does; more play chunks
 // (engine/chunks/chunked_run.h).
 #include "cli/run_games.h"
 
 #include <algorithm>
 #include <chrono>
 #include <exception>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli/analysis_wait.h"
@@ -134,12 +136,22 @@ bool OpenOrTell(const Options& options, Session& session, const Streams& streams
 }
 
 int RunGames(const Options& options, Session& session, const Streams& streams) {
-    // Its own copy of the definition: nothing is shared with the games.
-    BackgroundAnalysis analysis(session.definition);
-    ProgressBar bar(streams.terminal, HeadlessRun::StopsAt(options.games));
+    // The analysis for the verdict works beside the games on a core they leave free, and after
+    // them when they take every core, so that it never slows them down. It has its own copy of
+    // the definition: nothing is shared with the games.
+    const std::int64_t games_end = HeadlessRun::StopsAt(options.games);
+    const int threads =
+        options.threads == 1
+            ? 1
+            : ChunkThreads(options.threads, (games_end + kChunkGames - 1) / kChunkGames);
+    const bool core_free = threads < static_cast<int>(std::thread::hardware_concurrency());
+    std::optional<BackgroundAnalysis> analysis;
+    if (core_free) analysis.emplace(session.definition);
+    ProgressBar bar(streams.terminal, games_end);
     const Played played = options.threads == 1 ? PlaySingleStream(options, session, bar)
                                                : PlayChunks(options, session, bar);
-    return Report(options, analysis, played, streams);
+    if (!analysis) analysis.emplace(session.definition);
+    return Report(options, *analysis, played, streams);
 }
 
 int RunMergedParts(const Options& options, Session& session, const PartSet& parts,
