@@ -8,6 +8,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "chunked_outcome.h"
@@ -17,12 +18,6 @@ namespace kragmoor {
 namespace {
 
 using namespace test;
-
-std::string PartName(int part, int parts) {
-    char name[64];
-    std::snprintf(name, sizeof name, "part-%04d-of-%04d.kragmoor-part", part, parts);
-    return name;
-}
 
 // Plays the run's `parts` parts side by side, each in a process of the built program; true when
 // all exited with 0.
@@ -85,11 +80,11 @@ TEST(PartRun, ThreeProcessesMergeToTheRunOnThreads) {
     ASSERT_TRUE(PlayPartsInProcesses(dir, "--games 5000300", 3));
     const RunResult again = PlayPart(dir, "5000300", "1/3", {"--threads", "2"});
     ASSERT_EQ(again.exit_code, 0) << again.err;
-    EXPECT_EQ(again.err,
-              "kragmoor-sim: part 1 of 3: 2 chunks, 2000000 games, in " + PartName(1, 3) + "\n");
+    EXPECT_EQ(again.err, "kragmoor-sim: part 1 of 3: 2 chunks, 2000000 games, in " +
+                             PartFileName(1, 3) + "\n");
     // A part writes its part file and nothing else.
     EXPECT_EQ(dir.Files(),
-              Names({"ReelSetup.ini", PartName(0, 3), PartName(1, 3), PartName(2, 3)}));
+              Names({"ReelSetup.ini", PartFileName(0, 3), PartFileName(1, 3), PartFileName(2, 3)}));
     const Outcome merged = OutcomeOf(dir, Merge(dir));
     EXPECT_NE(merged.err.find("kragmoor-sim: merged 3 part files: 6 chunks, 5000300 games\n"),
               std::string::npos)
@@ -138,122 +133,101 @@ void Rewrite(const std::filesystem::path& file, const std::function<void(std::st
     WriteFile(file, bytes);
 }
 
-// A directory with the two parts of a run of two chunks, played in this process.
-struct TwoParts {
-    TempDir dir;
-    TwoParts() {
+// The two parts of a run of two chunks, played once in this process; each refusal spoils a copy.
+const TempDir& TwoParts() {
+    static const TempDir dir;
+    static const bool played = [] {
         WriteFile(dir / "ReelSetup.ini", Bundled());
-        for (const char* part : {"0/2", "1/2"}) {
-            const RunResult run = PlayPart(dir, "1000100", part);
-            EXPECT_EQ(run.exit_code, 0) << run.err;
-        }
-    }
-    std::filesystem::path Part(int part) const { return dir / PartName(part, 2); }
+        for (const char* part : {"0/2", "1/2"})
+            EXPECT_EQ(PlayPart(dir, "1000100", part).exit_code, 0) << part;
+        return true;
+    }();
+    EXPECT_TRUE(played);
+    return dir;
+}
 
-    // The merge refuses with `what` after the file's name, and writes nothing.
-    void ExpectRefused(const std::string& file, const std::string& what) const {
+// Each set of part files the merge refuses, with its message after "kragmoor-sim: " ("$DIR": the
+// directory): it exits with 1 and writes nothing.
+TEST(PartMerge, RefusesEverySetThatIsNotOneWholeRun) {
+    using Edit = std::function<void(const TempDir&)>;
+    const auto part = [](const TempDir& dir, int p) { return dir / PartFileName(p, 2); };
+    const auto cut = [&](bool in_header, std::size_t less) -> Edit {
+        return [&part, in_header, less](const TempDir& dir) {
+            const std::string bytes = ReadFile(part(dir, 1));
+            WriteFile(part(dir, 1),
+                      bytes.substr(0, in_header ? 20 * less : bytes.size() / less - 1));
+        };
+    };
+    const auto replay = [](const char* games, const char* p, std::vector<std::string> more = {}) {
+        return [=](const TempDir& dir) { ASSERT_EQ(PlayPart(dir, games, p, more).exit_code, 0); };
+    };
+    const std::string p0 = PartFileName(0, 2) + ": ", p1 = PartFileName(1, 2) + ": ";
+    const std::string damaged = "damaged (its checksum does not match its contents)";
+    const std::string short_header = p1 + "cut short (damaged, or still being written)";
+    const std::vector<std::pair<Edit, std::string>> cases = {
+        {[&](const TempDir& dir) {
+             std::filesystem::remove(part(dir, 1));
+             WriteFile(dir / (PartFileName(1, 2) + ".tmp"), "a part killed half way");
+         },
+         p1 + "missing (part 1 of 2)"},
+        {[&](const TempDir& dir) {
+             std::filesystem::copy_file(part(dir, 0), dir / "zz-copy.kragmoor-part");
+         },
+         "zz-copy.kragmoor-part: part 0 of 2 twice: " + PartFileName(0, 2) + " is too"},
+        {[&](const TempDir& dir) {
+             std::filesystem::remove(part(dir, 0));
+             std::filesystem::remove(part(dir, 1));
+         },
+         "no part files (*.kragmoor-part) in $DIR"},
+        {replay("1000200", "1/2"), p1 + "a part of a run of 1000200 games, not 1000100"},
+        {replay("1000100", "2/3"), PartFileName(2, 3) + ": one of 3 parts, not 2"},
+        {replay("1000100", "1/2", {"--sequential"}),
+         p1 + "played with odometer stops on reel 4, not random stops"},
+        {[](const TempDir& dir) {
+             std::string game = Bundled();
+             WriteFile(dir / "ReelSetup.ini",
+                       game.replace(game.find("SEED = 20261205"), 15, "SEED = 20261206"));
+         },
+         p0 + "played with seed 20261205, ReelSetup.ini has 20261206"},
+        {[](const TempDir& dir) { WriteFile(dir / "ReelSetup.ini", Bundled() + "\r\n"); },
+         p0 + "played on another ReelSetup.ini than this directory's (its contents differ)"},
+        {[&](const TempDir& dir) {
+             Rewrite(part(dir, 1), [](std::string& bytes) {
+                 ASSERT_EQ(bytes.substr(kVersionAt, std::string(KRAGMOOR_VERSION).size()),
+                           KRAGMOOR_VERSION);
+                 bytes[kVersionAt] = bytes[kVersionAt] == '9' ? '8' : '9';
+             });
+         },
+         p1 + "written by kragmoor-sim " + (KRAGMOOR_VERSION[0] == '9' ? "8" : "9") +
+             std::string(KRAGMOOR_VERSION).substr(1) + ", this is " KRAGMOOR_VERSION},
+        {[&](const TempDir& dir) {
+             std::string bytes = ReadFile(part(dir, 1));
+             bytes[bytes.size() / 2] ^= 0x10;
+             WriteFile(part(dir, 1), bytes);
+         },
+         p1 + damaged},
+        // Cut in its header, then in its body or its trailer.
+        {cut(true, 1), short_header},
+        {cut(true, 2), short_header},
+        {cut(false, 1), p1 + damaged},
+        {cut(false, 2), p1 + damaged},
+        {[&](const TempDir& dir) {
+             WriteFile(part(dir, 0), "KRAGPARX" + ReadFile(part(dir, 0)).substr(8));
+         },
+         p0 + "not a part file"},
+    };
+    for (const auto& [spoil, message] : cases) {
+        SCOPED_TRACE(message);
+        const TempDir dir;
+        for (const std::string& name : TwoParts().Files())
+            std::filesystem::copy_file(TwoParts() / name, dir / name);
+        spoil(dir);
         const std::set<std::string> before = dir.Files();
         const RunResult run = Merge(dir);
-        EXPECT_EQ(run.exit_code, 1);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "kragmoor-sim: " + file + ": " + what + " (nothing written)\n");
+        std::string want = "kragmoor-sim: " + message + " (nothing written)\n";
+        if (want.find("$DIR") != want.npos) want.replace(want.find("$DIR"), 4, dir.path().string());
+        EXPECT_EQ(std::tuple(run.exit_code, run.out, run.err), std::tuple(1, std::string(), want));
         EXPECT_EQ(dir.Files(), before);
-    }
-};
-
-TEST(PartMerge, RefusesAMissingOrDoubledPart) {
-    {
-        const TwoParts run;
-        std::filesystem::remove(run.Part(1));
-        WriteFile(run.dir / (PartName(1, 2) + ".tmp"), "a part killed half way");
-        run.ExpectRefused(PartName(1, 2), "missing (part 1 of 2)");
-    }
-    {
-        const TwoParts run;
-        std::filesystem::copy_file(run.Part(0), run.dir / "zz-copy.kragmoor-part");
-        run.ExpectRefused("zz-copy.kragmoor-part",
-                          "part 0 of 2 twice: " + PartName(0, 2) + " is too");
-    }
-    const TempDir empty;
-    WriteFile(empty / "ReelSetup.ini", Bundled());
-    const RunResult none = Merge(empty);
-    EXPECT_EQ(none.exit_code, 1);
-    EXPECT_NE(none.err.find("no part files (*.kragmoor-part) in"), std::string::npos) << none.err;
-}
-
-TEST(PartMerge, RefusesAPartOfAnotherRun) {
-    {
-        const TwoParts run;
-        ASSERT_EQ(PlayPart(run.dir, "1000200", "1/2").exit_code, 0);
-        run.ExpectRefused(PartName(1, 2), "a part of a run of 1000200 games, not 1000100");
-    }
-    {
-        const TwoParts run;
-        ASSERT_EQ(PlayPart(run.dir, "1000100", "2/3").exit_code, 0);
-        run.ExpectRefused(PartName(2, 3), "one of 3 parts, not 2");
-    }
-    {
-        const TwoParts run;
-        ASSERT_EQ(PlayPart(run.dir, "1000100", "1/2", {"--sequential"}).exit_code, 0);
-        run.ExpectRefused(PartName(1, 2), "played with odometer stops on reel 4, not random stops");
-    }
-}
-
-// The game's seed and its every byte, and the program's version, are those the parts were
-// played with and by.
-TEST(PartMerge, RefusesAnotherSeedGameOrVersion) {
-    {
-        const TwoParts run;
-        std::string game = Bundled();
-        game.replace(game.find("SEED = 20261205"), 15, "SEED = 20261206");
-        WriteFile(run.dir / "ReelSetup.ini", game);
-        run.ExpectRefused(PartName(0, 2), "played with seed 20261205, ReelSetup.ini has 20261206");
-    }
-    {
-        const TwoParts run;
-        WriteFile(run.dir / "ReelSetup.ini", Bundled() + "\r\n");
-        run.ExpectRefused(PartName(0, 2),
-                          "played on another ReelSetup.ini than this directory's (its contents "
-                          "differ)");
-    }
-    {
-        const TwoParts run;
-        Rewrite(run.Part(1), [](std::string& bytes) {
-            ASSERT_EQ(bytes.substr(kVersionAt, std::string(KRAGMOOR_VERSION).size()),
-                      KRAGMOOR_VERSION);
-            bytes[kVersionAt] = bytes[kVersionAt] == '9' ? '8' : '9';
-        });
-        const std::string other =
-            ReadFile(run.Part(1)).substr(kVersionAt, std::string(KRAGMOOR_VERSION).size());
-        run.ExpectRefused(PartName(1, 2),
-                          "written by kragmoor-sim " + other + ", this is " KRAGMOOR_VERSION);
-    }
-}
-
-TEST(PartMerge, RefusesADamagedPart) {
-    const std::string damaged = "damaged (its checksum does not match its contents)";
-    const std::string cut = "cut short (damaged, or still being written)";
-    {
-        const TwoParts run;
-        std::string bytes = ReadFile(run.Part(1));
-        bytes[bytes.size() / 2] ^= 0x10;
-        WriteFile(run.Part(1), bytes);
-        run.ExpectRefused(PartName(1, 2), damaged);
-    }
-    // Cut in its header, then in its body or its trailer.
-    for (const bool in_header : {true, false}) {
-        for (const std::size_t less : {std::size_t{1}, std::size_t{2}}) {
-            const TwoParts run;
-            const std::string bytes = ReadFile(run.Part(1));
-            WriteFile(run.Part(1),
-                      bytes.substr(0, in_header ? 20 * less : bytes.size() / less - 1));
-            run.ExpectRefused(PartName(1, 2), in_header ? cut : damaged);
-        }
-    }
-    {
-        const TwoParts run;
-        WriteFile(run.Part(0), "KRAGPARX" + ReadFile(run.Part(0)).substr(8));
-        run.ExpectRefused(PartName(0, 2), "not a part file");
     }
 }
 
@@ -281,11 +255,11 @@ TEST(PartRun, APartFileOnAFullDiskIsNamedAndLeftOut) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     const TempDir dir;
     WriteFile(dir / "ReelSetup.ini", Bundled());
-    std::filesystem::create_symlink("/dev/full", dir / (PartName(0, 1) + ".tmp"));
+    std::filesystem::create_symlink("/dev/full", dir / (PartFileName(0, 1) + ".tmp"));
     const RunResult run = PlayPart(dir, "1000", "0/1");
     EXPECT_EQ(run.exit_code, 1);
-    EXPECT_EQ(run.err,
-              "kragmoor-sim: Cannot write " + PartName(0, 1) + ".tmp: No space left on device\n");
+    EXPECT_EQ(run.err, "kragmoor-sim: Cannot write " + PartFileName(0, 1) +
+                           ".tmp: No space left on device\n");
     EXPECT_EQ(dir.Files(), Names({"ReelSetup.ini"}));
 }
 

@@ -28,10 +28,7 @@ void SetStrip(GameDefinition& def, int reel, const std::string& symbols, bool fr
 // Creates the three logs in `dir`.
 void CreateLogs(LogFiles& logs, const std::filesystem::path& dir);
 
-// The reels' stops, and one line's outcome (symbol, run length, pay), as whole vectors.
-inline std::vector<int> StopsOf(const RunState& s) {
-    return {s.ReelStop, s.ReelStop + kReels};
-}
+// One line's outcome (symbol, run length, pay) as a whole vector.
 inline std::vector<int> OutcomeOf(const RunState& s, int line) {
     return {s.LineOutcomes[line], s.LineOutcomes[line] + 3};
 }

@@ -43,33 +43,14 @@ TEST_F(FreeSpins, AFeatureBooksItsWholeWinAtItsEndAndIsRecordedAfterTheNextGame)
     EXPECT_EQ(File("FreeSpins.txt"), "        41   15 Free_Spins_Won = 21060.000\r\n");
 }
 
-// Another game's rules: three scatters bring 7 spins, every free-spin win times 3; five 3s on
-// every line of every free spin.
-TEST_F(FreeSpins, TheAwardOfTheScatterCountAndTheFreeSpinMultiplierAreTheGames) {
-    PrepareTrigger('3');
-    def.Rules.FreeSpins = {0, 0, 0, 7, 9, 11};
-    def.Rules.FreeSpinMultiplier = 3;
-    Start();
-    PlayBaseAt(kTriggerStops, 41);
-    ASSERT_EQ(observer.awards.size(), 1u);
-    EXPECT_EQ(std::tuple(observer.awards[0].spins, observer.awards[0].multiplier),
-              std::tuple(7, 3));
-    for (int spin = 1; spin <= 7; ++spin) {
-        sim().Step();
-        EXPECT_EQ(observer.shown.back().spins_left, 7 - spin);
-        EXPECT_EQ(observer.ends.back().win, 20 * 351 * 3);
-    }
-    EXPECT_FALSE(sim().State().InFreeSpins);
-    sim().Step();
-    EXPECT_EQ(File("FreeSpins.txt"), "        41    7 Free_Spins_Won =  7371.000\r\n");
-}
-
 // A count that brings no spins starts no feature, though its scatters pay; a retrigger adds the
-// spins of its own count (three scatters on free-spins reel 0 in every spin).
+// spins of its own count (three scatters on free-spins reel 0 in every spin); the award tells the
+// game's multiplier (what it does to the wins: the golden run of a game with rules).
 TEST_F(FreeSpins, SpinsByScatterCountAtATriggerAndAtARetrigger) {
     PrepareTrigger('3');
     def.Rules.FreeSpins = {0, 0, 0, 0, 9, 11};
     def.Rules.Retrigger = {0, 0, 0, 2, 50, 50};
+    def.Rules.FreeSpinMultiplier = 3;
     def.PayTable[kScatter][3] = 5;
     test::SetStrip(def, 0, std::string(30, 'S'), true);
     Start();
@@ -86,9 +67,9 @@ TEST_F(FreeSpins, SpinsByScatterCountAtATriggerAndAtARetrigger) {
     });
     sim().Step();
     ASSERT_EQ(observer.awards.size(), 1u);
-    EXPECT_EQ(
-        std::tuple(observer.awards[0].round, observer.awards[0].scatters, observer.awards[0].spins),
-        std::tuple(Round::FreeSpin, 3, 2));
+    const FreeSpinsAward& award = observer.awards[0];
+    EXPECT_EQ(std::tuple(award.round, award.scatters, award.spins, award.multiplier),
+              std::tuple(Round::FreeSpin, 3, 2, 3));
     const RunState& after = sim().State();
     EXPECT_EQ(Figures({after.InFreeSpins, after.FreeSpinNo, observer.ends.back().spins_left}),
               Figures({true, 7, 2}));

@@ -25,6 +25,7 @@ struct LineCase {
     Line line;
     LineOutcome want;
     std::vector<std::array<int, 3>> pays;  // symbol, run length, pay: set on top of the others
+    std::int32_t wild_multiplier = 2;
 };
 
 TEST(LineRules, KnownLines) {
@@ -49,28 +50,21 @@ TEST(LineRules, KnownLines) {
         {"three wilds win", {W, W, W, 4, 4}, {W, 3, 250}, {{4, 5, 100}, {W, 3, 250}}},
         {"three wilds, not doubled", {W, W, W, 4, 4}, {4, 5, 200}, {{4, 5, 100}, {W, 3, 200}}},
         {"four wilds, symbol pays 0", {W, W, W, W, 2}, {W, 4, P(W, 4)}, {{2, 5, 0}}},
+        // Another game's wild multiplies by its own factor, once, and by 1 only substitutes; the
+        // leading wilds compare with the multiplied win (four 4s 441, two wilds 1121).
+        {"wilds x3", {W, 5, W, 5, 2}, {5, 4, 3 * P(5, 4)}, {}, 3},
+        {"wilds x1", {W, 5, W, 5, 2}, {5, 4, P(5, 4)}, {}, 1},
+        {"no wild, no multiplier", {5, 5, 5, 2, W}, {5, 3, P(5, 3)}, {}, 10},
+        {"x1: the wild pair wins", {W, W, 4, 4, 2}, {W, 2, P(W, 2)}, {}, 1},
+        {"x3: the 4s win", {W, W, 4, 4, 2}, {4, 4, 3 * P(4, 4)}, {}, 3},
     };
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.name);
         GameDefinition def = test::SmallGame();
         for (const auto& [symbol, n, pay] : c.pays)
             def.PayTable[symbol][n] = static_cast<std::int16_t>(pay);
-        EXPECT_EQ(EvaluateLineSymbols(c.line, def.PayTable, 2), c.want);
+        EXPECT_EQ(EvaluateLineSymbols(c.line, def.PayTable, c.wild_multiplier), c.want);
     }
-}
-
-// Another game's wild multiplies by its own factor, once, and by 1 only substitutes; the
-// leading wilds compare with the multiplied win.
-TEST(LineRules, TheWildMultipliesByTheGamesFactor) {
-    const GameDefinition def = test::SmallGame();
-    EXPECT_EQ(EvaluateLineSymbols({W, 5, W, 5, 2}, def.PayTable, 3),
-              (LineOutcome{5, 4, 3 * P(5, 4)}));
-    EXPECT_EQ(EvaluateLineSymbols({W, 5, W, 5, 2}, def.PayTable, 1), (LineOutcome{5, 4, P(5, 4)}));
-    EXPECT_EQ(EvaluateLineSymbols({5, 5, 5, 2, W}, def.PayTable, 10), (LineOutcome{5, 3, P(5, 3)}));
-    // W W 4 4 2: four 4s pay 441 x1, two wilds 1121; x3 the 4s' 1323 beat them.
-    EXPECT_EQ(EvaluateLineSymbols({W, W, 4, 4, 2}, def.PayTable, 1), (LineOutcome{W, 2, P(W, 2)}));
-    EXPECT_EQ(EvaluateLineSymbols({W, W, 4, 4, 2}, def.PayTable, 3),
-              (LineOutcome{4, 4, 3 * P(4, 4)}));
 }
 
 // All 13^5 lines, two paytables (the second's leading wilds beat multiplied symbols) and three

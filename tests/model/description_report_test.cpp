@@ -5,10 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <iomanip>
 #include <sstream>
-#include <tuple>
 
 #include "definition_files.h"
 #include "model/config.h"
@@ -87,37 +85,6 @@ TEST(DescriptionReportTest, ReadsBackAsTheSameGame) {
                   std::string("  Company: ") + config::kStudioWeb +
                       "     Date: 03.04.2026  09:05:07    Email: " + config::kDesignerEmail +
                       "      Web: " + config::kDesignerWeb);
-    }
-}
-
-// The section's keys in their order, each with its value, defaults filled in and lists of three,
-// after the paytable and before any save block; the rows of the lines played.
-TEST(DescriptionReportTest, EchoesTheRulesSectionNormalised) {
-    const std::vector<std::string> ruled_section = {
-        "WILD MULTIPLIER = 3", "FREE SPINS = 8, 12, 20", "FREE SPINS MULTIPLIER = 2",
-        "RETRIGGER = 4, 6, 10", "WIN LINES = DEFINITION"};
-    const std::vector<std::string> default_section = {
-        "WILD MULTIPLIER = 2", "FREE SPINS = 15, 15, 15", "FREE SPINS MULTIPLIER = 4",
-        "RETRIGGER = 15, 15, 15", "WIN LINES = BUILT IN"};
-    const std::string reference = ReadFile(TestData("g0/ReelSetup.ini"));
-    const std::vector<std::tuple<std::string, std::vector<std::string>, std::string>> cases = {
-        {RuledReference(), ruled_section,
-         "0,  1,  0,  1,  0,   _ Line1\r\n2,  1,  2,  1,  2,   _ Line2\r\n1,  1,  1,  1,  1,   _ "
-         "Line3\r\n0,  1,  2,  1,  0,   _ Line4\r\n"},
-        {reference + "GAME RULES\r\nWIN LINES = BUILT IN\r\n", default_section,
-         "1,  1,  1,  1,  1,   _ Line1\r\n0,  0,  0,  0,  0,   _ Line2\r\n"}};
-    for (const auto& [definition, section, first_rows] : cases) {
-        const TempDir dir;
-        WriteFile(dir / "ReelSetup.ini", definition);
-        const GameDefinition def = ReadDefinition(dir / "ReelSetup.ini");
-        ASSERT_TRUE(WriteDescriptionReport(def, LoadTime(), dir / "Temp1.txt"));
-        const std::string report = ReadFile(dir / "Temp1.txt");
-        const std::size_t scatter_row = report.find("\r\n Scatter,   0,     1,     4,");
-        ASSERT_NE(scatter_row, std::string::npos);
-        std::string echo = "GAME RULES\r\n";
-        for (const std::string& line : section) echo += line + "\r\n";
-        EXPECT_EQ(report.substr(report.find("\r\n", scatter_row + 2) + 2), echo);
-        EXPECT_NE(report.find("WIN LINE DESCRIPTION\r\n" + first_rows), std::string::npos);
     }
 }
 

@@ -80,20 +80,6 @@ TEST(ReadRulesTest, KeysInAnyOrderWithLooseBlanksListsAndBlankLines) {
     }
 }
 
-// A section that spells out the game's own rules plays the game a file without it plays.
-TEST(ReadRulesTest, TodaysRulesSpelledOutAreTheGameWithoutTheSection) {
-    const GameDefinition plain = Read(Join(SmallGameLines()));
-    EXPECT_FALSE(plain.HasRulesSection);
-    GameDefinition spelt = Read(WithSection({"GAME RULES", "WILD MULTIPLIER = 2", "FREE SPINS = 15",
-                                             "FREE SPINS MULTIPLIER = 4", "RETRIGGER = 15, 15, 15",
-                                             "WIN LINES = BUILT IN"}));
-    EXPECT_TRUE(spelt.HasRulesSection);
-    spelt.HasRulesSection = false;
-    ExpectSameGame(spelt, plain);
-    EXPECT_EQ(std::tie(spelt.CycleGames, spelt.ReportFileName),
-              std::tie(plain.CycleGames, plain.ReportFileName));
-}
-
 // The rows may follow the header directly or a "=====" line that ended the free-spins rows, and
 // lines after the 20th row up to the paytable are passed over as before.
 TEST(ReadRulesTest, WinLinesFromTheDefinitionAreItsRowsInTheirOrder) {
