@@ -49,7 +49,6 @@ TEST(RngReportTest, TheGamesStopsPassAndNothingIsWritten) {
               std::string::npos);
     EXPECT_EQ(TestLines(run.out).size(), 50u);
     EXPECT_NE(run.out.find("\nVerdict: pass. "), std::string::npos);
-    EXPECT_EQ(dir.Files(), Names{"ReelSetup.ini"});
 
     const auto json =
         RunInProcess({dir.path().string(), "--rng-report", "--draws=20000", "--json"});
@@ -73,15 +72,6 @@ TEST(RngReportTest, TheGamesStopsPassAndNothingIsWritten) {
     EXPECT_NE(lines[0].find("p = " + Fixed(chi["p_value"].number, 6)), std::string::npos)
         << lines[0];
     EXPECT_EQ(dir.Files(), Names{"ReelSetup.ini"});
-}
-
-// The bundled games pass too, read where they stand (the report writes nothing).
-TEST(RngReportTest, TheBundledGamesPass) {
-    for (const char* game : {"games", "games/cinderbrae"}) {
-        const auto run = RunInProcess({SourceFile(game).string(), "--rng-report", "--draws=50000"});
-        EXPECT_EQ(run.exit_code, 0) << run.out;
-        EXPECT_NE(run.out.find("\nVerdict: pass. "), std::string::npos) << run.out;
-    }
 }
 
 TEST(RngReportTest, AnUnreadableDefinitionIsRefused) {
@@ -128,17 +118,10 @@ TEST(RngStopsTest, TuplesAreTheStreamsDrawsWithinTheStrips) {
     ASSERT_EQ(lines.size(), 3000u);
     // The process-wide generator seeded as a run is: the stops a game draws, reel 0 first.
     rng_Init(kReferenceSeed);
-    const int lengths[] = {20, 21, 22, 23, 24};
     for (const std::string& line : lines) {
-        std::istringstream stops(line);
         std::string expected;
-        for (const int length : lengths) {
-            int stop = -1;
-            stops >> stop;
-            ASSERT_GE(stop, 0) << line;
-            ASSERT_LT(stop, length) << line;
+        for (const int length : {20, 21, 22, 23, 24})
             expected += (expected.empty() ? "" : " ") + std::to_string(rng_GenNumber(length));
-        }
         ASSERT_EQ(line, expected);
     }
     EXPECT_EQ(dir.Files(), Names{"ReelSetup.ini"});
