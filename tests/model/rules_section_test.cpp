@@ -2,6 +2,7 @@
 // definition, and every line of it that is refused, with the message the user sees.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <tuple>
@@ -29,28 +30,18 @@ std::string WithLineRows(const std::vector<std::string>& rows,
     return Join(lines);
 }
 
-// The built-in lines in reverse order, one way of writing a row after another.
+// The built-in lines in reverse order, written in turn as the report writes them, tight with
+// nothing after the fifth comma, and with blanks around the digits, a doubled comma and text
+// after the fifth.
 std::vector<std::string> ReversedLineRows() {
+    const char* const forms[] = {"%d,  %d,  %d,  %d,  %d,   _ Line%d", "%d,%d,%d,%d,%d,",
+                                 " %d ,%d,,%d , %d,%d, 7, 8, 9"};
     std::vector<std::string> rows;
     for (int line = 0; line < kLines; ++line) {
         const auto& r = kLineRows[kLines - 1 - line];
-        const std::string digits[kReels] = {std::to_string(r[0]), std::to_string(r[1]),
-                                            std::to_string(r[2]), std::to_string(r[3]),
-                                            std::to_string(r[4])};
-        switch (line % 3) {
-            case 0:  // as the report writes it
-                rows.push_back(digits[0] + ",  " + digits[1] + ",  " + digits[2] + ",  " +
-                               digits[3] + ",  " + digits[4] + ",   _ Line" +
-                               std::to_string(line + 1));
-                break;
-            case 1:  // tight, nothing after the fifth comma
-                rows.push_back(digits[0] + "," + digits[1] + "," + digits[2] + "," + digits[3] +
-                               "," + digits[4] + ",");
-                break;
-            default:  // blanks around the digits, a doubled comma, text after the fifth
-                rows.push_back(" " + digits[0] + " ," + digits[1] + ",," + digits[2] + " , " +
-                               digits[3] + "," + digits[4] + ", 7, 8, 9");
-        }
+        char row[64];
+        std::snprintf(row, sizeof row, forms[line % 3], r[0], r[1], r[2], r[3], r[4], line + 1);
+        rows.push_back(row);
     }
     return rows;
 }
