@@ -1,5 +1,5 @@
-// The automatic run (Step and Stop at its turn: the window's test), the loss streaks, the credit
-// entry, the list of observers.
+// The automatic run (Step and Stop at its turn: the window's test; the loss streaks: the golden
+// runs in odometer order), the credit entry, the list of observers.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -64,25 +64,6 @@ TEST_F(SimulatorTest, AnEngineStartsAtTheGameAndChartPointItIsGiven) {
     ASSERT_EQ(std::pair(sim().State().Games, observer.points.size()),
               std::pair(std::int64_t{1020000}, std::size_t{200}));
     EXPECT_EQ(std::pair(observer.points.front().x, observer.points.back().x), std::pair(101, 0));
-}
-
-// Only five 0s pay, and reel 4 holds one 0: the game at reel-4 stop s wins for s = 3..5.
-TEST_F(SimulatorTest, LossStreaksCountEachLengthAndTheFiftiethLossRestarts) {
-    for (auto& row : def.PayTable) row[0] = row[1] = row[2] = row[3] = row[4] = 0;
-    for (int r = 0; r < 4; ++r) test::SetStrip(def, r, std::string(30, '0'));
-    test::SetStrip(def, 4, "11110" + std::string(55, '1'));
-    Start();
-    SetNextGame({0, 0, 0, 0, 0});
-    const std::int64_t* hits = sim().State().LossStreakHits;
-    for (int game = 0; game < 4; ++game) sim().Step();
-    EXPECT_EQ(std::vector(hits, hits + 5), (std::vector<std::int64_t>{1, 1, 1, 1, 0}))
-        << "three losses, then a win";
-    for (int game = 0; game < 2 + 51; ++game) sim().Step();  // two wins, 51 losses
-    std::vector<std::int64_t> want(50, 1);
-    want[0] = want[1] = 3;  // the 51st loss counts at 1 again
-    want[2] = want[3] = 2;
-    EXPECT_EQ(std::vector(hits, hits + 50), want);
-    EXPECT_EQ(sim().State().LossStreak, 1);
 }
 
 // Only whole numbers in the 32-bit range book (true when Credit then covers a bet); Credit and
