@@ -1,8 +1,8 @@
 // The second bundled game, Cinderbrae (a wild that only substitutes, 10 free spins at three times
 // the win, retriggers of 5, 10 and 20 spins, win lines of its own), valued from scratch: every
-// window of both strip sets is enumerated and judged by this file's own reading of the line rule,
-// the feature is a branching process derived below, and the exact analysis must give the same
-// figures.
+// window of both strip sets is enumerated and judged line by line by the line rule (its known
+// answers: line_evaluation_test.cpp), the feature is a branching process derived below, and the
+// exact analysis, which counts combinations instead, must give the same figures.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "engine/analysis/exact_analysis.h"
+#include "engine/rules/line_evaluator.h"
 #include "model/definition_reader.h"
 #include "test_support.h"
 
@@ -19,37 +20,6 @@ namespace kragmoor::test {
 namespace {
 
 using Symbols = std::array<std::int16_t, kReels>;
-
-struct LineResult {
-    std::int32_t pay = 0;
-    bool five_wilds = false;
-};
-
-// A line's run starts on reel 0. Leading wilds take the first symbol behind them when it is an
-// ordinary one; behind them a scatter, or nothing but wilds, leaves a run of wilds. A scatter on
-// reel 0 is no run at all and pays the scatter's run-0 field. A run of two or more of an ordinary
-// symbol that a wild joined pays the wild's multiplier; two or more leading wilds are also worth
-// the wild's own pay, and the ordinary symbol keeps a tie.
-LineResult ValueLine(const Symbols& s, const GameDefinition& def) {
-    const auto& pay = def.PayTable;
-    if (s[0] == kScatter) return {pay[kScatter][0], false};
-    int wilds = 0;
-    while (wilds < kReels && s[static_cast<std::size_t>(wilds)] == kWild) ++wilds;
-    if (wilds == kReels) return {pay[kWild][kReels], true};
-    const std::int16_t symbol = s[static_cast<std::size_t>(wilds)];
-    if (symbol == kScatter) return {pay[kWild][wilds], false};
-    int run = wilds;
-    bool wild_joined = wilds > 0;
-    for (; run < kReels; ++run) {
-        const std::int16_t next = s[static_cast<std::size_t>(run)];
-        if (next != symbol && next != kWild) break;
-        wild_joined = wild_joined || next == kWild;
-    }
-    std::int32_t win = pay[symbol][run];
-    if (run >= 2 && wild_joined) win *= def.Rules.WildMultiplier;
-    if (wilds >= 2) win = std::max<std::int32_t>(win, pay[kWild][wilds]);
-    return {win, false};
-}
 
 // Sums over every window of one strip set, each stop combination once. Y is a spin's own win in
 // credits, lines and scatters, before any free-spin multiplier; R the spins its scatters award.
@@ -85,9 +55,9 @@ void AddWindow(const Window& window, const GameDefinition& def,
         Symbols s{};
         for (std::size_t r = 0; r < kReels; ++r)
             s[r] = window[static_cast<std::size_t>(def.LineTable[line][r])][r];
-        const LineResult result = ValueLine(s, def);
-        lines += result.pay;
-        hit = hit || result.pay > 0 || result.five_wilds;
+        const LineOutcome result = EvaluateLineSymbols(s, def.PayTable, def.Rules.WildMultiplier);
+        lines += result.win;
+        hit = hit || result.win > 0 || (result.symbol == kWild && result.count == kReels);
     }
     int scatters = 0;
     for (const Symbols& row : window)
