@@ -99,13 +99,13 @@ TEST(StopTests, EachFaultFailsItsOwnTestAndTheVerdict) {
         StopTest test;
         int reel, other;
         bool uniform;      // the fault leaves every stop equally likely
-        double low, high;  // the statistic: sticky halves make fewer runs, repeats correlate
+        double low, high;  // bounds of the statistic, which says which way the fault goes
     };
-    const double any = 1e300;
+    const double any = 1e300;  // no bound
     const Case cases[] = {
         {Fault::kDoubleStop, StopTest::kChiSquare, 2, -1, false, -any, any},
-        {Fault::kStickyHalves, StopTest::kRuns, 2, -1, true, -any, -10},
-        {Fault::kRepeats, StopTest::kSerialCorrelation, 2, -1, true, 0.04, 0.06},
+        {Fault::kStickyHalves, StopTest::kRuns, 2, -1, true, -any, -10},           // fewer runs
+        {Fault::kRepeats, StopTest::kSerialCorrelation, 2, -1, true, 0.04, 0.06},  // 1 in 20
         {Fault::kCopiesNeighbour, StopTest::kReelCorrelation, 0, 1, true, -any, any},
     };
     for (const Case& c : cases) {

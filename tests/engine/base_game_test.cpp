@@ -103,7 +103,8 @@ TEST_F(BaseGame, SixOrMoreScattersCountAsFive) {
     }
 }
 
-// The odometer's wraps: the runner's sequential runs and the golden runs.
+// A reel outside 0..4 selects nothing (the runs the selected reel ends: the runner's sequential
+// runs and the golden runs).
 TEST_F(BaseGame, OnlyReelsZeroToFourCanBeSelected) {
     Start();
     for (const int reel : {2, -1, 5, 7}) sim().SelectReel(reel);
