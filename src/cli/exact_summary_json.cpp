@@ -111,18 +111,14 @@ std::string Combinations(const GameDefinition& def, const std::vector<Combinatio
 std::string FreeSpins(const GameDefinition& def, const ExactAnalysis& a) {
     const FreeSpinTable& t = a.free_spins;
     const TableBasis table = FreeSpinTableBasis(a);
-    UInt128 credits = 0;
-    double share = 0;
-    for (const Combination& c : t.combinations) {
-        credits += CycleCredits(c).value_or(0);
-        share += c.rtp_share_percent;
-    }
+    const FreeSpinTotal total = FreeSpinTotals(t);
     return "{\"full_cycle\": " + WholeDecimal(t.full_cycle) +
            ", \"spins_per_game\": " + JsonNumber(t.spins_per_game) +
            ", \"hit_frequency\": " + JsonNumber(t.hit_frequency) +
            ", \"winning_windows\": " + WholeDecimal(t.winning_windows) +
-           ", \"rtp_share_percent\": " + JsonNumber(share) +
-           ", \"rtp_share_percent_exact\": " + ExactText(ExactSharePercent(credits, table, 10)) +
+           ", \"rtp_share_percent\": " + JsonNumber(total.share_percent) +
+           ", \"rtp_share_percent_exact\": " +
+           ExactText(ExactSharePercent(total.credits, table, 10)) +
            ",\n  \"combinations\": " + Combinations(def, t.combinations, table) + "}";
 }
 

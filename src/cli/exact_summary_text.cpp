@@ -114,16 +114,13 @@ void FreeSpinCombinations(std::string& out, const GameDefinition& def, const Exa
     out +=
         " count         pay   windows, 1 line  windows, 20 lines   hits per spin        one in "
         "spins    RTP share\n";
-    UInt128 credits = 0;
-    double share = 0;
     for (std::size_t i = 0; i < t.combinations.size(); ++i) {
-        const Combination& c = t.combinations[i];
-        CombinationRow(out, labels[i], width, table, c);
-        credits += CycleCredits(c).value_or(0);
-        share += c.rtp_share_percent;
+        CombinationRow(out, labels[i], width, table, t.combinations[i]);
     }
+    const FreeSpinTotal total = FreeSpinTotals(t);
     text::AppendLeft(out, "  Total (winning windows)", width + 36);
-    CountColumns(out, t.winning_windows, t.hit_frequency, table, credits, share);
+    CountColumns(out, t.winning_windows, t.hit_frequency, table, total.credits,
+                 total.share_percent);
     out += '\n';
 }
 

@@ -203,6 +203,15 @@ std::optional<UInt128> CycleCredits(const Combination& c) {
     return UInt128{c.windows_all_lines} * static_cast<std::uint64_t>(c.pay);
 }
 
+FreeSpinTotal FreeSpinTotals(const FreeSpinTable& table) {
+    FreeSpinTotal total;
+    for (const Combination& c : table.combinations) {
+        total.credits += CycleCredits(c).value_or(0);
+        total.share_percent += c.rtp_share_percent;
+    }
+    return total;
+}
+
 std::optional<std::string> ExactSharePercent(UInt128 credits, const TableBasis& table,
                                              int decimals) {
     if (table.share_per == 0) return std::nullopt;

@@ -68,6 +68,13 @@ std::optional<std::string> ExactOneIn(std::uint64_t cycle, std::uint64_t windows
 // The credits a combination wins over its cycle, windows_all_lines x pay, where its pay is
 // whole credits; nothing for the feature, whose expected win is not.
 std::optional<UInt128> CycleCredits(const Combination& c);
+// The free spins' total: the credits their combinations win over the free-spins cycle and their
+// shares added up, the feature's share.
+struct FreeSpinTotal {
+    UInt128 credits = 0;
+    double share_percent = 0;
+};
+FreeSpinTotal FreeSpinTotals(const FreeSpinTable& table);
 // The share of the RTP that `credits` won over a table's cycle make, with `decimals` decimals;
 // nothing when the table's spins are endless.
 std::optional<std::string> ExactSharePercent(UInt128 credits, const TableBasis& table,

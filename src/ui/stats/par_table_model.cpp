@@ -68,12 +68,7 @@ void ParTableModel::AddFreeSpinHeading(const ExactAnalysis& analysis) {
 void ParTableModel::AddFreeSpinTotal(const ExactAnalysis& analysis) {
     const FreeSpinTable& t = analysis.free_spins;
     const TableBasis table = FreeSpinTableBasis(analysis);
-    UInt128 credits = 0;
-    double share = 0;
-    for (const Combination& c : t.combinations) {
-        credits += CycleCredits(c).value_or(0);
-        share += c.rtp_share_percent;
-    }
+    const FreeSpinTotal total = FreeSpinTotals(t);
     Row row;
     row.texts[kName] = QStringLiteral("Total free spins");
     row.texts[kWindowsAllLines] =
@@ -82,7 +77,7 @@ void ParTableModel::AddFreeSpinTotal(const ExactAnalysis& analysis) {
     row.texts[kOneIn] =
         QString::fromStdString(ExactOneIn(t.full_cycle, t.winning_windows).value_or("never"));
     row.texts[kRtpShare] = QString::fromStdString(
-        ExactSharePercent(credits, table, 6).value_or(FixedTiesAway(share, 6)));
+        ExactSharePercent(total.credits, table, 6).value_or(FixedTiesAway(total.share_percent, 6)));
     row.bold = true;
     rows_.push_back(std::move(row));
 }
