@@ -94,9 +94,11 @@ class WholeCycle : public EngineTest, public ::testing::WithParamInterface<Cycle
     double n = 1;  // games of the cycle
 };
 
-TEST_P(WholeCycle, BaseGameLawIsTheCycles) {
+// The base game's law, its rows' odds and the spread of a paid game with its feature,
+// W = B + T F with F independent of the window: E[W^2] = E[B^2 + 2 B T E[F] + T E[F^2]]. Lines
+// share cells: the second moment holds every pair of lines of a window.
+TEST_P(WholeCycle, TheAnalysisIsTheCyclesLaw) {
     EXPECT_NEAR(a.base_win_mean, law.win / n, 1e-9 * law.win / n);
-    // Lines share cells: the second moment holds every pair of lines of a window.
     EXPECT_NEAR(a.base_win_second_moment, law.square / n, 1e-9 * law.square / n);
     EXPECT_NEAR(a.base_win_times_feature, law.trigger_win / n * a.feature.win_mean,
                 1e-9 * law.win / n * a.feature.win_mean);
@@ -110,10 +112,7 @@ TEST_P(WholeCycle, BaseGameLawIsTheCycles) {
                 law.win / n * 100 / kTotalBet, 1e-9);
     EXPECT_NEAR(a.rtp.win_events_per_game, law.events / n, 1e-12);
     EXPECT_NEAR(a.rtp.jackpot_lines_per_game, law.jackpots / n, 1e-12);
-}
 
-// W = B + T F with F independent of the window: E[W^2] = E[B^2 + 2 B T E[F] + T E[F^2]].
-TEST_P(WholeCycle, SpreadOfAPaidGameHoldsItsFeature) {
     ASSERT_GT(a.feature.win_mean, 0);
     const double mean = (law.win + law.triggers * a.feature.win_mean) / n;
     const double square = (law.square + 2 * law.trigger_win * a.feature.win_mean +
@@ -122,10 +121,8 @@ TEST_P(WholeCycle, SpreadOfAPaidGameHoldsItsFeature) {
     const double sd = std::sqrt(square - mean * mean) / kTotalBet;
     EXPECT_NEAR(a.sd_per_game, sd, 1e-9 * sd);
     EXPECT_NEAR(a.rtp.total_percent, mean * 100.0 / kTotalBet, 1e-9 * a.rtp.total_percent);
-}
 
-// Every line result that pays (or is five wilds) is a row with the odds the cycle shows.
-TEST_P(WholeCycle, EveryLineOutcomeThatPaysIsAComboRowWithItsOdds) {
+    // Every line result that pays (or is five wilds) is a row with the odds the cycle shows.
     double line_share = 0;
     for (const Combination& c : a.combinations) {
         if (c.kind == CombinationKind::kScatters || c.kind == CombinationKind::kFeature) continue;

@@ -67,8 +67,6 @@ TEST(ParSheet, EveryCombinationReadsBackFromTheCsvAndTheSharesMakeTheRtp) {
     const std::uint64_t cycle = 32 * 34 * 36 * 38 * 40;  // the bundled game's reel lengths
     double shares = 0;
     std::uint64_t line_windows = 0;
-    // Shares in units of 10^-10 percent: whole numbers, exactly.
-    std::int64_t line_share = 0, scatter_share = 0;
     for (std::size_t i = 0; i < a.combinations.size(); ++i) {
         const Combination& c = a.combinations[i];
         const auto f = Fields(records[i + 1]);
@@ -92,9 +90,6 @@ TEST(ParSheet, EveryCombinationReadsBackFromTheCsvAndTheSharesMakeTheRtp) {
         } else {
             ASSERT_EQ(f[5].size() - f[5].find('.'), 11u) << f[5];
             EXPECT_NEAR(Number(f[5]), c.rtp_share_percent, 5e-11);
-            const std::int64_t units =
-                std::stoll(f[5].substr(0, f[5].find('.')) + f[5].substr(f[5].find('.') + 1));
-            (c.kind == CombinationKind::kScatters ? scatter_share : line_share) += units;
             if (c.kind != CombinationKind::kScatters) line_windows += all;
         }
         shares += c.rtp_share_percent;
@@ -106,14 +101,9 @@ TEST(ParSheet, EveryCombinationReadsBackFromTheCsvAndTheSharesMakeTheRtp) {
     EXPECT_EQ((std::vector{lines[0], total[0]}),
               (std::vector<std::string>{"Total lines", "Total"}));
     EXPECT_NEAR(Number(lines[5]), a.rtp.base_lines_percent, 1e-9);
+    EXPECT_NEAR(Number(scatters[5]), a.rtp.base_scatter_percent, 1e-9);
     EXPECT_EQ(std::stoull(lines[8]), line_windows);
     EXPECT_EQ(lines[7], "");
-    // Each row's share is rounded: the exact total is within half a unit a row of their sum.
-    const auto units = [](const std::string& share) {
-        return std::stoll(share.substr(0, share.find('.')) + share.substr(share.find('.') + 1));
-    };
-    EXPECT_LE(std::abs(units(lines[5]) - line_share), 40);
-    EXPECT_LE(std::abs(units(scatters[5]) - scatter_share), 2);
     EXPECT_EQ(std::pair(Number(total[3]), Number(total[5])),
               std::pair(a.hit_frequency, a.rtp.total_percent));
     EXPECT_EQ(static_cast<double>(std::stoull(total[8])) / static_cast<double>(cycle),
@@ -130,11 +120,10 @@ TEST(ParSheet, EveryCombinationReadsBackFromTheCsvAndTheSharesMakeTheRtp) {
         const Combination& c = free.combinations[i];
         const auto f = Fields(both[base_records + 2 + i]);
         ASSERT_EQ(f.size(), 10u);
-        EXPECT_EQ((std::vector{f[0], f[6]}),
-                  (std::vector{CombinationLabel(def, c), std::string()}));
-        EXPECT_EQ((std::vector{Number(f[2]), Number(f[3])}), (std::vector{c.pay, c.hits_per_game}));
-        EXPECT_EQ((std::vector{std::stoull(f[8]), std::stoull(f[9])}),
-                  (std::vector<unsigned long long>{c.windows_all_lines, free.full_cycle}));
+        EXPECT_EQ(std::tuple(f[0], f[6], Number(f[2]), Number(f[3]), std::stoull(f[8]),
+                             std::stoull(f[9])),
+                  std::tuple(CombinationLabel(def, c), std::string(), c.pay, c.hits_per_game,
+                             c.windows_all_lines, free.full_cycle));
         EXPECT_NEAR(Number(f[5]), c.rtp_share_percent, 5e-11);
     }
     const auto free_total = Fields(both.back());
