@@ -76,10 +76,16 @@ class ExactTest : public ::testing::Test {
     ExactAnalysis a;
 };
 
-TEST_F(ExactTest, TextAndJsonShowEveryFigureOfTheAnalysis) {
-    const auto [exit_code, out, err] = RunInProcess({dir.path().string(), "--exact"});
+// The par sheet file holds the analysis's par sheet (its numbers are read back in the engine's
+// tests), a name a spreadsheet would read as a formula kept as text.
+TEST_F(ExactTest, TextJsonAndParSheetShowEveryFigureOfTheAnalysis) {
+    const std::filesystem::path par = dir / "par sheet.csv";
+    const auto [exit_code, out, err] =
+        RunInProcess({dir.path().string(), "--exact", "--par", par.string()});
     ASSERT_EQ(exit_code, 0) << err;
     EXPECT_EQ(err, "");
+    EXPECT_EQ(ReadFile(par), ParSheetCsv(def, a));
+    EXPECT_EQ(Lines(ReadFile(par)).at(1).substr(0, 11), "'=Moss,3,5,");
 
     const std::pair<const char*, std::string> rows[] = {
         {"RTP", Fixed(a.rtp.total_percent, 6) + "%"},
@@ -94,33 +100,44 @@ TEST_F(ExactTest, TextAndJsonShowEveryFigureOfTheAnalysis) {
                                       " bets)"}};
     for (const auto& [label, value] : rows) EXPECT_EQ(Row(out, label, 28), value);
 
-    // The ranges of a run's RTP for 10^3 .. 10^9 games at 90, 95 and 99 %, after the heading.
+    // The ranges of a run's RTP for 10^3 .. 10^9 games at 90, 95 and 99 %, after the heading,
+    // and the base game's win by bins, in the text and in the JSON.
+    const Json json =
+        JsonReader::Read(RunInProcess({dir.path().string(), "--exact", "--json"}).out);
     const auto ranges = Block(out, "The RTP of a run of N games");
+    const Json& spans = json["rtp_ranges"];
     ASSERT_EQ(ranges.size(), 1 + a.rtp_ranges.size()) << out;
+    ASSERT_EQ(spans.items.size(), a.rtp_ranges.size());
     for (std::size_t r = 0; r < a.rtp_ranges.size(); ++r) {
         std::istringstream row(ranges[r + 1].substr(15));
         std::string range, word;
         while (row >> word) range += word + " ";
         std::string want;
+        EXPECT_EQ(spans[r]["games"].number, static_cast<double>(a.rtp_ranges[r].games));
         for (std::size_t k = 0; k < 3; ++k) {
             want += Fixed(a.rtp_ranges[r].low_percent[k], 3) + " to " +
                     Fixed(a.rtp_ranges[r].high_percent[k], 3) + " ";
+            ExpectClose(spans[r]["low_percent"][k], a.rtp_ranges[r].low_percent[k], "low");
+            ExpectClose(spans[r]["high_percent"][k], a.rtp_ranges[r].high_percent[k], "high");
         }
         EXPECT_EQ(range, want) << ranges[r + 1];
     }
-
     const auto bins = Block(out, "The base game's own win");
     ASSERT_EQ(bins.size(), 1 + a.base_win_distribution.size()) << out;
     EXPECT_TRUE(bins[1].starts_with("  0 or less ") && bins.back().starts_with("  over 100 "));
     for (std::size_t b = 0; b < a.base_win_distribution.size(); ++b) {
         EXPECT_TRUE(bins[b + 1].ends_with(" " + Fixed(100 * a.base_win_distribution[b], 6) + "%"))
             << bins[b + 1];
+        ExpectClose(json["base_win_distribution"][b], a.base_win_distribution[b], "bin");
     }
 
     // One line per combination, in the analysis's order, with its figures and its counts of the
     // full cycle, after two lines on the counts and the column heads.
     const auto table = Block(out, "Paying combinations");
+    const Json& combinations = json["combinations"];
     ASSERT_EQ(table.size(), a.combinations.size() + 5) << out;  // and a legend of 2 lines
+    ASSERT_EQ(combinations.items.size(), a.combinations.size());
+    EXPECT_EQ(combinations[0]["symbol"].text, "=Moss") << "JSON needs no neutralising";
     EXPECT_EQ(table[0], "Windows of the full cycle (" + Grouped(a.full_cycle) +
                             "), on one line and over all 20 lines (the scatters");
     for (std::size_t i = 0; i < a.combinations.size(); ++i) {
@@ -132,12 +149,38 @@ TEST_F(ExactTest, TextAndJsonShowEveryFigureOfTheAnalysis) {
         EXPECT_NE(line.find(hits), std::string::npos) << line;
         EXPECT_NE(line.find(" " + Grouped(c.windows_one_line) + " "), std::string::npos) << line;
         EXPECT_NE(line.find(" " + Grouped(c.windows_all_lines) + " "), std::string::npos) << line;
-        const std::string one_in =
-            c.windows_all_lines == 0 ? "never" : Grouped(a.full_cycle / c.windows_all_lines);
-        EXPECT_NE(line.find(" " + one_in), std::string::npos) << line;
+        EXPECT_NE(line.find(" " + (c.windows_all_lines == 0
+                                       ? "never"
+                                       : Grouped(a.full_cycle / c.windows_all_lines))),
+                  std::string::npos)
+            << line;
         EXPECT_TRUE(line.ends_with(" " + Fixed(c.rtp_share_percent, 6) + "%" +
                                    (c.odds_flags != 0 ? "  A P" : "")))
             << line;
+        const Json& row = combinations[i];
+        EXPECT_EQ(row["symbol"].text, CombinationLabel(def, c));
+        EXPECT_EQ(row["count"].number, c.count);
+        ExpectClose(row["pay"], c.pay, "pay");
+        ExpectClose(row["hits_per_game"], c.hits_per_game, "hits_per_game");
+        ExpectClose(row["rtp_share_percent"], c.rtp_share_percent, "rtp_share_percent");
+        ExpectClose(row["one_in_games"], c.one_in_games, "one_in_games");
+        EXPECT_EQ(row["odds_flag"].text, OddsFlagText(c.odds_flags));
+        EXPECT_EQ(row["windows_one_line"].number, static_cast<double>(c.windows_one_line));
+        EXPECT_EQ(row["windows_all_lines"].number, static_cast<double>(c.windows_all_lines));
+        // The exact texts read back close to the doubles; the feature's share has none.
+        const Json& one_in = row["one_in_games_exact"];
+        const Json& share = row["rtp_share_percent_exact"];
+        if (c.windows_all_lines == 0) {
+            EXPECT_TRUE(one_in.IsNull());
+        } else {
+            EXPECT_NEAR(std::stod(one_in.text), c.one_in_games, 0.005) << one_in.text;
+            EXPECT_EQ(one_in.text.size() - one_in.text.find('.'), 3u) << one_in.text;
+        }
+        if (c.kind == CombinationKind::kFeature) {
+            EXPECT_TRUE(share.IsNull());
+        } else {
+            EXPECT_NEAR(std::stod(share.text), c.rtp_share_percent, 5e-11) << share.text;
+        }
     }
     EXPECT_NE(out.find("\nOdds rules:\n  Thane 5: " +
                        OddsFlagText(kRarerThanAwardLimit | kRarerThanBasePatternLimit) +
@@ -163,8 +206,6 @@ TEST_F(ExactTest, TextAndJsonShowEveryFigureOfTheAnalysis) {
     EXPECT_TRUE(out.ends_with("%\n\n" + a.designed_rtp_note + "\n")) << out;
 
     // The feature's sd comes from its two moments.
-    const Json json =
-        JsonReader::Read(RunInProcess({dir.path().string(), "--exact", "--json"}).out);
     const ExactReturn& x = a.rtp;
     const double f = a.feature.win_mean;
     const std::pair<const char*, double> figures[] = {
@@ -191,49 +232,6 @@ TEST_F(ExactTest, TextAndJsonShowEveryFigureOfTheAnalysis) {
     for (const auto& [key, value] : figures) ExpectClose(json[key], value, key);
     ASSERT_NE(a.designed_rtp_note, "");
     EXPECT_EQ(json["designed_rtp_note"].text, a.designed_rtp_note);
-    for (std::size_t b = 0; b < a.base_win_distribution.size(); ++b) {
-        ExpectClose(json["base_win_distribution"][b], a.base_win_distribution[b], "bin");
-    }
-    const Json& spans = json["rtp_ranges"];
-    ASSERT_EQ(spans.items.size(), a.rtp_ranges.size());
-    for (std::size_t r = 0; r < a.rtp_ranges.size(); ++r) {
-        EXPECT_EQ(spans[r]["games"].number, static_cast<double>(a.rtp_ranges[r].games));
-        for (std::size_t k = 0; k < 3; ++k) {
-            ExpectClose(spans[r]["low_percent"][k], a.rtp_ranges[r].low_percent[k], "low");
-            ExpectClose(spans[r]["high_percent"][k], a.rtp_ranges[r].high_percent[k], "high");
-        }
-    }
-
-    const Json& combinations = json["combinations"];
-    ASSERT_EQ(combinations.items.size(), a.combinations.size());
-    EXPECT_EQ(combinations[0]["symbol"].text, "=Moss") << "JSON needs no neutralising";
-    for (std::size_t i = 0; i < a.combinations.size(); ++i) {
-        const Combination& c = a.combinations[i];
-        const Json& row = combinations[i];
-        EXPECT_EQ(row["symbol"].text, CombinationLabel(def, c));
-        EXPECT_EQ(row["count"].number, c.count);
-        ExpectClose(row["pay"], c.pay, "pay");
-        ExpectClose(row["hits_per_game"], c.hits_per_game, "hits_per_game");
-        ExpectClose(row["rtp_share_percent"], c.rtp_share_percent, "rtp_share_percent");
-        ExpectClose(row["one_in_games"], c.one_in_games, "one_in_games");
-        EXPECT_EQ(row["odds_flag"].text, OddsFlagText(c.odds_flags));
-        EXPECT_EQ(row["windows_one_line"].number, static_cast<double>(c.windows_one_line));
-        EXPECT_EQ(row["windows_all_lines"].number, static_cast<double>(c.windows_all_lines));
-        // The exact texts read back close to the doubles; the feature's share has none.
-        const Json& one_in = row["one_in_games_exact"];
-        const Json& share = row["rtp_share_percent_exact"];
-        if (c.windows_all_lines == 0) {
-            EXPECT_TRUE(one_in.IsNull());
-        } else {
-            EXPECT_NEAR(std::stod(one_in.text), c.one_in_games, 0.005) << one_in.text;
-            EXPECT_EQ(one_in.text.size() - one_in.text.find('.'), 3u) << one_in.text;
-        }
-        if (c.kind == CombinationKind::kFeature) {
-            EXPECT_TRUE(share.IsNull());
-        } else {
-            EXPECT_NEAR(std::stod(share.text), c.rtp_share_percent, 5e-11) << share.text;
-        }
-    }
     // One free spin's table: its cycle, rows of the base rows' fields, its total share.
     const Json& free = json["free_spins"];
     EXPECT_EQ(free["full_cycle"].number, static_cast<double>(a.free_spins.full_cycle));
@@ -256,17 +254,8 @@ TEST_F(ExactTest, TextAndJsonShowEveryFigureOfTheAnalysis) {
               OddsFlagText(kRarerThanAwardLimit | kRarerThanBasePatternLimit));
 }
 
-// The file holds the analysis's par sheet (its numbers are read back in the engine's tests), a
-// name a spreadsheet would read as a formula kept as text; one that cannot be written exits with
-// 1 after the summary.
-TEST_F(ExactTest, TheParSheetIsTheAnalysisOrNamedWhenItCannotBeWritten) {
-    const std::filesystem::path par = dir / "par sheet.csv";
-    const auto written = RunInProcess({dir.path().string(), "--exact", "--par", par.string()});
-    ASSERT_EQ(written.exit_code, 0) << written.err;
-    EXPECT_EQ(written.err, "");
-    EXPECT_EQ(ReadFile(par), ParSheetCsv(def, a));
-    EXPECT_EQ(Lines(ReadFile(par)).at(1).substr(0, 11), "'=Moss,3,5,");
-    std::filesystem::remove(par);
+// A par sheet that cannot be written is named with the system's reason, after the summary.
+TEST_F(ExactTest, AParSheetThatCannotBeWrittenIsNamed) {
     std::filesystem::create_directory(dir / "a directory");
     std::vector<std::pair<std::filesystem::path, std::string>> cases = {
         {dir / "a directory", DirectoryWriteReason()},

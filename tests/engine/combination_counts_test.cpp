@@ -63,67 +63,105 @@ GameDefinition GameWithoutWilds() {
     return def;
 }
 
-// What a line shows without wilds: a scatter first is a line of the scatter with run 0;
-// otherwise the run of its first symbol from the left.
-std::pair<int, int> LineResult(const Window& w, int line) {
-    const int first = w[0][kLineRows[line][0]];
-    if (first == kScatter) return {kScatter, 0};
-    int run = 1;
-    while (run < kReels && w[run][kLineRows[line][run]] == first) ++run;
-    return {first, run};
+// Every window of a strip set walked here, its lines valued by the game's line rule: each paying
+// result's windows on line 7 (which crosses all three rows) and on all 20 and its pay, the
+// windows by their scatters and their pay, the winning windows, the credits of the cycle, and
+// the pairs that pay nothing. A free spin's wins are times the free spins' multiplier.
+struct Tally {
+    using Result = std::tuple<int, int, bool>;  // symbol, run, a wild in an ordinary run
+    std::map<Result, std::uint64_t> one_line, all_lines;
+    std::map<Result, double> pay;
+    std::array<std::uint64_t, kMaxScatters + 1> scatters{};
+    std::array<std::int64_t, kMaxScatters + 1> scatter_pay{};
+    std::uint64_t windows = 0, winning = 0, losing_pairs = 0;
+    UInt128 credits = 0;
+};
+
+Tally Enumerate(const GameDefinition& def, bool free_spins) {
+    Tally t;
+    const std::int64_t multiplier = free_spins ? def.Rules.FreeSpinMultiplier : 1;
+    for (std::size_t n = kScatterWinFrom; n <= kMaxScatters; ++n)
+        t.scatter_pay[n] = def.PayTable[kScatter][n] * kTotalBet * multiplier;
+    const auto& awards = free_spins ? def.Rules.Retrigger : def.Rules.FreeSpins;
+    const auto visit = [&](const Window& w) {
+        ++t.windows;
+        std::int64_t win = 0;
+        bool wins = false;
+        for (int line = 0; line < kLines; ++line) {
+            std::array<std::int16_t, kReels> s{};
+            for (int r = 0; r < kReels; ++r) s[r] = w[r][kLineRows[line][r]];
+            const LineOutcome o = EvaluateLineSymbols(s, def.PayTable, def.Rules.WildMultiplier);
+            const bool wild = o.symbol < kWild && std::find(s.begin(), s.begin() + o.count,
+                                                            kWild) != s.begin() + o.count;
+            const bool jackpot = o.symbol == kWild && o.count == kReels;
+            if (o.win == 0 && !jackpot) {
+                ++t.losing_pairs;
+                continue;
+            }
+            const Tally::Result result{o.symbol, o.count, wild};
+            ++t.all_lines[result];
+            if (line == 7) ++t.one_line[result];
+            t.pay[result] = static_cast<double>(o.win * multiplier);
+            win += o.win * multiplier;
+            wins = true;
+        }
+        const std::size_t n = ScattersIn(w);
+        ++t.scatters[n];
+        win += t.scatter_pay[n];
+        t.winning += wins || t.scatter_pay[n] > 0 || awards[n] > 0;
+        t.credits += static_cast<std::uint64_t>(win);
+    };
+    EveryWindow(def, visit, free_spins);
+    return t;
 }
 
-TEST(CombinationCounts, MatchAnEnumerationOfEveryWindowOfASmallGame) {
-    const GameDefinition def = GameWithoutWilds();
-    using Result = std::pair<int, int>;  // symbol, run
-    std::map<Result, std::uint64_t> one_line, all_lines;
-    std::array<std::uint64_t, kReels + 1> scatters{};
-    std::uint64_t windows = 0;
-    EveryWindow(def, [&](const Window& w) {
-        ++windows;
-        for (int line = 0; line < kLines; ++line) {
-            const auto result = LineResult(w, line);
-            ++all_lines[result];
-            if (line == 7) ++one_line[result];  // a line that crosses all three rows
-        }
-        ++scatters[ScattersIn(w)];
-    });
-    ASSERT_EQ(windows, 1280u);
-
-    const ExactAnalysis a = AnalyseGame(def);
-    EXPECT_EQ(a.full_cycle, windows);
-    const std::size_t seen = all_lines.size();
-    std::size_t shown = 0;  // line rows that come
-    for (const Combination& c : a.combinations) {
+// Each row of a table against the windows walked: a line result's counts and pay, a scatter
+// count's, the spins' (of every count from 3 when a row is "3+"); every paying result is a row,
+// and the rows' line pairs and those that pay nothing are 20 lines of every window. Returns the
+// scatter counts of the retrigger rows.
+std::set<int> ExpectRowsOfTheWindows(const std::vector<Combination>& rows, Tally t) {
+    std::set<int> retriggered;
+    std::uint64_t line_pairs = 0;
+    for (const Combination& c : rows) {
         SCOPED_TRACE(std::to_string(c.symbol) + " x" + std::to_string(c.count));
+        const auto n = static_cast<std::size_t>(c.count);
+        const Tally::Result result{c.symbol, c.count, c.kind == CombinationKind::kLineWithWild};
         switch (c.kind) {
-            case CombinationKind::kLine:
-                EXPECT_EQ(c.windows_all_lines, all_lines[Result(c.symbol, c.count)]);
-                EXPECT_EQ(c.windows_one_line, one_line[Result(c.symbol, c.count)]);
-                shown += c.windows_all_lines > 0;
-                break;
             case CombinationKind::kScatters:
-                EXPECT_EQ(c.windows_all_lines, scatters[static_cast<std::size_t>(c.count)]);
-                EXPECT_EQ(c.windows_one_line, c.windows_all_lines);
-                break;
-            case CombinationKind::kFeature:
-                ASSERT_TRUE(c.or_more);  // 15 spins for 3, 4 and 5 scatters
-                EXPECT_EQ(c.windows_all_lines, scatters[3] + scatters[4] + scatters[5]);
-                break;
-            case CombinationKind::kJackpot:  // listed for its pay, though no strip holds a wild
-                EXPECT_EQ(c.windows_all_lines, 0u);
-                break;
-            case CombinationKind::kLineWithWild:
-                ADD_FAILURE() << "no wild, so no doubled run";
+                EXPECT_EQ(std::tuple(c.windows_all_lines, c.windows_one_line, c.pay),
+                          std::tuple(t.scatters[n], t.scatters[n], double(t.scatter_pay[n])));
                 break;
             case CombinationKind::kRetrigger:
-                ADD_FAILURE() << "a base game adds no spins";
+                EXPECT_EQ(c.pay, 0.0);
+                retriggered.insert(c.count);
+                [[fallthrough]];
+            case CombinationKind::kFeature:
+                EXPECT_EQ(c.windows_all_lines, c.or_more
+                                                   ? t.scatters[3] + t.scatters[4] + t.scatters[5]
+                                                   : t.scatters[n]);
+                break;
+            default:
+                EXPECT_EQ(std::pair(c.windows_all_lines, c.windows_one_line),
+                          std::pair(t.all_lines[result], t.one_line[result]));
+                EXPECT_EQ(c.pay, c.windows_all_lines > 0 ? t.pay[result] : c.pay);
+                line_pairs += c.windows_all_lines;
+                t.all_lines.erase(result);
         }
     }
-    // Every result the enumeration saw that pays is a row (runs of the four symbols, and the
-    // scatter first on a line).
-    EXPECT_EQ(shown, seen);
-    EXPECT_EQ(a.winning_windows, windows);  // runs of one pay, so every window wins
+    EXPECT_TRUE(t.all_lines.empty()) << "a paying result without a row";
+    EXPECT_EQ(line_pairs + t.losing_pairs, 20 * t.windows);
+    return retriggered;
+}
+
+// SmallGame's rules: 15 spins for 3, 4 and 5 scatters, a "3+" row.
+TEST(CombinationCounts, MatchAnEnumerationOfEveryWindowOfASmallGame) {
+    const GameDefinition def = GameWithoutWilds();
+    const Tally t = Enumerate(def, false);
+    ASSERT_EQ(t.windows, 1280u);
+    const ExactAnalysis a = AnalyseGame(def);
+    EXPECT_EQ(std::tuple(a.full_cycle, a.winning_windows), std::tuple(t.windows, t.windows))
+        << "runs of one pay, so every window wins";
+    EXPECT_EQ(ExpectRowsOfTheWindows(a.combinations, t), std::set<int>{});
 }
 
 // A free spin on strips with wilds and scatters, a wild x3 and free spins x2; 3 scatters add 1
@@ -140,95 +178,28 @@ GameDefinition GameWithFreeSpins() {
     return def;
 }
 
-// Every free-spin window walked here, its lines valued by the game's line rule: each paying
-// result's windows on line 7 and on all 20, the scatter counts, the winning windows, the credits
-// of the whole cycle, and the pairs that pay nothing, so that the rows and those make 20 x the
-// cycle. The shares: the credits times the spins a paid game brings, counted from the base
-// windows here too, are the feature's share of the RTP, exactly.
+// Every free-spin window against the free spins' table. The shares: the credits of the cycle
+// times the spins a paid game brings, counted from the base windows here too, are the feature's
+// share of the RTP, exactly.
 TEST(CombinationCounts, AFreeSpinsMatchAnEnumerationOfEveryFreeSpinWindow) {
     const GameDefinition def = GameWithFreeSpins();
-    using Result = std::tuple<int, int, bool>;  // symbol, run, a wild in an ordinary run
-    std::map<Result, std::uint64_t> one_line, all_lines;
-    std::map<Result, std::int64_t> pay;
-    std::array<std::uint64_t, kMaxScatters + 1> scatters{};
-    std::uint64_t windows = 0, winning = 0, losing_pairs = 0;
-    UInt128 credits = 0;
-    const std::int64_t multiplier = 2;
-    EveryWindow(
-        def,
-        [&](const Window& w) {
-            ++windows;
-            std::int64_t win = 0;
-            bool wins = false;
-            for (int line = 0; line < kLines; ++line) {
-                std::array<std::int16_t, kReels> s{};
-                for (int r = 0; r < kReels; ++r) s[r] = w[r][kLineRows[line][r]];
-                const LineOutcome o = EvaluateLineSymbols(s, def.PayTable, 3);
-                const bool wild = o.symbol < kWild && std::find(s.begin(), s.begin() + o.count,
-                                                                kWild) != s.begin() + o.count;
-                const bool jackpot = o.symbol == kWild && o.count == kReels;
-                if (o.win == 0 && !jackpot) {
-                    ++losing_pairs;
-                    continue;
-                }
-                const Result result{o.symbol, o.count, wild};
-                ++all_lines[result];
-                if (line == 7) ++one_line[result];
-                pay[result] = o.win * multiplier;
-                win += o.win * multiplier;
-                wins = true;
-            }
-            const std::size_t n = ScattersIn(w);
-            ++scatters[n];
-            const std::int64_t scatter_pay = n >= kScatterWinFrom ? def.PayTable[kScatter][n] : 0;
-            win += scatter_pay * kTotalBet * multiplier;
-            wins = wins || scatter_pay > 0 || n == 3 || n == 4;
-            winning += wins;
-            credits += static_cast<std::uint64_t>(win);
-        },
-        true);
-    ASSERT_EQ(windows, 10290u);
-    std::array<std::uint64_t, kMaxScatters + 1> base_scatters{};
-    EveryWindow(def, [&](const Window& w) { ++base_scatters[ScattersIn(w)]; });
-
+    const Tally spin = Enumerate(def, true);
+    ASSERT_EQ(spin.windows, 10290u);
+    const auto base_scatters = Enumerate(def, false).scatters;
     const ExactAnalysis a = AnalyseGame(def);
     const FreeSpinTable& t = a.free_spins;
-    EXPECT_EQ(std::tuple(t.full_cycle, t.winning_windows), std::tuple(windows, winning));
-    std::uint64_t line_pairs = 0;
-    std::set<int> retriggered;
-    for (const Combination& c : t.combinations) {
-        SCOPED_TRACE(std::to_string(c.symbol) + " x" + std::to_string(c.count));
-        EXPECT_EQ(c.odds_flags, 0u);
-        if (c.kind == CombinationKind::kScatters) {
-            EXPECT_EQ(c.windows_all_lines, scatters[static_cast<std::size_t>(c.count)]);
-            EXPECT_EQ(c.pay, def.PayTable[kScatter][c.count] * kTotalBet * multiplier);
-        } else if (c.kind == CombinationKind::kRetrigger) {
-            EXPECT_FALSE(c.or_more);
-            EXPECT_EQ(c.windows_all_lines, scatters[static_cast<std::size_t>(c.count)]);
-            EXPECT_EQ(c.pay, 0.0);
-            retriggered.insert(c.count);
-        } else {
-            const Result result{c.symbol, c.count, c.kind == CombinationKind::kLineWithWild};
-            EXPECT_EQ(c.windows_all_lines, all_lines[result]);
-            EXPECT_EQ(c.windows_one_line, one_line[result]);
-            if (c.windows_all_lines > 0) {
-                EXPECT_EQ(c.pay, pay[result]);
-            }
-            line_pairs += c.windows_all_lines;
-            all_lines.erase(result);
-        }
-    }
-    EXPECT_EQ(retriggered, (std::set<int>{3, 4}));
-    EXPECT_TRUE(all_lines.empty()) << "a paying result without a row";
-    EXPECT_EQ(line_pairs + losing_pairs, 20 * windows);
+    EXPECT_EQ(std::tuple(t.full_cycle, t.winning_windows), std::tuple(spin.windows, spin.winning));
+    EXPECT_EQ(ExpectRowsOfTheWindows(t.combinations, spin), (std::set<int>{3, 4}));
+    for (const Combination& c : t.combinations) EXPECT_EQ(c.odds_flags, 0u);
 
     // Spins per paid game: awarded / base cycle x cycle / (cycle - added).
     const std::uint64_t awarded = 5 * base_scatters[3] + 8 * (base_scatters[4] + base_scatters[5]);
-    const std::uint64_t added = scatters[3] + 2 * scatters[4];
-    const std::string feature_share = ExactDecimal(
-        credits * 100 * awarded, UInt128{kTotalBet} * a.full_cycle * (windows - added), 10);
+    const std::uint64_t added = spin.scatters[3] + 2 * spin.scatters[4];
+    const std::string feature_share =
+        ExactDecimal(spin.credits * 100 * awarded,
+                     UInt128{kTotalBet} * a.full_cycle * (spin.windows - added), 10);
     EXPECT_TRUE(ParSheetCsv(def, a).ends_with("," + feature_share + ",,," +
-                                              std::to_string(winning) + ",10290\r\n"));
+                                              std::to_string(spin.winning) + ",10290\r\n"));
     // The identity of the branching process: P(trigger) E[A] / (1 - m) x E[S] is the feature's
     // return, so the free rows' shares add up to the feature row's.
     const FeatureLaw& f = a.feature;

@@ -46,9 +46,9 @@ double Number(const std::string& field) {
     return value;
 }
 
-// Every row reads back: the doubles as they are, the counts whole, "1 in" the full cycle over the
-// count to two decimals and a whole pay's share to ten, the shares of the lines and of the
-// scatters adding up to their totals within the rounding of each row.
+// Both tables, the free spins' after an empty line, read back: each its header, its rows (the
+// doubles as they are, the counts whole, "1 in" the cycle over the count to two decimals and a
+// whole pay's share to ten), the totals of its lines and its scatters, and its total.
 TEST(ParSheet, EveryCombinationReadsBackFromTheCsvAndTheSharesMakeTheRtp) {
     GameDefinition def = ReadDefinition(test::SourceFile("games/ReelSetup.ini"));
     def.SymbolName[0] = "Moss, \"old\"";
@@ -56,80 +56,70 @@ TEST(ParSheet, EveryCombinationReadsBackFromTheCsvAndTheSharesMakeTheRtp) {
     const std::string csv = ParSheetCsv(def, a);
     ASSERT_EQ(csv.substr(csv.size() - 2), "\r\n");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), std::count(csv.begin(), csv.end(), '\r'));
-    const std::vector<std::string> both = Lines(csv);
-    const std::size_t base_records = a.combinations.size() + 4;
-    ASSERT_EQ(both.size(), base_records + 1 + a.free_spins.combinations.size() + 4);
-    const std::vector<std::string> records(both.begin(), both.begin() + base_records);
-    EXPECT_EQ(records[0],
-              "symbol,count,pay,hits_per_game,one_in_games,rtp_share_percent,odds_flag,"
-              "windows_one_line,windows_all_lines,full_cycle");
-    EXPECT_EQ(records[1].substr(0, 18), "\"Moss, \"\"old\"\"\",3,");
-    const std::uint64_t cycle = 32 * 34 * 36 * 38 * 40;  // the bundled game's reel lengths
-    double shares = 0;
-    std::uint64_t line_windows = 0;
-    for (std::size_t i = 0; i < a.combinations.size(); ++i) {
-        const Combination& c = a.combinations[i];
-        const auto f = Fields(records[i + 1]);
-        ASSERT_EQ(f.size(), 10u) << records[i + 1];
-        EXPECT_EQ(f[0], CombinationLabel(def, c));
-        EXPECT_EQ((std::vector{Number(f[2]), Number(f[3])}), (std::vector{c.pay, c.hits_per_game}));
-        EXPECT_EQ(f[6], OddsFlagText(c.odds_flags));
-        const std::uint64_t one = std::stoull(f[7]), all = std::stoull(f[8]);
-        EXPECT_EQ(std::stoull(f[9]), cycle);
-        EXPECT_EQ(all, c.kind == CombinationKind::kScatters || c.kind == CombinationKind::kFeature
-                           ? one
-                           : 20 * one);
-        EXPECT_EQ(static_cast<double>(all) / static_cast<double>(cycle), c.hits_per_game);
-        // 1 in cycle / all, rounded half up to hundredths in whole numbers.
-        const std::uint64_t hundredths = (200 * cycle / all + 1) / 2;
-        EXPECT_EQ(f[4], std::to_string(hundredths / 100) + "." +
-                            std::to_string(hundredths % 100 / 10) + std::to_string(hundredths % 10))
-            << records[i + 1];
-        if (c.kind == CombinationKind::kFeature) {
-            EXPECT_EQ(Number(f[5]), c.rtp_share_percent);
-        } else {
-            ASSERT_EQ(f[5].size() - f[5].find('.'), 11u) << f[5];
-            EXPECT_NEAR(Number(f[5]), c.rtp_share_percent, 5e-11);
-            if (c.kind != CombinationKind::kScatters) line_windows += all;
-        }
-        shares += c.rtp_share_percent;
-    }
-    EXPECT_NEAR(shares, a.rtp.total_percent, 1e-9);
-    const auto lines = Fields(records[records.size() - 3]);
-    const auto scatters = Fields(records[records.size() - 2]);
-    const auto total = Fields(records.back());
-    EXPECT_EQ((std::vector{lines[0], total[0]}),
-              (std::vector<std::string>{"Total lines", "Total"}));
-    EXPECT_NEAR(Number(lines[5]), a.rtp.base_lines_percent, 1e-9);
-    EXPECT_NEAR(Number(scatters[5]), a.rtp.base_scatter_percent, 1e-9);
-    EXPECT_EQ(std::stoull(lines[8]), line_windows);
-    EXPECT_EQ(lines[7], "");
-    EXPECT_EQ(std::pair(Number(total[3]), Number(total[5])),
-              std::pair(a.hit_frequency, a.rtp.total_percent));
-    EXPECT_EQ(static_cast<double>(std::stoull(total[8])) / static_cast<double>(cycle),
-              a.hit_frequency);
-
-    // After an empty line the free spins' block: its own header, its rows of its own cycle, its
-    // totals, the last the feature's share.
-    EXPECT_EQ(both[base_records], "");
-    EXPECT_EQ(both[base_records + 1],
-              "symbol,count,pay,hits_per_free_spin,one_in_free_spins,rtp_share_percent,"
-              "odds_flag,windows_one_line,windows_all_lines,free_spins_cycle");
+    const std::vector<std::string> records = Lines(csv);
     const FreeSpinTable& free = a.free_spins;
-    for (std::size_t i = 0; i < free.combinations.size(); ++i) {
-        const Combination& c = free.combinations[i];
-        const auto f = Fields(both[base_records + 2 + i]);
-        ASSERT_EQ(f.size(), 10u);
-        EXPECT_EQ(std::tuple(f[0], f[6], Number(f[2]), Number(f[3]), std::stoull(f[8]),
-                             std::stoull(f[9])),
-                  std::tuple(CombinationLabel(def, c), std::string(), c.pay, c.hits_per_game,
-                             c.windows_all_lines, free.full_cycle));
-        EXPECT_NEAR(Number(f[5]), c.rtp_share_percent, 5e-11);
-    }
-    const auto free_total = Fields(both.back());
-    EXPECT_EQ(free_total[0], "Total");
-    EXPECT_EQ(std::stoull(free_total[8]), free.winning_windows);
-    EXPECT_NEAR(Number(free_total[5]), a.combinations.back().rtp_share_percent, 1e-9);
+    ASSERT_EQ(records.size(), a.combinations.size() + free.combinations.size() + 9);
+    EXPECT_EQ(records[1].substr(0, 18), "\"Moss, \"\"old\"\"\",3,");
+    std::size_t at = 0;
+    // Returns the table's lines, scatters and total rows.
+    const auto table = [&](const std::vector<Combination>& rows, std::uint64_t cycle,
+                           const std::string& header) {
+        EXPECT_EQ(records[at++], header);
+        double shares = 0;
+        unsigned long long windows[2] = {};  // of the lines and of the scatters
+        for (const Combination& c : rows) {
+            const auto f = Fields(records[at++]);
+            EXPECT_EQ(f.size(), 10u) << records[at - 1];
+            if (f.size() != 10u) continue;
+            const std::uint64_t one = std::stoull(f[7]), all = std::stoull(f[8]);
+            const bool line = c.kind != CombinationKind::kScatters &&
+                              c.kind != CombinationKind::kFeature &&
+                              c.kind != CombinationKind::kRetrigger;
+            EXPECT_EQ(std::tuple(f[0], f[6], Number(f[2]), Number(f[3]), all, std::stoull(f[9])),
+                      std::tuple(CombinationLabel(def, c), OddsFlagText(c.odds_flags), c.pay,
+                                 c.hits_per_game, line ? 20 * one : one, cycle));
+            EXPECT_EQ(static_cast<double>(all) / static_cast<double>(cycle), c.hits_per_game);
+            // 1 in cycle / all, rounded half up to hundredths in whole numbers.
+            const std::uint64_t hundredths = all == 0 ? 0 : (200 * cycle / all + 1) / 2;
+            EXPECT_EQ(f[4], all == 0 ? "inf"
+                                     : std::to_string(hundredths / 100) + "." +
+                                           std::to_string(hundredths % 100 / 10) +
+                                           std::to_string(hundredths % 10))
+                << records[at - 1];
+            if (c.kind == CombinationKind::kFeature) {
+                EXPECT_EQ(Number(f[5]), c.rtp_share_percent);
+            } else {
+                EXPECT_EQ(f[5].size() - f[5].find('.'), 11u) << f[5];
+                EXPECT_NEAR(Number(f[5]), c.rtp_share_percent, 5e-11);
+                windows[line ? 0 : 1] += c.kind == CombinationKind::kRetrigger ? 0 : all;
+            }
+            shares += c.rtp_share_percent;
+        }
+        const std::array<std::vector<std::string>, 3> totals = {
+            Fields(records[at]), Fields(records[at + 1]), Fields(records[at + 2])};
+        at += 3;
+        EXPECT_EQ(std::tuple(totals[0][0], totals[1][0], totals[2][0], totals[0][7]),
+                  std::tuple("Total lines", "Total scatters", "Total", ""));
+        EXPECT_EQ(std::pair(std::stoull(totals[0][8]), std::stoull(totals[1][8])),
+                  std::pair(windows[0], windows[1]));
+        EXPECT_NEAR(Number(totals[2][5]), shares, 1e-9);
+        return totals;
+    };
+    const auto base = table(a.combinations, 32 * 34 * 36 * 38 * 40,
+                            "symbol,count,pay,hits_per_game,one_in_games,rtp_share_percent,"
+                            "odds_flag,windows_one_line,windows_all_lines,full_cycle");
+    EXPECT_NEAR(Number(base[0][5]), a.rtp.base_lines_percent, 1e-9);
+    EXPECT_NEAR(Number(base[1][5]), a.rtp.base_scatter_percent, 1e-9);
+    EXPECT_EQ(std::tuple(Number(base[2][3]), Number(base[2][5]),
+                         static_cast<double>(std::stoull(base[2][8])) / (32 * 34 * 36 * 38 * 40)),
+              std::tuple(a.hit_frequency, a.rtp.total_percent, a.hit_frequency));
+    EXPECT_EQ(records[at++], "");
+    const auto spins = table(free.combinations, free.full_cycle,
+                             "symbol,count,pay,hits_per_free_spin,one_in_free_spins,"
+                             "rtp_share_percent,odds_flag,windows_one_line,windows_all_lines,"
+                             "free_spins_cycle");
+    EXPECT_EQ(std::stoull(spins[2][8]), free.winning_windows);
+    EXPECT_NEAR(Number(spins[2][5]), a.combinations.back().rtp_share_percent, 1e-9);
 }
 
 // One wild a reel of L positions: five wilds 20 / L^5 a game; no scatter, so no feature.
