@@ -213,43 +213,32 @@ TEST(ExactAnalysis, TheFeaturesMomentsAreItsSpinsPlayedOneByOne) {
     EXPECT_NEAR(f.spins_mean, 15.0 / (1 - 15 * q), 1e-9);
 }
 
-// Known answers from an independent computation of the same rules, and of a game's own rules.
-TEST(ExactReturn, ReferenceGameAndBundledGame) {
-    const GameDefinition g0 = ReadDefinition(TestData("g0/ReelSetup.ini"));
-    const ExactReturn x = ComputeExactReturn(g0);
-    EXPECT_NEAR(x.total_percent, 687.8844570711937, 1e-9);
-    EXPECT_NEAR(x.base_lines_percent, 224.84189723324897, 1e-9);
-    EXPECT_NEAR(x.base_scatter_percent, 23.17987718802936, 1e-9);
-    EXPECT_NEAR(1.0 / x.trigger_probability, 48.45002992220228, 1e-9);
-    EXPECT_NEAR(x.free_spins_per_feature, 19.103011425210582, 1e-9);
-
-    // The same strips under their own rules (wild x3, 8/12/20 spins at x2, retriggers 4/6/10,
-    // own lines), in fractions of the bet, to the 12 decimals given.
-    const ExactReturn r = ComputeExactReturn(ReadDefinition(TestData("rules/ReelSetup.ini")));
-    EXPECT_NEAR(r.total_percent / 100, 4.972816082570, 1e-12);
-    EXPECT_NEAR(r.base_lines_percent / 100, 3.290444820880, 1e-12);
-    EXPECT_NEAR(r.base_scatter_percent / 100, 0.231798771880, 1e-12);
-    EXPECT_NEAR(r.feature_percent / 100, 1.450572489810, 1e-12);
-    EXPECT_NEAR(r.trigger_probability, 0.020639822134, 1e-12);
-    EXPECT_NEAR(r.free_spins_per_feature, 8.844091523478, 1e-11);
-    EXPECT_NEAR(r.retrigger_probability, 0.014318899200, 1e-12);
-
-    const GameDefinition bundled = ReadDefinition(SourceFile("games/ReelSetup.ini"));
-    const ExactReturn b = ComputeExactReturn(bundled);
-    EXPECT_NEAR(b.total_percent, 95.74447881811136, 1e-9);
-    // The header states the true return to the hundredth.
-    EXPECT_EQ(std::round(b.total_percent * 100.0) / 100.0,
-              std::round(bundled.GameRTP * 100.0f) / 100.0);
-}
-
-// The par sheet lists the feature once, "3+", when 3, 4 and 5 scatters award the same spins, and
-// otherwise once per count, each with its own odds and its award's expected win; the rows add
-// up to the feature's return either way.
-TEST(ExactAnalysis, TheFeatureIsARowPerScatterCountWhenTheAwardsDiffer) {
-    for (const char* game : {"g0", "rules"}) {
+// Known answers from an independent computation of the same rules (the reference game) and of a
+// game's own rules (its strips with wild x3, 8/12/20 spins at x2, retriggers 4/6/10, own lines;
+// in fractions of the bet, to the 12 decimals given). The par sheet lists the feature once, "3+",
+// when 3, 4 and 5 scatters award the same spins, and otherwise once per count, each with its own
+// odds and its award's expected win; the rows add up to the feature's return either way.
+TEST(ExactAnalysis, KnownAnswersAndAFeatureRowPerScatterCountWhenTheAwardsDiffer) {
+    for (const std::string game : {"g0", "rules"}) {
         SCOPED_TRACE(game);
-        const GameDefinition def = ReadDefinition(TestData(std::string(game) + "/ReelSetup.ini"));
+        const GameDefinition def = ReadDefinition(TestData(game + "/ReelSetup.ini"));
         const ExactAnalysis a = AnalyseGame(def);
+        const ExactReturn& x = a.rtp;
+        if (game == "g0") {
+            EXPECT_NEAR(x.total_percent, 687.8844570711937, 1e-9);
+            EXPECT_NEAR(x.base_lines_percent, 224.84189723324897, 1e-9);
+            EXPECT_NEAR(x.base_scatter_percent, 23.17987718802936, 1e-9);
+            EXPECT_NEAR(1.0 / x.trigger_probability, 48.45002992220228, 1e-9);
+            EXPECT_NEAR(x.free_spins_per_feature, 19.103011425210582, 1e-9);
+        } else {
+            EXPECT_NEAR(x.total_percent / 100, 4.972816082570, 1e-12);
+            EXPECT_NEAR(x.base_lines_percent / 100, 3.290444820880, 1e-12);
+            EXPECT_NEAR(x.base_scatter_percent / 100, 0.231798771880, 1e-12);
+            EXPECT_NEAR(x.feature_percent / 100, 1.450572489810, 1e-12);
+            EXPECT_NEAR(x.trigger_probability, 0.020639822134, 1e-12);
+            EXPECT_NEAR(x.free_spins_per_feature, 8.844091523478, 1e-11);
+            EXPECT_NEAR(x.retrigger_probability, 0.014318899200, 1e-12);
+        }
         std::vector<std::string> counts;
         double share = 0, hits = 0;
         for (const Combination& c : a.combinations) {
@@ -262,10 +251,10 @@ TEST(ExactAnalysis, TheFeatureIsARowPerScatterCountWhenTheAwardsDiffer) {
                                             a.feature.spin_value);
             }
         }
-        EXPECT_EQ(counts, (game == std::string("g0") ? std::vector<std::string>{"3+"}
-                                                     : std::vector<std::string>{"3", "4", "5"}));
-        EXPECT_NEAR(share, a.rtp.feature_percent, 1e-9 * share);
-        EXPECT_NEAR(hits, a.rtp.trigger_probability, 1e-15);
+        EXPECT_EQ(counts, (game == "g0" ? std::vector<std::string>{"3+"}
+                                        : std::vector<std::string>{"3", "4", "5"}));
+        EXPECT_NEAR(share, x.feature_percent, 1e-9 * share);
+        EXPECT_NEAR(hits, x.trigger_probability, 1e-15);
     }
 }
 
@@ -320,7 +309,12 @@ TEST(ExactAnalysis, DesignedRtpNoteBeyondAHundredthOfAPercent) {
         def.GameRTP = static_cast<float>(rtp);
         EXPECT_EQ(AnalyseGame(def).designed_rtp_note.empty(), !noted) << rtp - exact;
     }
+    // The bundled game's known answer, which its header states to the hundredth.
     GameDefinition bundled = ReadDefinition(SourceFile("games/ReelSetup.ini"));
+    const double bundled_rtp = AnalyseGame(bundled).rtp.total_percent;
+    EXPECT_NEAR(bundled_rtp, 95.74447881811136, 1e-9);
+    EXPECT_EQ(std::round(bundled_rtp * 100.0) / 100.0,
+              std::round(bundled.GameRTP * 100.0f) / 100.0);
     bundled.GameRTP = 96.5f;
     EXPECT_EQ(AnalyseGame(bundled).designed_rtp_note,
               "The designed RTP of 96.50 % differs from the exact RTP of 95.744479 % by "
