@@ -15,8 +15,7 @@ static_assert(CodeOf(kWild, kReels, false) == LineCodeTable::kJackpotCode);
 
 }  // namespace
 
-LineCodeTable::LineCodeTable(PayTableRef pay, std::int32_t wild_multiplier)
-    : blocks_(kSuffixes, 0) {
+LineCodeTable::LineCodeTable(PayTableRef pay, std::int32_t wild_multiplier) : codes_(kKeys, 0) {
     for (int symbol = 0; symbol < kSymbols; ++symbol) {
         for (int count = 0; count < kRunLengths; ++count) {
             for (int multiplied = 0; multiplied < 2; ++multiplied) {
@@ -32,27 +31,13 @@ LineCodeTable::LineCodeTable(PayTableRef pay, std::int32_t wild_multiplier)
         }
     }
     std::array<std::int16_t, kReels> s{};
-    std::array<std::uint8_t, kSuffixes> tail{};
-    for (int prefix = 0; prefix < kPrefixes; ++prefix) {
-        s[0] = static_cast<std::int16_t>(prefix % kSymbols);
-        s[1] = static_cast<std::int16_t>(prefix / kSymbols % kSymbols);
-        s[2] = static_cast<std::int16_t>(prefix / (kSymbols * kSymbols));
-        bool decided = true;
-        for (int suffix = 0; suffix < kSuffixes; ++suffix) {
-            s[3] = static_cast<std::int16_t>(suffix % kSymbols);
-            s[4] = static_cast<std::int16_t>(suffix / kSymbols);
-            const LineOutcome out = EvaluateLineSymbols(s, pay, wild_multiplier);
-            const bool multiplied = out.win != pay[out.symbol][out.count];
-            tail[static_cast<std::size_t>(suffix)] =
-                static_cast<std::uint8_t>(CodeOf(out.symbol, out.count, multiplied));
-            decided = decided && tail[static_cast<std::size_t>(suffix)] == tail[0];
-        }
-        std::uint32_t& p = prefixes_[static_cast<std::size_t>(prefix)];
-        p = tail[0];
-        if (!decided) {
-            p = static_cast<std::uint32_t>(blocks_.size()) << 8;
-            blocks_.insert(blocks_.end(), tail.begin(), tail.end());
-        }
+    for (int key = 0; key < kKeys; ++key) {
+        for (int r = 0, rest = key; r < kReels; ++r, rest /= kSymbols)
+            s[static_cast<std::size_t>(r)] = static_cast<std::int16_t>(rest % kSymbols);
+        const LineOutcome out = EvaluateLineSymbols(s, pay, wild_multiplier);
+        const bool multiplied = out.win != pay[out.symbol][out.count];
+        codes_[static_cast<std::size_t>(key)] =
+            static_cast<std::uint8_t>(CodeOf(out.symbol, out.count, multiplied));
     }
 }
 

@@ -1,10 +1,8 @@
 // The fast line evaluation behind the game rounds. A line's outcome depends only on its five
 // symbols, so every one of the 13^5 symbol combinations is valued once, when a game is loaded,
-// and kept as a one-byte code. Most lines are decided by their first three symbols, so the codes
-// live in two small tables that stay in the processor's caches: one entry per three-symbol
-// prefix, holding either the code or a block of 169 codes for the last two symbols. A game
-// reads each line's code by a key that is the sum of five per-stop values. The codes are proven
-// equal to EvaluateLineSymbols by an exhaustive test.
+// and kept as a one-byte code in one table of 371 293 bytes, indexed by the five symbols as a
+// number in base 13. A game reads each line's code with one load, by a key that is the sum of
+// five per-stop values. The codes are proven equal to EvaluateLineSymbols by an exhaustive test.
 #pragma once
 
 #include <array>
@@ -27,38 +25,27 @@ struct CodeOutcome {
 
 class LineCodeTable {
   public:
-    static constexpr int kPrefixes = kSymbols * kSymbols * kSymbols;  // reels 0..2
-    static constexpr int kSuffixes = kSymbols * kSymbols;             // reels 3 and 4
-    static constexpr int kSuffixShift = 12;                           // kPrefixes < 2^12
+    static constexpr int kKeys = kSymbols * kSymbols * kSymbols * kSymbols * kSymbols;
 
     LineCodeTable(PayTableRef pay, std::int32_t wild_multiplier);
 
-    // A key holds the prefix s0 + 13 s1 + 169 s2 in its low 12 bits and the suffix s3 + 13 s4
-    // above them, so that it is the sum of one value per reel.
+    // A key is s0 + 13 s1 + 169 s2 + 2197 s3 + 28561 s4: the sum of one value per reel.
     static constexpr std::uint32_t Part(int reel, int symbol) {
         constexpr std::uint32_t kWeight[kReels] = {1, kSymbols, kSymbols * kSymbols,
-                                                   1u << kSuffixShift, kSymbols << kSuffixShift};
+                                                   kSymbols * kSymbols * kSymbols,
+                                                   kSymbols * kSymbols * kSymbols * kSymbols};
         return static_cast<std::uint32_t>(symbol) * kWeight[reel];
     }
     static std::uint32_t Key(const std::array<std::int16_t, kReels>& s);
 
-    std::uint8_t Code(std::uint32_t key) const {
-        const std::uint32_t prefix = prefixes_[key & ((1u << kSuffixShift) - 1)];
-        const std::uint32_t block = prefix >> 8;
-        // Branch-free: a decided prefix reads block 0, whose codes are never used.
-        const std::uint8_t tail = blocks_[block + (key >> kSuffixShift)];
-        return static_cast<std::uint8_t>(block != 0 ? tail : prefix & 0xFF);
-    }
+    std::uint8_t Code(std::uint32_t key) const { return codes_[key]; }
     const CodeOutcome& Outcome(std::uint8_t code) const { return outcomes_[code]; }
     // The code of a line of five wilds.
     static constexpr std::uint8_t kJackpotCode = (kWild * kRunLengths + kReels) * 2;
 
   private:
     static constexpr int kCodes = kSymbols * kRunLengths * 2;  // symbol, count, multiplied
-    // Per prefix: the code when the prefix decides the line (low 8 bits), otherwise the offset
-    // of its block of 169 codes in blocks_ (above them; block 0 is a dummy).
-    std::array<std::uint32_t, kPrefixes> prefixes_{};
-    std::vector<std::uint8_t> blocks_;
+    std::vector<std::uint8_t> codes_;                          // by key
     std::array<CodeOutcome, kCodes> outcomes_{};
 };
 
