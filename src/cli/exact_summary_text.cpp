@@ -67,6 +67,21 @@ std::size_t LabelWidth(const GameDefinition& def, const std::vector<Combination>
     return width + 1;
 }
 
+// A table's heading row and its rows of combinations, the labels left aligned to the longest;
+// the label width is returned. `unit` is what a row is counted in ("game", "spin").
+std::size_t CombinationTable(std::string& out, const GameDefinition& def,
+                             const std::vector<Combination>& rows, const TableBasis& table,
+                             const std::string& unit, const char* last_columns,
+                             std::vector<std::string>& labels) {
+    const std::size_t width = LabelWidth(def, rows, labels);
+    text::AppendLeft(out, "  combination", width);
+    out += " count         pay   windows, 1 line  windows, 20 lines   hits per " + unit +
+           "        one in " + unit + "s" + last_columns + "\n";
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        CombinationRow(out, labels[i], width, table, rows[i]);
+    return width;
+}
+
 void Combinations(std::string& out, const GameDefinition& def, const ExactAnalysis& a) {
     out += "\nPaying combinations (pays in credits of a " + std::to_string(kTotalBet) +
            "-credit game, the feature's its expected win).\nWindows of the full cycle (" +
@@ -74,15 +89,8 @@ void Combinations(std::string& out, const GameDefinition& def, const ExactAnalys
            "), on one line and over all 20 lines (the scatters\nand the feature: whole windows); "
            "one in games is the full cycle over the windows of 20 lines.\n";
     std::vector<std::string> labels;
-    const std::size_t width = LabelWidth(def, a.combinations, labels);
-    const TableBasis table = BaseTableBasis(a);
-    text::AppendLeft(out, "  combination", width);
-    out +=
-        " count         pay   windows, 1 line  windows, 20 lines   hits per game        one in "
-        "games    RTP share  flags\n";
-    for (std::size_t i = 0; i < a.combinations.size(); ++i) {
-        CombinationRow(out, labels[i], width, table, a.combinations[i]);
-    }
+    CombinationTable(out, def, a.combinations, BaseTableBasis(a), "game", "    RTP share  flags",
+                     labels);
     out +=
         "Flags: A an award rarer than 1 in 100 000 000 games (GLI-11 4.8.2), P a base-game\n"
         "winning pattern rarer than 1 in 7 000 000 games (the Australian/New Zealand "
@@ -108,15 +116,9 @@ void FreeSpinCombinations(std::string& out, const GameDefinition& def, const Exa
            " free spins, so a\nshare of the RTP is hits per spin x pay x spins per game / 20 x "
            "100; the total is the\nfeature's share above, not to be added to it.\n";
     std::vector<std::string> labels;
-    const std::size_t width = LabelWidth(def, t.combinations, labels);
     const TableBasis table = FreeSpinTableBasis(a);
-    text::AppendLeft(out, "  combination", width);
-    out +=
-        " count         pay   windows, 1 line  windows, 20 lines   hits per spin        one in "
-        "spins    RTP share\n";
-    for (std::size_t i = 0; i < t.combinations.size(); ++i) {
-        CombinationRow(out, labels[i], width, table, t.combinations[i]);
-    }
+    const std::size_t width =
+        CombinationTable(out, def, t.combinations, table, "spin", "    RTP share", labels);
     const FreeSpinTotal total = FreeSpinTotals(t);
     text::AppendLeft(out, "  Total (winning windows)", width + 36);
     CountColumns(out, t.winning_windows, t.hit_frequency, table, total.credits,
